@@ -1,0 +1,3 @@
+#include "editor/CQeEditWindow.h"
+
+CQeEditWindow::CQeEditWindow() = default;

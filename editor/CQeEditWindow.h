@@ -1,0 +1,7 @@
+#pragma once
+
+// The field editor of a form view.
+class CQeEditWindow {
+public:
+    CQeEditWindow();
+};

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-debian.sh
+bash scripts/build.sh normal
+exec build/normal/kalvenport-zuzaza "$@"

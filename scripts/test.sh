@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds twice (normally, and with AddressSanitizer and UndefinedBehaviorSanitizer)
+# and runs every test in both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-debian.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+for kind in normal sanitize; do
+    echo "== $kind build"
+    bash scripts/build.sh "$kind"
+    ctest --test-dir "build/$kind" --output-on-failure --parallel "$(nproc)"
+done
