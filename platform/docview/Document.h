@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/archive/Archive.h"
+
+#include <QObject>
+#include <QString>
+
+namespace platform {
+
+// A document with its modified flag, path and title, written and read whole through Serialize. Opening
+// reads the file into memory first; saving writes a new file beside the old one and replaces it only when
+// everything was written, so a failed save keeps the old file and the modified flag.
+class Document : public QObject {
+    Q_OBJECT
+
+public:
+    // A form file is a few kilobytes; anything this large is not one and is not read into memory.
+    static constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
+    static const QString kUnexpectedFormatMessage;  // the file ends early or its counts cannot be true
+    static const QString kOpenFailedMessage;
+    static const QString kSaveFailedMessage;
+
+    ~Document() override = default;
+
+    bool isModified() const { return m_modified; }
+    void setModifiedFlag(bool modified = true);
+
+    // Empty for an untitled document: Save then asks for a name.
+    QString pathName() const { return m_pathName; }
+    // Sets the path and takes the file name as the title.
+    void setPathName(const QString& pathName);
+    void clearPathName();
+    QString title() const { return m_title; }
+    void setTitle(const QString& title);
+
+    // The message of the last failed open or save, for the caller to show.
+    QString lastError() const { return m_lastError; }
+
+    // Store or load the whole document; loading failures are ArchiveExceptions.
+    virtual void Serialize(Archive& archive) = 0;
+    // Puts the contents of a new document in place; called before a new document is set up and before a
+    // file is loaded.
+    virtual void DeleteContents() {}
+    virtual bool OnNewDocument();
+    // Reads the file; on failure lastError() says why and the document's contents are undefined: the caller
+    // discards it.
+    virtual bool OnOpenDocument(const QString& path);
+    virtual bool OnSaveDocument(const QString& path);
+
+signals:
+    void modifiedChanged(bool modified);
+    void titleChanged(const QString& title);
+
+private:
+    bool fail(const QString& message);
+
+    bool m_modified = false;
+    QString m_pathName;
+    QString m_title;
+    QString m_lastError;
+};
+
+}  // namespace platform
