@@ -1,7 +1,149 @@
 #pragma once
 
-// The field editor of a form view.
+#include "editor/EditorFieldModel.h"
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+class Archive;
+}
+
+// The field editor of a form view: the text, rectangle and format word of every input field, and the one
+// live edit window that is moved from field to field.
+//
+// Fields are addressed by index and page: page 1 holds the form's fields, pages 2 and up the rows of the
+// table, and page 0 stands for the current page. An index or page that does not exist gets a neutral answer
+// (0, size 64, an empty text, -1 from rectangle setters and Activate) and changes nothing.
 class CQeEditWindow {
 public:
-    CQeEditWindow();
+    using Rect = EditorFieldModel::Rect;
+
+    struct ContextMenuItem {
+        std::uint32_t flags = 0;
+        std::uint32_t id = 0;
+        QString text;
+    };
+    static constexpr int kMostContextMenuItems = 25;
+    static constexpr std::uint32_t kMenuSeparator = 0x800;
+    static constexpr std::uint16_t kUnknownFontSize = 64;
+    static constexpr const char* kNotImplementedText = "Funktion nicht implementiert!";
+
+    CQeEditWindow() = default;
+    virtual ~CQeEditWindow() = default;
+    CQeEditWindow(const CQeEditWindow&) = delete;
+    CQeEditWindow& operator=(const CQeEditWindow&) = delete;
+
+    // Counts, pages and rectangles.
+    void SetFieldCounts(std::uint16_t lines, std::uint16_t columns, bool initialise);
+    // Grows the counts keeping every text and format word at its field and table row; false, changing
+    // nothing, when either count would shrink.
+    bool ResizeFields(std::uint16_t lines, std::uint16_t columns);
+    std::uint16_t GetLineCount() const { return m_model.lineCount; }
+    std::uint16_t GetColumnCount() const { return m_model.columnCount; }
+    std::uint16_t GetMode() const { return m_model.mode & EditorFieldModel::kModeKindMask; }
+    std::uint16_t GetPageCount() const { return m_model.PageCount(); }
+    std::uint16_t GetCurrentPage() const { return m_nCurrentPage; }
+    std::uint16_t GetCurrentField() const { return m_nCurrentField; }
+    // Gives the table `rows` rows (at most 254); the cells of the rows added get `flags`.
+    void SetTableRows(std::uint16_t rows, std::uint16_t flags);
+    // Without a table: turns the page-1 fields into the columns of a one-row table (rectangles and format
+    // words, not texts). With a table: adds a row.
+    void LinesToColumns();
+    // Removes a table page, moving the later rows up (texts and format words); removing page 1 moves the
+    // first row into the page-1 fields. 0, or -1 when there is no such page to remove.
+    int RemovePage(std::uint16_t page);
+    // Inserts an empty page-1 field before `field` (or after the last one when `field` is the count).
+    void InsertLine(std::uint16_t field, std::uint16_t page);
+    void DeleteLine(std::uint16_t field, std::uint16_t page);
+    int SetLineRect(std::uint16_t field, const Rect& rect);
+    int SetLineRectLTRB(std::uint16_t field, int left, int top, int right, int bottom);
+    int GetLineRect(std::uint16_t field, Rect& rect) const;
+    int SetColumnRect(std::uint16_t column, const Rect& rect);
+    int SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom);
+    std::uint16_t GetLineLeft(std::uint16_t field) const;
+    std::uint16_t GetLineTop(std::uint16_t field) const;
+    std::uint16_t GetLineRight(std::uint16_t field) const;
+    std::uint16_t GetLineBottom(std::uint16_t field) const;
+    std::uint16_t GetColumnLeft(std::uint16_t column) const;
+    std::uint16_t GetColumnTop(std::uint16_t column) const;
+    std::uint16_t GetColumnRight(std::uint16_t column) const;
+    std::uint16_t GetColumnBottom(std::uint16_t column) const;
+
+    // Format words. "Current" is the current field on the current page.
+    std::uint16_t GetFieldFlags(std::uint16_t field, std::uint16_t page) const;
+    void SetFieldFlags(std::uint16_t field, std::uint16_t page, std::uint16_t flags);
+    std::uint16_t GetFontSize(std::uint16_t field, std::uint16_t page) const;
+    // Replaces size and bold by `size` (0 to 15). Takes page 1 or a table page; page 0 is not the current
+    // page here.
+    void SetFontSize(std::uint16_t field, std::uint16_t page, std::uint16_t size);
+    void IncreaseFontSize();
+    void DecreaseFontSize();
+    bool CanIncreaseFontSize() const;
+    bool CanDecreaseFontSize() const;
+    bool IsFieldBold(std::uint16_t field, std::uint16_t page) const;
+    bool IsBold() const { return IsFieldBold(m_nCurrentField, 0); }
+    void ToggleBold();
+    void SetBold() { SetFieldBold(m_nCurrentField, 0); }
+    void ClearBold() { ClearFieldBold(m_nCurrentField, 0); }
+    void SetFieldBold(std::uint16_t field, std::uint16_t page);
+    void ClearFieldBold(std::uint16_t field, std::uint16_t page);
+    std::uint16_t GetAlignment(std::uint16_t field, std::uint16_t page) const;
+    void ResetFieldAlignment(std::uint16_t field, std::uint16_t page);
+    void SetFieldAlignLeft(std::uint16_t field, std::uint16_t page);
+    void SetFieldAlignCenter(std::uint16_t field, std::uint16_t page);
+    void SetFieldAlignRight(std::uint16_t field, std::uint16_t page);
+    void SetAlignLeft() { SetFieldAlignLeft(m_nCurrentField, 0); }
+    void SetAlignCenter() { SetFieldAlignCenter(m_nCurrentField, 0); }
+    void SetAlignRight() { SetFieldAlignRight(m_nCurrentField, 0); }
+    bool IsAlignLeft() const { return GetAlignment(m_nCurrentField, 0) == EditorFieldModel::kAlignLeft; }
+    bool IsAlignCenter() const { return GetAlignment(m_nCurrentField, 0) == EditorFieldModel::kAlignCenter; }
+    bool IsAlignRight() const { return GetAlignment(m_nCurrentField, 0) == EditorFieldModel::kAlignRight; }
+
+    // Texts (CR LF line ends), insert mode, context menu items.
+    QString GetFieldText(std::uint16_t field, std::uint16_t page) const;
+    void SetFieldText(std::uint16_t field, const QString& text, std::uint16_t page);
+    // Commits the current field by activating it, then gives its text.
+    QString GetCurrentText();
+    void SetCurrentText(const QString& text) { SetFieldText(m_nCurrentField, text, 0); }
+    qsizetype GetFieldTextLength(std::uint16_t field, std::uint16_t page) const;
+    void SetInsertMode(bool insert) { m_nInsertMode = insert ? 1 : 0; }
+    bool IsInsertMode() const { return m_nInsertMode != 0; }
+    // False when all 25 items exist. A separator gets id 0 and no text.
+    bool AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text);
+    const QList<ContextMenuItem>& GetContextMenuItems() const { return m_contextMenuItems; }
+
+    // Moves the editor onto a field. 0, or -1 when the page holds no such field; then nothing changes.
+    virtual int Activate(std::uint16_t field, std::uint16_t page);
+
+    // Stores or loads the editor's block of a form file. A load that throws platform::ArchiveException
+    // leaves the editor as it was.
+    void Serialize(platform::Archive& archive);
+
+protected:
+    // Tells the user that the table rows cannot take an inserted or deleted line.
+    virtual void ShowNotImplemented();
+
+    // 1 once the live window and its fonts exist.
+    std::uint8_t m_bCreated = 0;
+
+private:
+    std::uint16_t ResolvePage(std::uint16_t page) const { return page == 0 ? m_nCurrentPage : page; }
+    std::optional<EditorFieldModel::Slot> SlotOf(std::uint16_t field, std::uint16_t page) const;
+    bool IsCurrent(std::uint16_t field, std::uint16_t page) const;
+    std::uint16_t* FlagsOf(std::uint16_t field, std::uint16_t page);
+    std::uint16_t CurrentSize() const;
+    void SetFieldAlignment(std::uint16_t field, std::uint16_t page, std::uint16_t alignment);
+    void ReactivateCurrent() { Activate(m_nCurrentField, m_nCurrentPage); }
+    void MoveRowsUp(std::uint16_t fromPage);
+    void LeaveRemovedPage(std::uint16_t page);
+    void LeaveDeletedLine(std::uint16_t field);
+
+    EditorFieldModel m_model;
+    std::uint16_t m_nCurrentField = 0;
+    std::uint16_t m_nCurrentPage = 1;
+    int m_nInsertMode = 1;
+    QList<ContextMenuItem> m_contextMenuItems;
 };
