@@ -6,6 +6,8 @@ packages=(
     cmake ninja-build g++         # toolchain
     qt6-base-dev                  # Qt 6 Widgets
     libgtest-dev                  # tests
+    fonts-liberation2             # "Arial" resolves to Liberation Sans, with Arial's metrics: texts fit their boxes
+    poppler-utils                 # tests read back from a PDF where printed text landed (pdftotext, pdftoppm)
 )
 
 missing=()

@@ -1,0 +1,173 @@
+#include "platform/gdi/Dc.h"
+
+#include "platform/gdi/DrawTextLines.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// Pixels between the reference point and the left end of the text.
+double horizontalOffset(unsigned align, double width) {
+    if ((align & TextAlign::Center) == TextAlign::Center) return -width / 2;
+    if (align & TextAlign::Right) return -width;
+    return 0;
+}
+
+// Pixels between the reference point and the baseline, downwards.
+double baselineOffset(unsigned align, const QFontMetricsF& metrics) {
+    if ((align & TextAlign::Baseline) == TextAlign::Baseline) return 0;
+    if (align & TextAlign::Bottom) return -metrics.descent();
+    return metrics.ascent();
+}
+
+// Pixels between the rectangle's left edge and the line's left end.
+double lineIndent(unsigned format, double rectWidth, double lineWidth) {
+    if (format & DrawTextFormat::Center) return (rectWidth - lineWidth) / 2;
+    if (format & DrawTextFormat::Right) return rectWidth - lineWidth;
+    return 0;
+}
+
+}  // namespace
+
+Dc::Dc(QPainter& painter)
+    : m_painter(painter),
+      m_mapper(Mapper::forDevice(*painter.device())),
+      m_deviceTransform(painter.worldTransform()) {
+    m_painter.save();
+    m_font.faceName = QGuiApplication::font().family();
+}
+
+Dc::~Dc() {
+    m_painter.restore();
+}
+
+void Dc::selectFont(const Font& font) {
+    m_font = font;
+    m_realizedFont.reset();
+}
+
+void Dc::lineTo(QPoint point) {
+    m_painter.setWorldTransform(m_mapper.transform() * m_deviceTransform);
+    m_painter.setPen(qtPen());
+    m_painter.drawLine(QPointF(m_position), QPointF(point));
+    m_position = point;
+}
+
+void Dc::fillRect(const Rect& rect, ColorRef color) {
+    m_painter.setWorldTransform(m_deviceTransform);
+    m_painter.fillRect(m_mapper.toDevice(rect), toQColor(color));
+}
+
+void Dc::textOut(QPoint point, const QString& text) {
+    drawLineAt(m_mapper.toDevice(point), text, m_textAlign);
+}
+
+int Dc::drawText(const QString& text, Rect& rect, unsigned format) {
+    const RealizedFont& font = realizedFont();
+    const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
+    const auto widthOf = [&](QStringView line) {
+        return font.metrics.horizontalAdvance(line.toString()) / pixelsPerUnitX;
+    };
+    const QStringList lines = drawTextLines(text, format, rect.right - rect.left, widthOf);
+    const double advance = lineAdvancePixels(format);
+    const double height = m_mapper.yDirection() * double(lines.size()) * advance / m_mapper.pixelsPerUnitY();
+    const int signedHeight = int(std::lround(height));
+    if (format & DrawTextFormat::CalcRect) {
+        double widest = 0;
+        for (const QString& line : lines) widest = std::max(widest, widthOf(line));
+        rect.right = rect.left + int(std::ceil(widest));
+        rect.bottom = rect.top + signedHeight;
+        return signedHeight;
+    }
+    m_painter.save();
+    if (!(format & DrawTextFormat::NoClip)) {
+        m_painter.setWorldTransform(m_deviceTransform);
+        m_painter.setClipRect(m_mapper.toDevice(rect), Qt::IntersectClip);
+    }
+    const QPointF topLeft = m_mapper.toDevice(QPointF(rect.left, rect.top));
+    const double rectWidth = (rect.right - rect.left) * pixelsPerUnitX;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const double indent = lineIndent(format, rectWidth, font.metrics.horizontalAdvance(lines[i]));
+        drawLineAt(topLeft + QPointF(indent, double(i) * advance), lines[i],
+                   TextAlign::Left | TextAlign::Top);
+    }
+    m_painter.restore();
+    return signedHeight;
+}
+
+QSizeF Dc::textExtent(const QString& text) const {
+    const QFontMetricsF& metrics = realizedFont().metrics;
+    return {metrics.horizontalAdvance(text) / m_mapper.pixelsPerUnitX(),
+            (metrics.ascent() + metrics.descent()) / m_mapper.pixelsPerUnitY()};
+}
+
+TextMetrics Dc::textMetrics() const {
+    const QFontMetricsF& metrics = realizedFont().metrics;
+    const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
+    TextMetrics result;
+    result.ascent = metrics.ascent() / pixelsPerUnit;
+    result.descent = metrics.descent() / pixelsPerUnit;
+    result.height = result.ascent + result.descent;
+    result.externalLeading = std::max(0.0, metrics.leading()) / pixelsPerUnit;
+    return result;
+}
+
+const Dc::RealizedFont& Dc::realizedFont() const {
+    const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
+    if (!m_realizedFont || m_realizedFont->pixelsPerUnit != pixelsPerUnit) {
+        const QFont font = toQFont(m_font, pixelsPerUnit, m_mapper.dpiY());
+        m_realizedFont.emplace(RealizedFont{QFontMetricsF(font, m_painter.device()), font, pixelsPerUnit});
+    }
+    return *m_realizedFont;
+}
+
+// A pen that would be thinner than a device pixel is drawn one pixel wide, dotted if asked. Wider pens are
+// measured in logical units under the mapper's transform, so a printer with other resolutions across and down
+// gets each line's thickness right; like Windows, they draw solid whatever their style.
+QPen Dc::qtPen() const {
+    QPen pen(toQColor(m_pen.color));
+    const double thinnerPixels = m_pen.width * std::min(m_mapper.pixelsPerUnitX(), m_mapper.pixelsPerUnitY());
+    if (thinnerPixels > 1.0) {
+        pen.setWidthF(m_pen.width);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        return pen;
+    }
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::FlatCap);
+    if (m_pen.style == PenStyle::Dot) pen.setDashPattern({3, 3});
+    return pen;
+}
+
+void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align) {
+    const RealizedFont& font = realizedFont();
+    const double width = font.metrics.horizontalAdvance(text);
+    const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, font.metrics));
+    m_painter.setWorldTransform(m_deviceTransform);
+    m_painter.translate(devicePoint);
+    m_painter.rotate(-m_font.escapement / 10.0);
+    if (m_backgroundMode == BackgroundMode::Opaque) {
+        const double ascent = font.metrics.ascent();
+        m_painter.fillRect(
+            QRectF(baselineStart.x(), baselineStart.y() - ascent, width, ascent + font.metrics.descent()),
+            Qt::white);
+    }
+    m_painter.setFont(font.font);
+    m_painter.setPen(toQColor(m_textColor));
+    m_painter.drawText(baselineStart, text);
+}
+
+double Dc::lineAdvancePixels(unsigned format) const {
+    const QFontMetricsF& metrics = realizedFont().metrics;
+    const double leading =
+        (format & DrawTextFormat::ExternalLeading) ? std::max(0.0, metrics.leading()) : 0.0;
+    return metrics.ascent() + metrics.descent() + leading;
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+
+namespace platform {
+
+// The width of a piece of text in logical units.
+using TextWidth = std::function<double(QStringView)>;
+
+// The lines DrawText draws for `text` in a rectangle `width` logical units wide, by the DrawTextFormat flags
+// `format` (only SingleLine and WordBreak matter here).
+//
+// - Every CR LF, lone CR and lone LF ends a line, so n line ends give n + 1 lines: a final line end is
+// followed
+//   by an empty line, and an empty text is one empty line. With SingleLine the text is one line and its line
+//   end characters are left out.
+// - With WordBreak a line is broken before the first word that would pass the right edge. Words are separated
+//   by blanks and only there can a line break; the blanks at a break are dropped, so the next line starts
+//   with the next word. A word longer than the width is never split: it stands alone on its line and runs
+//   past the edge. Blanks at the start of a line after a line end, and blanks after the last word, stay.
+QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf);
+
+}  // namespace platform
