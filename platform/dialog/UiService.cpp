@@ -1,0 +1,24 @@
+#include "platform/dialog/UiService.h"
+
+#include "platform/dialog/QtUiService.h"
+
+namespace platform {
+namespace {
+
+UiService*& replacement() {
+    static UiService* service = nullptr;
+    return service;
+}
+
+}  // namespace
+
+UiService& UiService::instance() {
+    static QtUiService real;
+    return replacement() ? *replacement() : real;
+}
+
+void UiService::setInstance(UiService* service) {
+    replacement() = service;
+}
+
+}  // namespace platform

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+enum class MessageIcon { None, Warning, Stop };
+enum class MessageButtons { Ok, OkCancel };
+
+// The answers of a message box, with the numbers Windows gives them (IDOK, IDCANCEL), so that they never
+// clash with the ids of a task dialog's command links.
+namespace answer {
+inline constexpr int kOk = 1;
+inline constexpr int kCancel = 2;
+}  // namespace answer
+
+struct MessageBoxRequest {
+    QString title;
+    QString text;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+};
+
+struct CommandLink {
+    int id;
+    QString text;
+};
+
+struct TaskDialogRequest {
+    QString title;
+    QString mainInstruction;
+    QString content;
+    MessageIcon icon = MessageIcon::None;
+    QList<CommandLink> commandLinks;
+    int defaultId = 0;
+};
+
+// Everything that asks the person at the screen a question goes through here. The program shows real
+// dialogs over the active window; a test puts its own service in place and answers without any window.
+class UiService {
+public:
+    virtual ~UiService() = default;
+
+    // The answer's id (answer::kOk, answer::kCancel).
+    virtual int messageBox(const MessageBoxRequest& request) = 0;
+    // Whether task dialogs can be shown; callers fall back to a message box when not.
+    virtual bool hasTaskDialogs() const = 0;
+    // The id of the command link chosen, answer::kCancel when the dialog was closed without one.
+    virtual int taskDialog(const TaskDialogRequest& request) = 0;
+
+    static UiService& instance();
+    // Null goes back to the real dialogs. The service must outlive its use.
+    static void setInstance(UiService* service);
+};
+
+}  // namespace platform

@@ -1,0 +1,278 @@
+#include "platform/registry/RegistryFile.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
+const QString kOlderHeader = QStringLiteral("REGEDIT4");
+// Long hex data is wrapped as regedit wraps it, so that a line stays readable.
+constexpr qsizetype kHexLineWidth = 76;
+const QString kHexContinuation = QStringLiteral("\\\n  ");
+
+bool sameName(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Part by part, so that a key is followed by its subkeys before its next sibling ("A", "A\B", "A B").
+bool keyLess(const QString& a, const QString& b) {
+    const QList<QStringView> left = QStringView(a).split(u'\\');
+    const QList<QStringView> right = QStringView(b).split(u'\\');
+    for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
+        const int order = left[i].compare(right[i], Qt::CaseInsensitive);
+        if (order != 0) return order < 0;
+    }
+    return left.size() < right.size();
+}
+
+QString quoted(QStringView text) {
+    QString out(u'"');
+    for (QChar c : text) {
+        if (c == u'\\' || c == u'"') out += u'\\';
+        out += c;
+    }
+    return out + u'"';
+}
+
+// Reads the quoted text that starts at `pos`; `pos` ends behind the closing quote.
+std::optional<QString> readQuoted(QStringView line, qsizetype& pos) {
+    QString text;
+    for (++pos; pos < line.size(); ++pos) {
+        QChar c = line[pos];
+        if (c == u'"') {
+            ++pos;
+            return text;
+        }
+        if (c == u'\\' && pos + 1 < line.size()) c = line[++pos];
+        text += c;
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> parseHexBytes(QStringView text) {
+    QByteArray bytes;
+    if (text.trimmed().isEmpty()) return bytes;
+    for (QStringView token : text.split(u',')) {
+        token = token.trimmed();
+        bool ok = false;
+        const uint byte = token.toUInt(&ok, 16);
+        if (!ok || token.isEmpty() || token.size() > 2) return std::nullopt;
+        bytes.append(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+bool startsWithHex(QStringView data) {
+    return data.startsWith(u"hex:", Qt::CaseInsensitive) || data.startsWith(u"hex(", Qt::CaseInsensitive);
+}
+
+// The data behind "name=": a quoted text, dword:0000abcd, hex:.. (binary) or hex(N):.. (type N).
+std::optional<RegistryValue> parseData(QStringView data) {
+    if (data.startsWith(u'"')) {
+        qsizetype pos = 0;
+        const std::optional<QString> text = readQuoted(data, pos);
+        if (!text || !data.sliced(pos).trimmed().isEmpty()) return std::nullopt;
+        return RegistryValue::fromString(*text);
+    }
+    if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
+        const QStringView digits = data.sliced(6);
+        bool ok = false;
+        const uint number = digits.toUInt(&ok, 16);
+        if (!ok || digits.isEmpty() || digits.size() > 8) return std::nullopt;
+        return RegistryValue::fromDword(number);
+    }
+    if (!startsWithHex(data)) return std::nullopt;
+    quint32 type = RegistryValue::kBinary;
+    const qsizetype colon = data.indexOf(u':');
+    if (colon < 0) return std::nullopt;
+    if (data[3] == u'(') {
+        bool ok = false;
+        type = data.sliced(4, std::max<qsizetype>(colon - 5, 0)).toUInt(&ok, 16);
+        if (!ok || data[colon - 1] != u')') return std::nullopt;
+    }
+    const std::optional<QByteArray> bytes = parseHexBytes(data.sliced(colon + 1));
+    if (!bytes) return std::nullopt;
+    return RegistryValue{type, *bytes};
+}
+
+QString hexBytes(const QByteArray& bytes, qsizetype column) {
+    QString out;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        QString byte = QStringLiteral("%1").arg(uint(static_cast<quint8>(bytes[i])), 2, 16, QChar(u'0'));
+        if (i + 1 < bytes.size()) byte += u',';
+        if (i > 0 && column + byte.size() > kHexLineWidth) {
+            out += kHexContinuation;
+            column = 2;
+        }
+        out += byte;
+        column += byte.size();
+    }
+    return out;
+}
+
+// `column` is where the data starts on its line, for wrapping hex data.
+QString dataText(const RegistryValue& value, qsizetype column) {
+    if (value.type == RegistryValue::kString) {
+        const std::optional<QString> text = value.toString();
+        if (RegistryFile::isWritableName(*text) && RegistryValue::fromString(*text) == value)
+            return quoted(*text);
+    }
+    if (value.toDword()) return QStringLiteral("dword:%1").arg(*value.toDword(), 8, 16, QChar(u'0'));
+    const QString head = value.type == RegistryValue::kBinary
+                             ? QStringLiteral("hex:")
+                             : QStringLiteral("hex(%1):").arg(value.type, 0, 16);
+    return head + hexBytes(value.data, column + head.size());
+}
+
+}  // namespace
+
+bool RegistryFile::isWithin(QStringView path, QStringView key) {
+    if (key.isEmpty() || path.size() == key.size()) return key.isEmpty() || sameName(path, key);
+    return path.size() > key.size() && path[key.size()] == u'\\' && sameName(path.first(key.size()), key);
+}
+
+bool RegistryFile::isWritableName(QStringView name) {
+    return name.isValidUtf16() &&
+           std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
+QString RegistryFile::normalizedKey(QStringView key) {
+    QStringList parts;
+    for (QStringView part : key.split(u'\\', Qt::SkipEmptyParts)) parts.append(part.toString());
+    return parts.join(u'\\');
+}
+
+RegistryFile RegistryFile::parse(RegistryHive hive, QByteArrayView text) {
+    RegistryFile file(hive);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString decoded = decoder(text);
+    file.m_damaged = decoder.hasError();
+    if (decoded.startsWith(QChar(0xFEFF))) decoded.remove(0, 1);
+    file.parseLines(decoded.split(u'\n'));
+    return file;
+}
+
+void RegistryFile::parseLines(const QStringList& lines) {
+    const QString hiveName = registryHiveName(m_hive);
+    std::optional<QString> currentKey;  // none before the first key and under a key of another hive
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line == kHeader || line == kOlderHeader) continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            const QStringView path = QStringView(line).sliced(1, line.size() - 2);
+            currentKey.reset();
+            if (isWithin(path, hiveName)) currentKey = keyForWriting(path.sliced(hiveName.size())).path;
+            m_damaged |= !currentKey;
+        } else {
+            m_damaged |= !currentKey || !parseValueLine(*currentKey, lines, i);
+        }
+    }
+}
+
+bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsizetype& index) {
+    const QStringView line = QStringView(lines[index]).trimmed();
+    qsizetype pos = 0;
+    QString name;
+    if (line.startsWith(u'@')) {
+        pos = 1;
+    } else if (line.startsWith(u'"')) {
+        const std::optional<QString> quotedName = readQuoted(line, pos);
+        if (!quotedName) return false;
+        name = *quotedName;
+    } else {
+        return false;
+    }
+    QString data = line.sliced(pos).trimmed().toString();
+    if (!data.startsWith(u'=')) return false;
+    data = data.sliced(1).trimmed();
+    while (startsWithHex(data) && data.endsWith(u'\\') && index + 1 < lines.size()) {
+        data.chop(1);
+        data += lines[++index].trimmed();
+    }
+    const std::optional<RegistryValue> value = parseData(data);
+    if (!value) return false;
+    setValue(key, name, *value);
+    return true;
+}
+
+QByteArray RegistryFile::serialize() const {
+    QList<const Key*> keys;
+    for (const Key& key : m_keys) keys.append(&key);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const Key* a, const Key* b) { return keyLess(a->path, b->path); });
+    QString out = kHeader + u'\n';
+    for (const Key* key : keys) serializeKey(out, *key);
+    return out.toUtf8();
+}
+
+void RegistryFile::serializeKey(QString& out, const Key& key) const {
+    const QString path =
+        key.path.isEmpty() ? registryHiveName(m_hive) : registryHiveName(m_hive) + u'\\' + key.path;
+    out += QStringLiteral("\n[") + path + QStringLiteral("]\n");
+    for (const NamedValue& named : key.values) {
+        const QString name = named.name.isEmpty() ? QStringLiteral("@") : quoted(named.name);
+        out += name + u'=' + dataText(named.value, name.size() + 1) + u'\n';
+    }
+}
+
+const RegistryFile::Key* RegistryFile::findKey(QStringView path) const {
+    const QString normalized = normalizedKey(path);
+    const auto found = std::find_if(m_keys.begin(), m_keys.end(),
+                                    [&](const Key& key) { return sameName(key.path, normalized); });
+    return found == m_keys.end() ? nullptr : &*found;
+}
+
+RegistryFile::Key& RegistryFile::keyForWriting(QStringView path) {
+    if (const Key* key = findKey(path)) return const_cast<Key&>(*key);
+    m_keys.append(Key{normalizedKey(path), {}});
+    return m_keys.last();
+}
+
+const RegistryValue* RegistryFile::value(QStringView key, QStringView name) const {
+    const Key* found = findKey(key);
+    if (!found) return nullptr;
+    for (const NamedValue& named : found->values) {
+        if (sameName(named.name, name)) return &named.value;
+    }
+    return nullptr;
+}
+
+bool RegistryFile::hasKey(QStringView key) const {
+    const QString normalized = normalizedKey(key);
+    return normalized.isEmpty() || std::any_of(m_keys.begin(), m_keys.end(),
+                                               [&](const Key& k) { return isWithin(k.path, normalized); });
+}
+
+bool RegistryFile::createKey(QStringView key) {
+    if (hasKey(key)) return false;
+    keyForWriting(key);
+    return true;
+}
+
+bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryValue& value) {
+    Key& target = keyForWriting(key);
+    for (NamedValue& named : target.values) {
+        if (!sameName(named.name, name)) continue;
+        if (named.value == value) return false;
+        named.value = value;
+        return true;
+    }
+    target.values.append(NamedValue{name.toString(), value});
+    return true;
+}
+
+bool RegistryFile::removeValue(QStringView key, QStringView name) {
+    const Key* found = findKey(key);
+    if (!found) return false;
+    QList<NamedValue>& values = const_cast<Key*>(found)->values;
+    return values.removeIf([&](const NamedValue& named) { return sameName(named.name, name); }) > 0;
+}
+
+bool RegistryFile::removeTree(QStringView key) {
+    const QString normalized = normalizedKey(key);
+    return m_keys.removeIf([&](const Key& k) { return isWithin(k.path, normalized); }) > 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/registry/RegistryHive.h"
+#include "platform/registry/RegistryValue.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace platform {
+
+// The keys and values of one hive in the text of a .reg file, as a person can read and edit it:
+//
+//   Windows Registry Editor Version 5.00
+//
+//   [HKEY_CURRENT_USER\Software\Brandel\Kalvenport-Zuzaza\Settings]
+//   "Language"=dword:00000001
+//   "Printer"="Laser \"Büro\""
+//
+// Texts are UTF-8 between quotes with \\ and \" escaped; a text that one line cannot carry (a line break or
+// another control character in it) is written as hex(1): with its UTF-16 bytes, as regedit does. Key and
+// value names match without regard to case. Reading never fails: a line that is not understood is left out
+// and the file counts as damaged, so that the caller can keep a copy before the file is written anew.
+class RegistryFile {
+public:
+    explicit RegistryFile(RegistryHive hive) : m_hive(hive) {}
+
+    static RegistryFile parse(RegistryHive hive, QByteArrayView text);
+    QByteArray serialize() const;
+
+    bool isDamaged() const { return m_damaged; }
+
+    // Key paths are relative to the hive, parts separated by backslashes ("Software\Brandel"); the empty
+    // path is the hive itself. An empty value name is the key's default value.
+    const RegistryValue* value(QStringView key, QStringView name) const;
+    // A key exists when it or one of its subkeys was written; the hive itself always exists.
+    bool hasKey(QStringView key) const;
+
+    // Each change answers whether anything changed.
+    bool createKey(QStringView key);
+    bool setValue(QStringView key, QStringView name, const RegistryValue& value);
+    bool removeValue(QStringView key, QStringView name);
+    // Removes the key with all its values and subkeys.
+    bool removeTree(QStringView key);
+
+    // Whether a key path or value name can stand in a file: no control characters and no broken UTF-16.
+    static bool isWritableName(QStringView name);
+    // Whether `path` is `key` or lies below it, without regard to case.
+    static bool isWithin(QStringView path, QStringView key);
+    // The path without empty parts, so that "Software\\Brandel\" and "Software\Brandel" are one key.
+    static QString normalizedKey(QStringView key);
+
+private:
+    struct NamedValue {
+        QString name;
+        RegistryValue value;
+    };
+    struct Key {
+        QString path;
+        QList<NamedValue> values;
+    };
+
+    const Key* findKey(QStringView path) const;
+    Key& keyForWriting(QStringView path);
+    void parseLines(const QStringList& lines);
+    bool parseValueLine(QStringView key, const QStringList& lines, qsizetype& index);
+    void serializeKey(QString& out, const Key& key) const;
+
+    RegistryHive m_hive;
+    QList<Key> m_keys;
+    bool m_damaged = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,129 @@
+#include "platform/shell/DesktopIntegration.h"
+
+#include "platform/shell/DesktopFile.h"
+#include "platform/shell/ProcessLauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+namespace platform {
+namespace {
+
+const QString kMimeNamespace = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
+
+// shared-mime-info reads a string match with C escapes; printable ASCII stands for itself.
+QString magicValue(const QByteArray& bytes) {
+    QString out;
+    for (char byte : bytes) {
+        const auto code = static_cast<quint8>(byte);
+        if (code > 0x20 && code < 0x7F && byte != '\\') {
+            out += QChar(code);
+        } else {
+            out += QStringLiteral("\\x%1").arg(uint(code), 2, 16, QChar(u'0'));
+        }
+    }
+    return out;
+}
+
+void writeMimeType(QXmlStreamWriter& xml, const DesktopFileType& type) {
+    xml.writeStartElement(QStringLiteral("mime-type"));
+    xml.writeAttribute(QStringLiteral("type"), type.mimeType);
+    xml.writeTextElement(QStringLiteral("comment"), type.comment);
+    xml.writeEmptyElement(QStringLiteral("glob"));
+    xml.writeAttribute(QStringLiteral("pattern"), type.glob);
+    if (!type.magic.isEmpty()) {
+        xml.writeStartElement(QStringLiteral("magic"));
+        xml.writeAttribute(QStringLiteral("priority"), QStringLiteral("50"));
+        xml.writeEmptyElement(QStringLiteral("match"));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("string"));
+        xml.writeAttribute(QStringLiteral("offset"), QStringLiteral("0"));
+        xml.writeAttribute(QStringLiteral("value"), magicValue(type.magic));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+}  // namespace
+
+DesktopIntegration::DesktopIntegration(QString dataHome) : m_dataHome(std::move(dataHome)) {}
+
+QString DesktopIntegration::iconName(const QString& mimeType) {
+    return QString(mimeType).replace(u'/', u'-');
+}
+
+QByteArray DesktopIntegration::desktopEntry(const DesktopProgram& program) {
+    QString mimeTypes;
+    for (const DesktopFileType& type : program.fileTypes) {
+        if (type.openedByProgram) mimeTypes += type.mimeType + u';';
+    }
+    const QString exec = desktopfile::quotedExecArgument(program.executable) + QStringLiteral(" %f");
+    const QStringList lines = {
+        QStringLiteral("[Desktop Entry]"),
+        QStringLiteral("Type=Application"),
+        QStringLiteral("Name=") + desktopfile::escapedValue(program.name),
+        QStringLiteral("Exec=") + desktopfile::escapedValue(exec),
+        QStringLiteral("Icon=") + desktopfile::escapedValue(program.id),
+        QStringLiteral("Terminal=false"),
+        QStringLiteral("Categories=Office;"),
+        QStringLiteral("MimeType=") + mimeTypes,
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+QByteArray DesktopIntegration::mimePackage(const DesktopProgram& program) {
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(kMimeNamespace);
+    xml.writeStartElement(kMimeNamespace, QStringLiteral("mime-info"));
+    for (const DesktopFileType& type : program.fileTypes) writeMimeType(xml, type);
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
+}
+
+DesktopIntegration::Outcome DesktopIntegration::writeIfChanged(const QString& relativePath,
+                                                               const QByteArray& contents) const {
+    const QString path = m_dataHome + u'/' + relativePath;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == contents.size() &&
+        existing.readAll() == contents) {
+        return Outcome::Unchanged;
+    }
+    QSaveFile file(path);
+    const bool written = QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+                         file.write(contents) == contents.size() && file.commit();
+    return written ? Outcome::Written : Outcome::Failed;
+}
+
+bool DesktopIntegration::registerProgram(const DesktopProgram& program) const {
+    const QString iconFolder = QStringLiteral("icons/hicolor/scalable/");
+    QList<Outcome> icons = {writeIfChanged(
+        iconFolder + QStringLiteral("apps/") + program.id + QStringLiteral(".svg"), program.iconSvg)};
+    for (const DesktopFileType& type : program.fileTypes) {
+        icons.append(writeIfChanged(
+            iconFolder + QStringLiteral("mimetypes/") + iconName(type.mimeType) + QStringLiteral(".svg"),
+            type.iconSvg));
+    }
+    const Outcome package = writeIfChanged(
+        QStringLiteral("mime/packages/") + program.id + QStringLiteral(".xml"), mimePackage(program));
+    const Outcome entry = writeIfChanged(
+        QStringLiteral("applications/") + program.id + QStringLiteral(".desktop"), desktopEntry(program));
+    // The desktop reads compiled caches, not the files above; the tools that build them may be missing.
+    if (package == Outcome::Written) {
+        ProcessLauncher::startDetached(QStringLiteral("update-mime-database"),
+                                       {m_dataHome + QStringLiteral("/mime")});
+    }
+    if (entry == Outcome::Written) {
+        ProcessLauncher::startDetached(QStringLiteral("update-desktop-database"),
+                                       {m_dataHome + QStringLiteral("/applications")});
+    }
+    icons << package << entry;
+    return !icons.contains(Outcome::Failed);
+}
+
+}  // namespace platform

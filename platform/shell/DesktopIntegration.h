@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/shell/SystemInfo.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+// A file type the desktop is told about.
+struct DesktopFileType {
+    QString mimeType;      // "application/x-..."
+    QString comment;       // what file managers call such a file
+    QString glob;          // "*.ext"; matched without regard to case
+    QByteArray magic;      // the bytes every such file starts with; empty when there are none
+    QByteArray iconSvg;    // the type's icon
+    bool openedByProgram;  // the program's desktop entry offers to open it
+};
+
+// The program as the desktop shall know it.
+struct DesktopProgram {
+    QString id;  // names the desktop entry, the MIME package and the program's icon
+    QString name;
+    QString executable;  // full path
+    QByteArray iconSvg;
+    QList<DesktopFileType> fileTypes;
+};
+
+// Registers a program and its file types with the desktop for one user: a desktop entry, a shared-mime-info
+// package (types by extension and by the bytes at the start of a file) and scalable icons, all below the
+// user's data folder. A file is written only when its contents change, and the desktop's MIME and
+// application caches are refreshed only then, so a start that changes nothing writes nothing.
+class DesktopIntegration {
+public:
+    explicit DesktopIntegration(QString dataHome = systeminfo::dataHome());
+
+    // Best effort: answers whether every file is in place; what could be written stays written.
+    bool registerProgram(const DesktopProgram& program) const;
+
+    static QByteArray desktopEntry(const DesktopProgram& program);
+    static QByteArray mimePackage(const DesktopProgram& program);
+    // The icon name the desktop looks up for a MIME type: "application/x-a" gives "application-x-a".
+    static QString iconName(const QString& mimeType);
+
+private:
+    enum class Outcome { Unchanged, Written, Failed };
+    Outcome writeIfChanged(const QString& relativePath, const QByteArray& contents) const;
+
+    QString m_dataHome;
+};
+
+}  // namespace platform

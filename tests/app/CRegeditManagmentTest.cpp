@@ -1,0 +1,201 @@
+#include "app/CRegeditManagment.h"
+
+#include "app/CQELWinAppEx.h"
+#include "platform/shell/DesktopFile.h"
+#include "platform/shell/ProcessLauncher.h"
+#include "tests/app/AnsweringUi.h"
+#include "tests/platform/TestEnvironment.h"
+#include "version.h"
+
+#include <gtest/gtest.h>
+
+using platform::RegistryHive;
+
+namespace {
+
+constexpr quint32 kVersion3_20_4 = 0x031404;
+const QString kExe = QStringLiteral("/opt/Kalvenport Zuzaza/bin/kalvenport-zuzaza");
+
+class RegistryManager : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::ProcessLauncher::setLauncher([this](const QString& tool, const QStringList&) {
+            started.append(tool);
+            return true;
+        });
+    }
+    void TearDown() override { platform::ProcessLauncher::setLauncher({}); }
+
+    void initialize() { manager.Initialize("kalvenport-zuzaza", kExe, "Jan  6 2020", kVersion3_20_4); }
+
+    std::optional<QString> classesText(const QString& key, const QString& name = {}) const {
+        return registry.readString(RegistryHive::ClassesRoot, key, name);
+    }
+
+    TestEnvironment environment;
+    AnsweringUi ui;
+    QString folder = environment.path("config/kalvenport-zuzaza");
+    CRegeditManagment manager{folder};
+    platform::Registry registry{folder};
+    QStringList started;
+};
+
+}  // namespace
+
+TEST(RegistryManagerVersion, TextIsMajorMinorAndBuildInWholeParts) {
+    const std::pair<quint32, QString> cases[] = {
+        {0x031404, "3.20.004"}, {0x03022D, "3.02.045"},    {0x0A0507, "10.05.007"},
+        {0, "0.00.000"},        {0xFFFFFF, "255.255.255"}, {0x7F031404, "3.20.004"},
+    };
+    CRegeditManagment manager(QString{});
+    for (const auto& [version, text] : cases) {
+        manager.SetVersion(version);
+        EXPECT_EQ(manager.GetVersionString(), text);
+        EXPECT_EQ(manager.GetVersion(), version);
+    }
+}
+
+TEST_F(RegistryManager, TheProgramsVersionComesFromItsBuild) {
+    CQELWinAppEx app(folder, kExe);
+    app.m_RegeditManagment.RegisterApplication(app, "Jan  6 2020");
+    const CRegeditManagment& registered = app.m_RegeditManagment;
+    EXPECT_EQ(registered.GetVersion(),
+              quint32(kz::kVersionMajor << 16 | kz::kVersionMinor << 8 | kz::kVersionPatch));
+    EXPECT_EQ(registered.GetVersionString().split('.').size(), 3);
+    EXPECT_EQ(registered.m_strCreationDate, QString("Jan  6 2020"));
+    EXPECT_EQ(registered.GetProgramDirectory(), QString("/opt/Kalvenport Zuzaza/bin"));
+}
+
+TEST_F(RegistryManager, InitializeWritesTheApplicationKeys) {
+    initialize();
+    const QString appKey = "SOFTWARE\\QEL\\kalvenport-zuzaza";
+    EXPECT_EQ(registry.readString(RegistryHive::LocalMachine, appKey, u"CreationDate"),
+              QString("Jan  6 2020"));
+    for (RegistryHive hive : {RegistryHive::LocalMachine, RegistryHive::CurrentUser}) {
+        EXPECT_EQ(registry.readDword(hive, appKey, u"Version"), kVersion3_20_4);
+        EXPECT_EQ(registry.readString(hive, appKey, u"Path"), QString("/opt/Kalvenport Zuzaza/bin"));
+    }
+}
+
+TEST_F(RegistryManager, FileTypeCheckClearsOnlyOlderRegistrationsOfItsOwnClasses) {
+    initialize();
+    struct Case {
+        const char* name;
+        QString fileTypeId;
+        std::optional<quint32> mark;
+        bool cleared;
+    };
+    const Case cases[] = {
+        {"older own", "EUR1-Dokument", 0x031403, true},
+        {"unmarked own", "EUR1-Dokument", std::nullopt, true},
+        {"newer own", "EUR1-Dokument", 0x031500, false},
+        {"same own", "EUR1-Dokument", kVersion3_20_4, false},
+        {"older foreign", "Other.Document", 0x031403, false},
+        {"unmarked foreign", "Other.Document", std::nullopt, false},
+        {"no class", "", 0x010000, false},
+    };
+    for (const Case& c : cases) {
+        registry.deleteTree(RegistryHive::ClassesRoot, {});
+        registry.writeString(RegistryHive::ClassesRoot, u".fme\\ShellNew", u"FileName", u"x");
+        if (!c.fileTypeId.isEmpty())
+            registry.writeString(RegistryHive::ClassesRoot, u".fme", {}, c.fileTypeId);
+        if (c.mark) registry.writeDword(RegistryHive::ClassesRoot, u".fme", u"FileVersion", *c.mark);
+        registry.writeString(RegistryHive::ClassesRoot, u"EUR1-Dokument\\DefaultIcon", {}, u"x,1");
+        registry.writeString(RegistryHive::ClassesRoot, u"Other.Document\\DefaultIcon", {}, u"y,1");
+        manager.CheckFileTypeVersion(u".fme", kVersion3_20_4);
+        EXPECT_EQ(!classesText(".fme\\ShellNew", "FileName"), c.cleared) << c.name;
+        EXPECT_EQ(!classesText("EUR1-Dokument\\DefaultIcon"), c.cleared) << c.name;
+        EXPECT_TRUE(classesText("Other.Document\\DefaultIcon")) << c.name;
+        EXPECT_EQ(registry.readDword(RegistryHive::ClassesRoot, u".fme", u"FileVersion"), kVersion3_20_4)
+            << c.name;
+    }
+}
+
+TEST_F(RegistryManager, FileTypeCheckWritesNothingForAnUnknownOrShortExtension) {
+    initialize();
+    manager.CheckFileTypeVersion(u".lz2", kVersion3_20_4);
+    manager.CheckFileTypeVersion(u".fm", kVersion3_20_4);
+    EXPECT_FALSE(registry.keyExists(RegistryHive::ClassesRoot, u".lz2"));
+    EXPECT_FALSE(registry.keyExists(RegistryHive::ClassesRoot, u".fm"));
+    EXPECT_TRUE(ui.messageBoxes.isEmpty());
+}
+
+TEST_F(RegistryManager, BeforeInitializeTheFileTypeCheckRefusesWithAMessage) {
+    registry.writeString(RegistryHive::ClassesRoot, u".fme", {}, u"EUR1-Dokument");
+    manager.CheckFileTypeVersion(u".fme", kVersion3_20_4);
+    ASSERT_EQ(ui.messageBoxes.size(), 1);
+    EXPECT_EQ(ui.messageBoxes[0].text, QString("CRegeditManagment-Error"));
+    EXPECT_EQ(registry.readDword(RegistryHive::ClassesRoot, u".fme", u"FileVersion"), std::nullopt);
+}
+
+TEST_F(RegistryManager, FileTypesGetIconsNewFileTemplateAndQuotedOpenCommands) {
+    initialize();
+    registry.writeString(RegistryHive::ClassesRoot, u"ATR-Dokument\\shell\\open\\ddeexec", {},
+                         u"[open(\"%1\")]");
+    registry.writeString(RegistryHive::ClassesRoot, u".fme\\ShellNew", u"NullFile", {});
+    manager.RegisterFileTypes(1);
+    const QString ids[] = {"EUR1-Dokument", "ATR-Dokument", "Ursprungszeugnis", "Langeiterkl848a.Dokument"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(classesText(ids[i] + "\\DefaultIcon"), kExe + ',' + QString::number(i + 1));
+        EXPECT_EQ(classesText(ids[i] + "\\shell\\open\\command"), '"' + kExe + "\" \"%1\"");
+    }
+    EXPECT_FALSE(registry.keyExists(RegistryHive::ClassesRoot, u"ATR-Dokument\\shell\\open\\ddeexec"));
+    EXPECT_FALSE(registry.keyExists(RegistryHive::ClassesRoot, u"Langeiterkl848.Dokument"));
+    const QString shellNew = environment.path("data/kalvenport-zuzaza/ShellNew/Euform.fme");
+    EXPECT_EQ(classesText(".fme\\ShellNew", "FileName"), shellNew);
+    EXPECT_EQ(classesText(".fme\\ShellNew", "NullFile"), std::nullopt);
+    EXPECT_EQ(TestEnvironment::contentsOf(shellNew), QByteArray(4, '\0'));
+    const QString appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\kalvenport-zuzaza";
+    EXPECT_EQ(registry.readString(RegistryHive::LocalMachine, appPaths, {}), kExe);
+    EXPECT_EQ(registry.readString(RegistryHive::LocalMachine, appPaths, u"Path"),
+              QString("/opt/Kalvenport Zuzaza/bin;"));
+}
+
+TEST_F(RegistryManager, FileTypesAreRegisteredWithTheDesktop) {
+    initialize();
+    manager.RegisterFileTypes(1);
+    const QByteArray entry =
+        TestEnvironment::contentsOf(environment.path("data/applications/kalvenport-zuzaza.desktop"));
+    EXPECT_EQ(platform::desktopfile::value(entry, u"Desktop Entry", u"Exec"), '"' + kExe + "\" %f");
+    EXPECT_EQ(platform::desktopfile::value(entry, u"Desktop Entry", u"MimeType")
+                  .split(';', Qt::SkipEmptyParts)
+                  .size(),
+              4);
+    const QString package = QString::fromUtf8(
+        TestEnvironment::contentsOf(environment.path("data/mime/packages/kalvenport-zuzaza.xml")));
+    for (const char* glob : {"*.fme", "*.fma", "*.fmu", "*.lz1", "*.lz2"})
+        EXPECT_TRUE(package.contains(glob)) << glob;
+    for (const char* magic : {"QEL-EUR1Form@", "QEL-ATRForm@", "QEL-UZForm@", "QEL-LZE1Form@"}) {
+        EXPECT_TRUE(package.contains(QString("value=\"%1\"").arg(magic))) << magic;
+    }
+    for (const char* icon : {"apps/kalvenport-zuzaza", "mimetypes/application-x-kalvenport-eur1",
+                             "mimetypes/application-x-kalvenport-lze848"}) {
+        const QString path = environment.path(QString("data/icons/hicolor/scalable/%1.svg").arg(icon));
+        EXPECT_TRUE(TestEnvironment::contentsOf(path).contains("<svg")) << icon;
+    }
+    EXPECT_EQ(started, QStringList({"update-mime-database", "update-desktop-database"}));
+    started.clear();
+    manager.RegisterFileTypes(1);
+    EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments) {
+    initialize();
+    environment.writeFile("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    EXPECT_EQ(manager.GetDataDirectory(false), environment.path("home/Dokumente/kalvenport-zuzaza"));
+    EXPECT_FALSE(QFileInfo::exists(environment.path("home/Dokumente")));
+    EXPECT_EQ(manager.GetDataDirectoryWithBackslash(), environment.path("home/Dokumente/kalvenport-zuzaza/"));
+    manager.GetDataDirectory(true);
+    EXPECT_TRUE(QFileInfo(environment.path("home/Dokumente")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(environment.path("home/Dokumente/kalvenport-zuzaza")));
+}
+
+TEST_F(RegistryManager, UserAndComputerNamesComeFromThisMachine) {
+    QString user = "old";
+    QString computer = "old";
+    EXPECT_TRUE(manager.ReadUserName(user));
+    EXPECT_TRUE(manager.ReadComputerName(computer));
+    EXPECT_FALSE(user.isEmpty());
+    EXPECT_FALSE(computer.isEmpty());
+    EXPECT_NE(user, QString("old"));
+}
