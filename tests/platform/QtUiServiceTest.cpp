@@ -1,0 +1,65 @@
+#include "platform/dialog/QtUiService.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace platform;
+
+namespace {
+
+// Presses the button of that text in the dialog that is about to be shown, as a person would.
+void pressWhenShown(const QString& buttonText)
+{
+    QTimer::singleShot(0, [buttonText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text().remove(u'&') == buttonText) return button->click();
+        }
+        ADD_FAILURE() << "no button " << buttonText.toStdString();
+        box->reject();
+    });
+}
+
+const TaskDialogRequest kQuestion{
+    "Titel", "Achtung!", "Inhalt", MessageIcon::Warning, {{201, "Ja"}, {202, "Nein"}}, 202,
+};
+
+}  // namespace
+
+TEST(QtUiService, ATaskDialogAnswersTheIdOfTheLinkPressed)
+{
+    QtUiService ui;
+    pressWhenShown("Ja");
+    EXPECT_EQ(ui.taskDialog(kQuestion), 201);
+    pressWhenShown("Nein");
+    EXPECT_EQ(ui.taskDialog(kQuestion), 202);
+}
+
+TEST(QtUiService, TheDefaultLinkIsTheDefaultButton)
+{
+    QtUiService ui;
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->defaultButton()->text(), QString("Nein"));
+        EXPECT_EQ(box->text(), QString("Achtung!"));
+        EXPECT_EQ(box->informativeText(), QString("Inhalt"));
+        box->defaultButton()->click();
+    });
+    EXPECT_EQ(ui.taskDialog(kQuestion), 202);
+}
+
+TEST(QtUiService, AMessageBoxAnswersOkOrCancel)
+{
+    QtUiService ui;
+    const MessageBoxRequest request{"Titel", "Text", MessageButtons::OkCancel, MessageIcon::Stop};
+    pressWhenShown("OK");
+    EXPECT_EQ(ui.messageBox(request), answer::kOk);
+    pressWhenShown("Cancel");
+    EXPECT_EQ(ui.messageBox(request), answer::kCancel);
+}
