@@ -1,7 +1,7 @@
 // The main of every test program: tests never touch the real user's files and never need a display.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     if (!home.isValid()) return 1;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);

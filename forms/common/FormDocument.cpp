@@ -1,0 +1,102 @@
+#include "forms/common/FormDocument.h"
+
+#include "app/CQELWinAppEx.h"
+#include "editor/CQeEditWindow.h"
+#include "forms/common/FormEditorOwner.h"
+#include "platform/clock/Clock.h"
+
+FormDocument::FormDocument(CQELWinAppEx& app, const FormFieldTable& table, const FormFileFormat& format,
+                           std::optional<DefaultTextFields> defaultTexts)
+    : m_app(app), m_table(table), m_format(format), m_defaultTexts(defaultTexts)
+{
+}
+
+void FormDocument::DetachView(FormEditorOwner* view)
+{
+    if (m_view == view) m_view = nullptr;
+}
+
+CQeEditWindow* FormDocument::FieldEditor() const
+{
+    return m_view ? &m_view->FieldEditor() : nullptr;
+}
+
+void FormDocument::Serialize(platform::Archive& archive)
+{
+    CQeEditWindow* editor = FieldEditor();
+    // Without its view a form has no fields: writing it would leave an empty file in place of the form.
+    if (!editor)
+        throw platform::ArchiveException(platform::ArchiveException::Cause::Generic, "a form without fields");
+    if (archive.isStoring()) {
+        FormFile::Origin origin;
+        m_app.m_RegeditManagment.ReadComputerName(origin.computerName);
+        m_app.m_RegeditManagment.ReadUserName(origin.userName);
+        FormFile::Store(archive, m_format, *editor, m_nMarkChoice, origin);
+        m_nLoadStatus = kLoaded;
+    } else {
+        m_nLoadStatus = FormFile::Load(archive, m_format, *editor, m_nMarkChoice);
+    }
+}
+
+void FormDocument::DeleteContents()
+{
+    CQeEditWindow* editor = FieldEditor();
+    if (!m_defaultTexts || !editor) return;
+
+    const QDate today = platform::Clock::now().date();
+    const QStringView section = m_table.section;
+    editor->SetFieldText(m_defaultTexts->exporteur, m_app.GetProfileString(settings::kExporteur.in(section)),
+                         1);
+    editor->SetFieldText(m_defaultTexts->ursprungsland,
+                         m_app.GetProfileString(settings::kUrsprungsland.in(section)), 1);
+    editor->SetFieldText(m_defaultTexts->transport, m_app.GetProfileString(settings::kTransport.in(section)),
+                         1);
+    if (m_app.GetProfileInt(settings::kAutodatum.in(section)) == 1) {
+        const QString city = m_app.GetProfileString(settings::kStadt.in(section));
+        editor->SetFieldText(m_defaultTexts->date, DateText(city, today), 1);
+    }
+}
+
+QString FormDocument::DateText(const QString& city, QDate date)
+{
+    // A date that cannot be had is written as zeros.
+    const bool known = date.isValid();
+    const auto number = [known](int value) { return QString::number(known ? value : 0); };
+    return QStringLiteral("%1, %2.%3.%4")
+        .arg(city, number(date.day()), number(date.month()), number(date.year()));
+}
+
+bool FormDocument::OnNewDocument()
+{
+    m_nLoadStatus = kLoaded;
+    return Document::OnNewDocument();
+}
+
+bool FormDocument::OnOpenDocument(const QString& path)
+{
+    if (!Document::OnOpenDocument(path)) return false;
+    if (m_nLoadStatus == kLoaded) {
+        setPathName(path);
+    } else {
+        clearPathName();
+        setTitle(QString());
+    }
+    return true;
+}
+
+bool FormDocument::OnSaveDocument(const QString& path)
+{
+    if (CQeEditWindow* editor = FieldEditor()) CommitTypedText(*editor);
+    if (!Document::OnSaveDocument(path)) return false;
+    setPathName(path);
+    return true;
+}
+
+void FormDocument::CommitTypedText(CQeEditWindow& editor)
+{
+    // Leaving a field stores the edit window's text into it; coming back leaves the window where it was.
+    const std::uint16_t field = editor.GetCurrentField();
+    const std::uint16_t page = editor.GetCurrentPage();
+    editor.Activate(field > 1 ? field - 1 : field + 1, page);
+    editor.Activate(field, page);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "forms/common/FormFieldTable.h"
+#include "forms/common/FormFile.h"
+#include "platform/docview/Document.h"
+
+#include <QDate>
+#include <optional>
+
+class CQELWinAppEx;
+class CQeEditWindow;
+class FormEditorOwner;
+
+// The fields that take the default texts of the form's settings section when a new form is set up.
+struct DefaultTextFields {
+    std::uint16_t exporteur;
+    std::uint16_t ursprungsland;
+    std::uint16_t transport;
+    std::uint16_t date;
+};
+
+// A form document. It holds hardly anything itself: every field text and flag lives in the field editor of
+// the document's one view. It fills in the default texts of a new form, writes and reads the form file, and
+// keeps the load status for the view to show.
+class FormDocument : public platform::Document {
+public:
+    FormDocument(CQELWinAppEx& app, const FormFieldTable& table, const FormFileFormat& format,
+                 std::optional<DefaultTextFields> defaultTexts);
+
+    // The document's one view; without it the operations that need the editor do nothing.
+    void AttachView(FormEditorOwner* view) { m_view = view; }
+    void DetachView(FormEditorOwner* view);
+    CQeEditWindow* FieldEditor() const;
+
+    const FormFieldTable& fieldTable() const { return m_table; }
+    const FormFileFormat& fileFormat() const { return m_format; }
+
+    void Serialize(platform::Archive& archive) override;
+    void DeleteContents() override;
+    bool OnNewDocument() override;
+    // A refused file opens as an untitled new form, so that Save asks for a name and never overwrites it.
+    bool OnOpenDocument(const QString& path) override;
+    bool OnSaveDocument(const QString& path) override;
+
+    // "Stadt, 6.1.2020": the automatic date text.
+    static QString DateText(const QString& city, QDate date);
+
+    // 0, or the status of a refused file: 18 not a known format, 19 older, 20 newer version.
+    int m_nLoadStatus = 0;
+    // Which of the form's two alternative marks is set: 1 the first, any other value the second. Only the
+    // forms whose file carries a choice byte use it.
+    int m_nMarkChoice = 0;
+
+private:
+    void CommitTypedText(CQeEditWindow& editor);
+
+    CQELWinAppEx& m_app;
+    const FormFieldTable& m_table;
+    const FormFileFormat& m_format;
+    std::optional<DefaultTextFields> m_defaultTexts;
+    FormEditorOwner* m_view = nullptr;
+};

@@ -1,0 +1,214 @@
+#include "app/CQELWinAppEx.h"
+#include "editor/CQeEditWindow.h"
+#include "forms/atr/CATR_Doc.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/common/FormTemplates.h"
+#include "forms/eur1/CEUR1_Doc.h"
+#include "forms/lze848a/CLZE_848a_Doc.h"
+#include "forms/uz/CUrsprungszeugnis_Doc.h"
+#include "platform/clock/Clock.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+using OpenForm = DetachedForm;
+
+class FormDocuments : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    CQELWinAppEx app{dir.filePath("config"), "/opt/kalvenport-zuzaza"};
+    std::vector<platform::DocTemplate> templates;
+
+    void SetUp() override
+    {
+        app.InitInstance();
+        templates = CreateFormTemplates(app);
+        platform::Clock::setSource([] { return QDateTime(QDate(2020, 1, 6), QTime(9, 30)); });
+    }
+    void TearDown() override { platform::Clock::setSource({}); }
+
+    OpenForm create(const platform::DocTemplate& docTemplate) { return DetachedForm::Create(docTemplate); }
+    OpenForm newForm(int index)
+    {
+        OpenForm form = create(templates[index]);
+        form.doc->OnNewDocument();
+        return form;
+    }
+    OpenForm open(const QString& path)
+    {
+        OpenForm form = create(*platform::DocTemplate::findForFile(templates, path));
+        EXPECT_TRUE(form.doc->OnOpenDocument(path)) << form.doc->lastError().toStdString();
+        return form;
+    }
+    void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+constexpr int kEUR1 = 0, kATR = 1, kUZ = 2, kLZE = 3;
+
+}  // namespace
+
+TEST_F(FormDocuments, TemplatesKeepTheirOrder)
+{
+    ASSERT_EQ(templates.size(), 4u);
+    EXPECT_EQ(dynamic_cast<CEUR1_Doc*>(create(templates[kEUR1]).doc.get()) != nullptr, true);
+    EXPECT_EQ(dynamic_cast<CATR_Doc*>(create(templates[kATR]).doc.get()) != nullptr, true);
+    EXPECT_EQ(dynamic_cast<CUrsprungszeugnis_Doc*>(create(templates[kUZ]).doc.get()) != nullptr, true);
+    EXPECT_EQ(dynamic_cast<CLZE_848a_Doc*>(create(templates[kLZE]).doc.get()) != nullptr, true);
+}
+
+TEST_F(FormDocuments, NewFormsTakeTheDefaultTextsOfTheirSection)
+{
+    const struct {
+        int form;
+        const char* section;
+        int exporteur, ursprungsland, transport, date;
+    } cases[] = {
+        {kATR, "ATRForm_Defaults", 0, 4, 6, 19},
+        {kEUR1, "EUR1Form_Defaults", 0, 4, 6, 19},
+        {kUZ, "UZForm_Defaults", 1, 3, 4, 9},
+    };
+    for (const auto& c : cases) {
+        const QString section = c.section;
+        app.WriteProfileString(section, u"Exporteur", u"Brandel GmbH\r\nHafenstr. 1");
+        app.WriteProfileString(section, u"Ursprungsland", u"Deutschland");
+        app.WriteProfileString(section, u"Transport", u"LKW");
+        app.WriteProfileString(section, u"Stadt", u"Bremen");
+        app.WriteProfileInt(section, u"Autodatum", 1);
+        OpenForm form = newForm(c.form);
+        EXPECT_EQ(form.editor().GetFieldText(c.exporteur, 1), "Brandel GmbH\r\nHafenstr. 1") << c.section;
+        EXPECT_EQ(form.editor().GetFieldText(c.ursprungsland, 1), "Deutschland") << c.section;
+        EXPECT_EQ(form.editor().GetFieldText(c.transport, 1), "LKW") << c.section;
+        EXPECT_EQ(form.editor().GetFieldText(c.date, 1), "Bremen, 6.1.2020") << c.section;
+        EXPECT_FALSE(form.doc->isModified());
+    }
+}
+
+TEST_F(FormDocuments, TheAutomaticDateNeedsAutodatumOne)
+{
+    app.WriteProfileInt(u"ATRForm_Defaults", u"Autodatum", 1);
+    EXPECT_EQ(newForm(kATR).editor().GetFieldText(19, 1), ", 6.1.2020");
+    app.WriteProfileInt(u"ATRForm_Defaults", u"Autodatum", 2);
+    EXPECT_EQ(newForm(kATR).editor().GetFieldText(19, 1), "");
+    // A city is text, never a pattern.
+    app.WriteProfileInt(u"ATRForm_Defaults", u"Autodatum", 1);
+    app.WriteProfileString(u"ATRForm_Defaults", u"Stadt", u"%2 %1");
+    EXPECT_EQ(newForm(kATR).editor().GetFieldText(19, 1), "%2 %1, 6.1.2020");
+    EXPECT_EQ(FormDocument::DateText("Bremen", QDate()), "Bremen, 0.0.0");
+}
+
+TEST_F(FormDocuments, ANew848aFormIsEmpty)
+{
+    app.WriteProfileString(u"LZE1Form_Defaults", u"Exporteur", u"niemand");
+    OpenForm form = newForm(kLZE);
+    for (std::uint16_t f = 0; f < form.editor().GetLineCount(); ++f)
+        EXPECT_EQ(form.editor().GetFieldText(f, 1), "");
+}
+
+TEST_F(FormDocuments, SaveAndReopenKeepTextsFlagsChoiceAndCells)
+{
+    for (int index : {kEUR1, kATR, kUZ, kLZE}) {
+        OpenForm form = newForm(index);
+        CQeEditWindow& editor = form.editor();
+        editor.SetFieldText(0, "Erste Zeile  \r\nZweite Zeile \t\r\n", 1);
+        editor.SetFieldText(2, "mitte", 1);
+        editor.SetFieldFlags(2, 1, 0x214);
+        editor.SetFieldText(0, "Zelle A", 2);
+        editor.SetFieldFlags(0, 2, 0x104);
+        if (editor.GetColumnCount() > 1) editor.SetFieldText(10, "Zelle K", 2);
+        form.doc->m_nMarkChoice = 1;
+        form.doc->setModifiedFlag();
+        const QString path = dir.filePath("form" + QString::number(index) +
+                                          templates[index].field(platform::DocTemplate::Field::FilterExt));
+        ASSERT_TRUE(form.doc->OnSaveDocument(path));
+        EXPECT_FALSE(form.doc->isModified());
+        EXPECT_EQ(form.doc->pathName(), path);
+
+        OpenForm reopened = open(path);
+        CQeEditWindow& loaded = reopened.editor();
+        EXPECT_EQ(reopened.doc->m_nLoadStatus, 0);
+        EXPECT_EQ(loaded.GetFieldText(0, 1), "Erste Zeile  \r\nZweite Zeile") << index;
+        EXPECT_EQ(loaded.GetFieldText(2, 1), "mitte");
+        EXPECT_EQ(loaded.GetFieldFlags(2, 1), 0x214);
+        EXPECT_EQ(loaded.GetFieldText(0, 2), "Zelle A");
+        EXPECT_EQ(loaded.GetFieldFlags(0, 2), 0x104);
+        if (editor.GetColumnCount() > 1) EXPECT_EQ(loaded.GetFieldText(10, 2), "Zelle K");
+        EXPECT_EQ(reopened.doc->m_nMarkChoice, reopened.doc->fileFormat().hasChoice ? 1 : 0) << index;
+        EXPECT_EQ(loaded.GetLineCount(), editor.GetLineCount());
+        EXPECT_EQ(loaded.GetColumnCount(), editor.GetColumnCount());
+        EXPECT_EQ(reopened.doc->title(), "form" + QString::number(index) +
+                                             templates[index].field(platform::DocTemplate::Field::FilterExt));
+    }
+}
+
+TEST_F(FormDocuments, SavingLeavesTheEditorOnItsField)
+{
+    OpenForm form = newForm(kEUR1);
+    for (auto [field, page] : {std::pair{3, 2}, {0, 1}, {1, 1}, {20, 1}}) {
+        form.editor().Activate(field, page);
+        ASSERT_TRUE(form.doc->OnSaveDocument(dir.filePath("eur1.fme")));
+        EXPECT_EQ(form.editor().GetCurrentField(), field);
+        EXPECT_EQ(form.editor().GetCurrentPage(), page);
+    }
+}
+
+TEST_F(FormDocuments, ARefusedFileOpensAsAnUntitledNewFormAndIsNeverOverwritten)
+{
+    app.WriteProfileString(u"EUR1Form_Defaults", u"Exporteur", u"Vorgabe");
+    const QByteArray lz2 = QByteArray("QEL-LZE2Form@3.00") + QByteArray(40, '\x01');
+    const QString path = dir.filePath("alt.lz2");
+    writeFile(path, lz2);
+
+    OpenForm form = open(path);  // a foreign extension opens with the first template, EUR.1
+    ASSERT_NE(dynamic_cast<CEUR1_Doc*>(form.doc.get()), nullptr);
+    EXPECT_EQ(form.doc->m_nLoadStatus, 18);
+    EXPECT_TRUE(form.doc->pathName().isEmpty());
+    EXPECT_EQ(form.editor().GetFieldText(0, 1), "Vorgabe");
+    EXPECT_EQ(readFile(path), lz2);
+}
+
+TEST_F(FormDocuments, FilesThatEndEarlyOrClaimTooMuchFailToOpen)
+{
+    OpenForm full = newForm(kATR);
+    const QString good = dir.filePath("good.fma");
+    ASSERT_TRUE(full.doc->OnSaveDocument(good));
+    const QByteArray bytes = readFile(good);
+
+    const QString cut = dir.filePath("cut.fma");
+    writeFile(cut, bytes.first(bytes.size() / 2));
+    OpenForm form = create(templates[kATR]);
+    EXPECT_FALSE(form.doc->OnOpenDocument(cut));
+    EXPECT_EQ(form.doc->lastError(), "Unerwartetes Dateiformat.");
+
+    // An old file that claims a million texts in a few bytes.
+    const QString claim = dir.filePath("claim.fma");
+    writeFile(claim, QByteArray("QEL-ATRForm@1.01") + QByteArray::fromHex("ffff40420f00") + "abc");
+    EXPECT_FALSE(form.doc->OnOpenDocument(claim));
+    EXPECT_EQ(form.doc->lastError(), "Unerwartetes Dateiformat.");
+
+    const QString fewer = dir.filePath("fewer.fma");
+    writeFile(fewer, QByteArray("QEL-ATRForm@1.01") + QByteArray::fromHex("0100fffeff00"));
+    EXPECT_FALSE(form.doc->OnOpenDocument(fewer));
+    EXPECT_EQ(form.doc->lastError(), QString::fromUtf8("Fehler beim Öffnen des Dokuments."));
+}
+
+TEST_F(FormDocuments, WithoutAViewTheDocumentLeavesItsFileAlone)
+{
+    const QString path = dir.filePath("noview.fma");
+    writeFile(path, "a form");
+    auto doc = templates[kATR].createDocument();
+    EXPECT_FALSE(doc->OnSaveDocument(path));
+    EXPECT_EQ(readFile(path), "a form");
+}
