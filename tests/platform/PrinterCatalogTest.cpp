@@ -1,0 +1,34 @@
+#include "platform/print/PrinterCatalog.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class PrinterCatalogTest : public ::testing::Test {
+protected:
+    void TearDown() override { PrinterCatalog::useSystemPrinters(); }
+};
+
+}  // namespace
+
+TEST_F(PrinterCatalogTest, AReplacedListAnswersNamesDefaultAndExistence)
+{
+    PrinterCatalog::setPrinters({{"Büro", "Lager-Laser"}, "Lager-Laser"});
+    EXPECT_EQ(PrinterCatalog::names(), QStringList({"Büro", "Lager-Laser"}));
+    EXPECT_EQ(PrinterCatalog::defaultName(), QString("Lager-Laser"));
+    EXPECT_TRUE(PrinterCatalog::exists("Büro"));
+    EXPECT_FALSE(PrinterCatalog::exists("büro"));
+    EXPECT_FALSE(PrinterCatalog::exists("Keller"));
+    EXPECT_FALSE(PrinterCatalog::exists(""));
+}
+
+TEST_F(PrinterCatalogTest, TheSystemListComesBackAfterAReplacement)
+{
+    const QStringList system = PrinterCatalog::names();
+    PrinterCatalog::setPrinters({{"Nur im Test"}, ""});
+    PrinterCatalog::useSystemPrinters();
+    EXPECT_EQ(PrinterCatalog::names(), system);
+    EXPECT_FALSE(PrinterCatalog::exists("Nur im Test"));
+}
