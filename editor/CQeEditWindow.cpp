@@ -1,36 +1,119 @@
 #include "editor/CQeEditWindow.h"
 
+#include "app/CQELWinAppEx.h"
+#include "app/CQEL_Math.h"
+#include "app/SettingsStore.h"
 #include "editor/EditorArchiveBlock.h"
 #include "platform/archive/Archive.h"
+#include "platform/dialog/UiService.h"
+#include "platform/docview/Document.h"
+#include "platform/docview/ScrollView.h"
+#include "platform/gdi/Dc.h"
+#include "platform/menu/ContextMenus.h"
 
 #include <QDebug>
+#include <QKeyEvent>
 #include <algorithm>
+#include <limits>
 
 using Model = EditorFieldModel;
 
 namespace {
 
-int StoreRect(Model::Rect* target, int left, int top, int right, int bottom) {
+// Hand-set heights outside this range draw nothing or overflow; 200 mm is beyond any box of a form.
+constexpr int kSmallestFontSetting = 1;
+constexpr int kLargestFontSetting = 2000;
+// Percent; a factor of 0 or less would make every printed text vanish.
+constexpr int kSmallestPrinterFontFactor = 1;
+constexpr int kLargestPrinterFontFactor = 1000;
+// Per mille.
+constexpr int kUnscaledPrintArea = 1000;
+constexpr int kSmallestPrintAreaFactor = 1;
+constexpr int kLargestPrintAreaFactor = 10000;
+// Logical units by which a field's text stands off the left and right edge of its box.
+constexpr int kLeftInset = 10;
+constexpr int kRightInset = 12;
+const QString kFontFace = QStringLiteral("Arial");
+
+int StoreRect(Model::Rect* target, int left, int top, int right, int bottom)
+{
     if (!target) return -1;
     *target = {left & 0xFFFF, top & 0xFFFF, right & 0xFFFF, bottom & 0xFFFF};
     return 0;
 }
 
-std::uint16_t EdgeOf(const Model::Rect* rect, int Model::Rect::*edge) {
+std::uint16_t EdgeOf(const Model::Rect* rect, int Model::Rect::*edge)
+{
     return rect ? static_cast<std::uint16_t>(rect->*edge) : 0;
+}
+
+std::array<settings::IntValue, EditorFontTable::kFontsPerSet> InSetOrder(const settings::FontHeights& heights)
+{
+    return {heights.regular[0], heights.regular[1], heights.regular[2], heights.regular[3],
+            heights.regular[4], heights.extra1,     heights.extra2,     heights.bold[0],
+            heights.bold[1],    heights.bold[2],    heights.bold[3],    heights.bold[4]};
+}
+
+int AtLeastOne(std::int64_t height)
+{
+    return int(std::clamp<std::int64_t>(height, 1, std::numeric_limits<int>::max()));
+}
+
+Qt::Alignment WindowAlignment(std::uint16_t alignment)
+{
+    if (alignment == Model::kAlignCenter) return Qt::AlignHCenter;
+    if (alignment == Model::kAlignRight) return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+// The DrawText format of a field's alignment, and its inset applied to `rect`.
+unsigned FieldTextFormat(std::uint16_t alignment, bool singleLine, platform::Rect& rect)
+{
+    using namespace platform::DrawTextFormat;
+    unsigned format = WordBreak | NoClip | ExternalLeading | NoPrefix;
+    if (alignment == Model::kAlignLeft) {
+        rect.left += kLeftInset;
+    } else if (alignment == Model::kAlignCenter) {
+        format |= Center;
+    } else if (alignment == Model::kAlignRight) {
+        rect.right -= kRightInset;
+        format |= Right;
+    }
+    if (singleLine) format |= SingleLine;
+    return format;
+}
+
+// The exclusive edges of a window on the screen.
+struct ScreenEdges {
+    int left, top, right, bottom;
+};
+
+ScreenEdges ScreenEdgesOf(const QWidget& widget)
+{
+    const QPoint topLeft = widget.mapToGlobal(QPoint(0, 0));
+    return {topLeft.x(), topLeft.y(), topLeft.x() + widget.width(), topLeft.y() + widget.height()};
 }
 
 }  // namespace
 
+CQeEditWindow::CQeEditWindow(const SettingsStore* settings) : m_settings(settings) {}
+
+CQeEditWindow::~CQeEditWindow()
+{
+    delete m_window;
+}
+
 // ---- counts, pages and rectangles
 
-void CQeEditWindow::SetFieldCounts(std::uint16_t lines, std::uint16_t columns, bool initialise) {
+void CQeEditWindow::SetFieldCounts(std::uint16_t lines, std::uint16_t columns, bool initialise)
+{
     m_model.SetCounts(lines, columns, initialise);
 }
 
 // Every table row is kept, each re-laid out at the new column count; added fields and cells are empty with
 // format word 0.
-bool CQeEditWindow::ResizeFields(std::uint16_t lines, std::uint16_t columns) {
+bool CQeEditWindow::ResizeFields(std::uint16_t lines, std::uint16_t columns)
+{
     if (lines < m_model.lineCount || columns < m_model.columnCount) return false;
     const Model saved = m_model;
     const std::uint16_t savedRows = saved.HasTable() ? saved.PageCount() - 1 : 0;
@@ -51,13 +134,15 @@ bool CQeEditWindow::ResizeFields(std::uint16_t lines, std::uint16_t columns) {
     return true;
 }
 
-void CQeEditWindow::SetTableRows(std::uint16_t rows, std::uint16_t flags) {
+void CQeEditWindow::SetTableRows(std::uint16_t rows, std::uint16_t flags)
+{
     rows = std::min(rows, Model::kMostRows);
     m_model.ResizeCells(qsizetype{rows} * m_model.columnCount, flags);
     m_model.mode = static_cast<std::uint16_t>((m_model.mode & 0xFF00) + rows + 1);
 }
 
-void CQeEditWindow::LinesToColumns() {
+void CQeEditWindow::LinesToColumns()
+{
     if (m_model.HasTable()) {
         SetTableRows(m_model.PageCount(), Model::kInitialFlags);
         return;
@@ -71,7 +156,8 @@ void CQeEditWindow::LinesToColumns() {
     m_model.mode = Model::kWithTable | 2;
 }
 
-int CQeEditWindow::RemovePage(std::uint16_t page) {
+int CQeEditWindow::RemovePage(std::uint16_t page)
+{
     page = ResolvePage(page);
     const std::uint16_t pages = GetPageCount();
     if (!m_model.HasTable() || page > pages) return -1;
@@ -94,12 +180,14 @@ int CQeEditWindow::RemovePage(std::uint16_t page) {
 
 // The text being typed on a page that goes is committed there, and the editor moves to a page that stays:
 // the previous one when the last page goes, else the next one, which then moves into the removed one's place.
-void CQeEditWindow::LeaveRemovedPage(std::uint16_t page) {
+void CQeEditWindow::LeaveRemovedPage(std::uint16_t page)
+{
     if (m_nCurrentPage != page) return;
     Activate(0, page == GetPageCount() ? page - 1 : page + 1);
 }
 
-void CQeEditWindow::MoveRowsUp(std::uint16_t fromPage) {
+void CQeEditWindow::MoveRowsUp(std::uint16_t fromPage)
+{
     for (std::uint16_t page = fromPage; page < GetPageCount(); ++page) {
         for (std::uint16_t column = 0; column < m_model.columnCount; ++column) {
             SetFieldText(column, GetFieldText(column, page + 1), page);
@@ -108,7 +196,8 @@ void CQeEditWindow::MoveRowsUp(std::uint16_t fromPage) {
     }
 }
 
-void CQeEditWindow::InsertLine(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::InsertLine(std::uint16_t field, std::uint16_t page)
+{
     page = ResolvePage(page);
     if (page == 2) {
         ShowNotImplemented();
@@ -122,7 +211,8 @@ void CQeEditWindow::InsertLine(std::uint16_t field, std::uint16_t page) {
     if (m_nCurrentPage == 1 && m_nCurrentField >= field) ++m_nCurrentField;
 }
 
-void CQeEditWindow::DeleteLine(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::DeleteLine(std::uint16_t field, std::uint16_t page)
+{
     page = ResolvePage(page);
     if (page == 2) {
         ShowNotImplemented();
@@ -138,7 +228,8 @@ void CQeEditWindow::DeleteLine(std::uint16_t field, std::uint16_t page) {
 }
 
 // The text being typed in a field that goes is committed there, and the editor moves to a neighbour.
-void CQeEditWindow::LeaveDeletedLine(std::uint16_t field) {
+void CQeEditWindow::LeaveDeletedLine(std::uint16_t field)
+{
     if (!IsCurrent(field, 1)) return;
     if (field + 1 < m_model.lineCount) {
         Activate(field + 1, 1);
@@ -147,183 +238,235 @@ void CQeEditWindow::LeaveDeletedLine(std::uint16_t field) {
     }
 }
 
-int CQeEditWindow::SetLineRect(std::uint16_t field, const Rect& rect) {
+int CQeEditWindow::SetLineRect(std::uint16_t field, const Rect& rect)
+{
     return SetLineRectLTRB(field, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-int CQeEditWindow::SetLineRectLTRB(std::uint16_t field, int left, int top, int right, int bottom) {
+int CQeEditWindow::SetLineRectLTRB(std::uint16_t field, int left, int top, int right, int bottom)
+{
     return StoreRect(m_model.LineRect(field), left, top, right, bottom);
 }
 
-int CQeEditWindow::GetLineRect(std::uint16_t field, Rect& rect) const {
+int CQeEditWindow::GetLineRect(std::uint16_t field, Rect& rect) const
+{
     const Rect* stored = m_model.LineRect(field);
     if (!stored) return -1;
     rect = *stored;
     return 0;
 }
 
-int CQeEditWindow::SetColumnRect(std::uint16_t column, const Rect& rect) {
+int CQeEditWindow::SetColumnRect(std::uint16_t column, const Rect& rect)
+{
     return SetColumnRectLTRB(column, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-int CQeEditWindow::SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom) {
+int CQeEditWindow::SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom)
+{
     return StoreRect(m_model.ColumnRect(column), left, top, right, bottom);
 }
 
-std::uint16_t CQeEditWindow::GetLineLeft(std::uint16_t field) const {
+std::uint16_t CQeEditWindow::GetLineLeft(std::uint16_t field) const
+{
     return EdgeOf(m_model.LineRect(field), &Rect::left);
 }
-std::uint16_t CQeEditWindow::GetLineTop(std::uint16_t field) const {
+std::uint16_t CQeEditWindow::GetLineTop(std::uint16_t field) const
+{
     return EdgeOf(m_model.LineRect(field), &Rect::top);
 }
-std::uint16_t CQeEditWindow::GetLineRight(std::uint16_t field) const {
+std::uint16_t CQeEditWindow::GetLineRight(std::uint16_t field) const
+{
     return EdgeOf(m_model.LineRect(field), &Rect::right);
 }
-std::uint16_t CQeEditWindow::GetLineBottom(std::uint16_t field) const {
+std::uint16_t CQeEditWindow::GetLineBottom(std::uint16_t field) const
+{
     return EdgeOf(m_model.LineRect(field), &Rect::bottom);
 }
-std::uint16_t CQeEditWindow::GetColumnLeft(std::uint16_t column) const {
+std::uint16_t CQeEditWindow::GetColumnLeft(std::uint16_t column) const
+{
     return EdgeOf(m_model.ColumnRect(column), &Rect::left);
 }
-std::uint16_t CQeEditWindow::GetColumnTop(std::uint16_t column) const {
+std::uint16_t CQeEditWindow::GetColumnTop(std::uint16_t column) const
+{
     return EdgeOf(m_model.ColumnRect(column), &Rect::top);
 }
-std::uint16_t CQeEditWindow::GetColumnRight(std::uint16_t column) const {
+std::uint16_t CQeEditWindow::GetColumnRight(std::uint16_t column) const
+{
     return EdgeOf(m_model.ColumnRect(column), &Rect::right);
 }
-std::uint16_t CQeEditWindow::GetColumnBottom(std::uint16_t column) const {
+std::uint16_t CQeEditWindow::GetColumnBottom(std::uint16_t column) const
+{
     return EdgeOf(m_model.ColumnRect(column), &Rect::bottom);
 }
 
 // ---- format words
 
-std::optional<Model::Slot> CQeEditWindow::SlotOf(std::uint16_t field, std::uint16_t page) const {
+std::optional<Model::Slot> CQeEditWindow::SlotOf(std::uint16_t field, std::uint16_t page) const
+{
     return m_model.SlotOf(field, ResolvePage(page));
 }
 
-bool CQeEditWindow::IsCurrent(std::uint16_t field, std::uint16_t page) const {
+bool CQeEditWindow::IsCurrent(std::uint16_t field, std::uint16_t page) const
+{
     return field == m_nCurrentField && ResolvePage(page) == m_nCurrentPage;
 }
 
-std::uint16_t* CQeEditWindow::FlagsOf(std::uint16_t field, std::uint16_t page) {
+std::uint16_t* CQeEditWindow::FlagsOf(std::uint16_t field, std::uint16_t page)
+{
     const auto slot = SlotOf(field, page);
     return slot ? &m_model.FlagsAt(*slot) : nullptr;
 }
 
-std::uint16_t CQeEditWindow::GetFieldFlags(std::uint16_t field, std::uint16_t page) const {
+std::uint16_t CQeEditWindow::GetFieldFlags(std::uint16_t field, std::uint16_t page) const
+{
     const auto slot = SlotOf(field, page);
     return slot ? m_model.FlagsAt(*slot) : 0;
 }
 
-void CQeEditWindow::SetFieldFlags(std::uint16_t field, std::uint16_t page, std::uint16_t flags) {
+void CQeEditWindow::SetFieldFlags(std::uint16_t field, std::uint16_t page, std::uint16_t flags)
+{
     if (std::uint16_t* word = FlagsOf(field, page)) *word = flags;
 }
 
-std::uint16_t CQeEditWindow::GetFontSize(std::uint16_t field, std::uint16_t page) const {
+std::uint16_t CQeEditWindow::GetFontSize(std::uint16_t field, std::uint16_t page) const
+{
     const auto slot = SlotOf(field, page);
     return slot ? m_model.FlagsAt(*slot) & Model::kSizeMask : kUnknownFontSize;
 }
 
-void CQeEditWindow::SetFontSize(std::uint16_t field, std::uint16_t page, std::uint16_t size) {
+void CQeEditWindow::SetFontSize(std::uint16_t field, std::uint16_t page, std::uint16_t size)
+{
     if (page == 0) return;
     if (std::uint16_t* word = FlagsOf(field, page)) *word = (*word & 0xFF00) | (size & Model::kSizeMask);
 }
 
 // The size of the current field, or kUnknownFontSize when there is none.
-std::uint16_t CQeEditWindow::CurrentSize() const {
+std::uint16_t CQeEditWindow::CurrentSize() const
+{
     return GetFontSize(m_nCurrentField, 0);
 }
 
-bool CQeEditWindow::CanIncreaseFontSize() const {
+bool CQeEditWindow::CanIncreaseFontSize() const
+{
     return CurrentSize() < Model::kLargestSize;
 }
 
-bool CQeEditWindow::CanDecreaseFontSize() const {
+bool CQeEditWindow::CanDecreaseFontSize() const
+{
     const std::uint16_t size = CurrentSize();
     return size > 0 && size != kUnknownFontSize;
 }
 
-void CQeEditWindow::IncreaseFontSize() {
+void CQeEditWindow::IncreaseFontSize()
+{
     if (!CanIncreaseFontSize()) return;
     *FlagsOf(m_nCurrentField, 0) += 1;
     ReactivateCurrent();
 }
 
-void CQeEditWindow::DecreaseFontSize() {
+void CQeEditWindow::DecreaseFontSize()
+{
     if (!CanDecreaseFontSize()) return;
     *FlagsOf(m_nCurrentField, 0) -= 1;
     ReactivateCurrent();
 }
 
-bool CQeEditWindow::IsFieldBold(std::uint16_t field, std::uint16_t page) const {
+bool CQeEditWindow::IsFieldBold(std::uint16_t field, std::uint16_t page) const
+{
     return GetFieldFlags(field, page) & Model::kBold;
 }
 
-void CQeEditWindow::ToggleBold() {
+void CQeEditWindow::ToggleBold()
+{
     std::uint16_t* word = FlagsOf(m_nCurrentField, 0);
     if (!word) return;
     *word ^= Model::kBold;
     ReactivateCurrent();
 }
 
-void CQeEditWindow::SetFieldBold(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::SetFieldBold(std::uint16_t field, std::uint16_t page)
+{
     if (std::uint16_t* word = FlagsOf(field, page)) *word |= Model::kBold;
 }
 
-void CQeEditWindow::ClearFieldBold(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::ClearFieldBold(std::uint16_t field, std::uint16_t page)
+{
     if (std::uint16_t* word = FlagsOf(field, page)) *word &= ~Model::kBold;
 }
 
-std::uint16_t CQeEditWindow::GetAlignment(std::uint16_t field, std::uint16_t page) const {
+std::uint16_t CQeEditWindow::GetAlignment(std::uint16_t field, std::uint16_t page) const
+{
     return GetFieldFlags(field, page) & Model::kAlignMask;
 }
 
-void CQeEditWindow::ResetFieldAlignment(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::ResetFieldAlignment(std::uint16_t field, std::uint16_t page)
+{
     if (std::uint16_t* word = FlagsOf(field, page)) *word &= ~Model::kAlignMask;
 }
 
 // The live window shows the alignment of the field it stands on, so it is re-activated when that changes.
-void CQeEditWindow::SetFieldAlignment(std::uint16_t field, std::uint16_t page, std::uint16_t alignment) {
+void CQeEditWindow::SetFieldAlignment(std::uint16_t field, std::uint16_t page, std::uint16_t alignment)
+{
     std::uint16_t* word = FlagsOf(field, page);
     if (!word) return;
     *word = (*word & ~Model::kAlignMask) | alignment;
     if (m_bCreated && IsCurrent(field, page)) ReactivateCurrent();
 }
 
-void CQeEditWindow::SetFieldAlignLeft(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::SetFieldAlignLeft(std::uint16_t field, std::uint16_t page)
+{
     SetFieldAlignment(field, page, Model::kAlignLeft);
 }
 
-void CQeEditWindow::SetFieldAlignCenter(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::SetFieldAlignCenter(std::uint16_t field, std::uint16_t page)
+{
     SetFieldAlignment(field, page, Model::kAlignCenter);
 }
 
-void CQeEditWindow::SetFieldAlignRight(std::uint16_t field, std::uint16_t page) {
+void CQeEditWindow::SetFieldAlignRight(std::uint16_t field, std::uint16_t page)
+{
     SetFieldAlignment(field, page, Model::kAlignRight);
 }
 
 // ---- texts, insert mode, context menu items
 
-QString CQeEditWindow::GetFieldText(std::uint16_t field, std::uint16_t page) const {
+QString CQeEditWindow::GetFieldText(std::uint16_t field, std::uint16_t page) const
+{
     const auto slot = SlotOf(field, page);
     return slot ? m_model.TextAt(*slot) : QString();
 }
 
-void CQeEditWindow::SetFieldText(std::uint16_t field, const QString& text, std::uint16_t page) {
+void CQeEditWindow::SetFieldText(std::uint16_t field, const QString& text, std::uint16_t page)
+{
     if (const auto slot = SlotOf(field, page)) m_model.TextAt(*slot) = text;
 }
 
-QString CQeEditWindow::GetCurrentText() {
+void CQeEditWindow::SetCurrentText(const QString& text)
+{
+    SetFieldText(m_nCurrentField, text, 0);
+    if (m_window && m_bHoldsField) m_window->SetFieldText(text);
+}
+
+void CQeEditWindow::SetInsertMode(bool insert)
+{
+    m_nInsertMode = insert ? 1 : 0;
+    if (m_window) m_window->setOverwriteMode(!insert);
+}
+
+QString CQeEditWindow::GetCurrentText()
+{
     ReactivateCurrent();
     return GetFieldText(m_nCurrentField, m_nCurrentPage);
 }
 
-qsizetype CQeEditWindow::GetFieldTextLength(std::uint16_t field, std::uint16_t page) const {
+qsizetype CQeEditWindow::GetFieldTextLength(std::uint16_t field, std::uint16_t page) const
+{
     const auto slot = SlotOf(field, page);
     return slot ? m_model.TextAt(*slot).size() : 0;
 }
 
-bool CQeEditWindow::AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text) {
+bool CQeEditWindow::AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text)
+{
     if (m_contextMenuItems.size() >= kMostContextMenuItems) return false;
     if (flags & kMenuSeparator) {
         m_contextMenuItems.append({flags, 0, QString()});
@@ -335,23 +478,305 @@ bool CQeEditWindow::AddContextMenuItem(std::uint32_t flags, std::uint32_t id, co
 
 // ---- activation and the file block
 
-// Without a live window, activation moves the current position only.
-int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page) {
+int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page)
+{
     page = ResolvePage(page);
     if (!m_model.SlotOf(field, page)) return -1;
+    StoreLiveText();
     m_nCurrentField = field;
     m_nCurrentPage = page;
+    if (m_window) ShowCurrentField();
     return 0;
 }
 
-void CQeEditWindow::Serialize(platform::Archive& archive) {
+// Only the field the window stands on gets its text: a window just made, or one whose field was replaced by
+// a load, holds nobody's text and must not empty a field.
+void CQeEditWindow::StoreLiveText()
+{
+    if (!m_window || !m_bHoldsField) return;
+    if (const auto held = SlotOf(m_nCurrentField, m_nCurrentPage))
+        m_model.TextAt(*held) = m_window->FieldText();
+}
+
+void CQeEditWindow::ShowCurrentField()
+{
+    const auto slot = SlotOf(m_nCurrentField, m_nCurrentPage);
+    const Rect* rect =
+        m_nCurrentPage == 1 ? m_model.LineRect(m_nCurrentField) : m_model.ColumnRect(m_nCurrentField);
+    if (!slot || !rect) return;
+    const QPoint scrolled = m_pParentView ? m_pParentView->GetDeviceScrollPosition() : QPoint();
+    const QPoint topLeft(std::uint16_t(rect->left), std::uint16_t(rect->top));
+    const QPoint bottomRight(std::uint16_t(rect->right), std::uint16_t(rect->bottom));
+    m_window->setGeometry(
+        QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())));
+    m_window->SetAlignment(WindowAlignment(GetAlignment(m_nCurrentField, m_nCurrentPage)));
+    m_window->SetFieldText(m_model.TextAt(*slot));
+    const platform::Font& font = m_fonts.edit.ForField(GetFontSize(m_nCurrentField, m_nCurrentPage),
+                                                       IsFieldBold(m_nCurrentField, m_nCurrentPage));
+    m_window->setFont(platform::toQFont(font, 1.0, m_window->logicalDpiY()));
+    m_window->show();
+    m_window->setFocus();
+    m_bHoldsField = true;
+}
+
+void CQeEditWindow::Serialize(platform::Archive& archive)
+{
     if (archive.isStoring()) {
         EditorArchiveBlock::Store(archive, m_model);
-    } else {
-        m_model = EditorArchiveBlock::Load(archive, m_model);
+        return;
+    }
+    m_model = EditorArchiveBlock::Load(archive, m_model);
+    // The window's text belongs to the form that was there before.
+    m_bHoldsField = false;
+    if (m_window) ShowCurrentField();
+}
+
+void CQeEditWindow::ShowNotImplemented()
+{
+    qWarning().noquote() << kNotImplementedText;
+}
+
+// ---- the live window
+
+bool CQeEditWindow::CreateEditor(platform::ScrollView* view, int controlId, platform::Document* document,
+                                 int contextMenuId)
+{
+    if (!view) return false;
+    m_pParentView = view;
+    m_nControlId = controlId;
+    m_pDocument = document;
+    m_bUseAppMenu = contextMenuId != 0;
+    m_nContextMenuId = contextMenuId;
+    if (m_model.lineCount == 0) {
+        SetFieldCounts(1, 0, true);
+        m_nCurrentField = 0;
+    }
+    delete m_window;
+    m_window = new LiveEditWidget(*this, view->viewport());
+    m_window->setObjectName(QString::number(controlId));
+    m_window->setGeometry(10, 10, 10, 10);
+    m_window->setOverwriteMode(!IsInsertMode());
+    m_window->SetColors(platform::toQColor(m_crText), platform::toQColor(m_crBackground));
+    m_window->show();
+    m_bHoldsField = false;
+    return true;
+}
+
+bool CQeEditWindow::CreateEditorEx(platform::ScrollView* view, int controlId, platform::Document* document,
+                                   int contextMenuId, const platform::Dc& dc, int zoom,
+                                   platform::ColorRef textColor, platform::ColorRef backgroundColor)
+{
+    SetColors(textColor, backgroundColor);
+    m_bCreated = 0;
+    if (!CreateEditor(view, controlId, document, contextMenuId)) return false;
+    CreateFonts(dc, zoom);
+    m_bCreated = 1;
+    return true;
+}
+
+void CQeEditWindow::SetWindowText(const QString& text)
+{
+    if (m_window) m_window->SetFieldText(text);
+}
+
+// Each pass ends when the window is in sight, or when a step no longer moves the view: at the end of the
+// scroll range the condition can stay true for good.
+void CQeEditWindow::EnsureVisible()
+{
+    if (!m_window || !m_pParentView) return;
+    platform::ScrollView& view = *m_pParentView;
+    const auto edit = [&] { return ScreenEdgesOf(*m_window); };
+    // The part of the view that shows the form, without its scroll bars.
+    const auto visible = [&] { return ScreenEdgesOf(*view.viewport()); };
+    // Whether the view moved.
+    const auto scrollTo = [&](QPoint position) {
+        const QPoint before = view.GetDeviceScrollPosition();
+        view.ScrollToPosition(position);
+        return view.GetDeviceScrollPosition() != before;
+    };
+    const auto at = [&](int dx, int dy) { return view.GetScrollPosition() + QPoint(dx, dy); };
+    constexpr int kStep = 150;
+    while (edit().bottom > visible().bottom && edit().top - 50 > visible().top) {
+        if (!scrollTo(at(0, -kStep))) break;
+    }
+    // Far above: a step up; just above: the top of the form. Measured from the view, wherever the view's
+    // window stands on the desktop.
+    while (edit().top < visible().top) {
+        const bool farAbove = edit().top - visible().top <= -200;
+        if (!scrollTo(farAbove ? at(0, kStep) : QPoint(at(0, 0).x(), 0))) break;
+    }
+    while (edit().right > visible().right - 20) {
+        if (!scrollTo(at(kStep, 0))) break;
+    }
+    while (edit().left < visible().left) {
+        if (!scrollTo(at(-kStep, 0))) break;
     }
 }
 
-void CQeEditWindow::ShowNotImplemented() {
-    qWarning().noquote() << kNotImplementedText;
+void CQeEditWindow::SetColors(platform::ColorRef textColor, platform::ColorRef backgroundColor)
+{
+    SetTextColor(textColor);
+    SetBkColor(backgroundColor);
+}
+
+void CQeEditWindow::SetTextColor(platform::ColorRef color)
+{
+    m_crText = color;
+    if (m_window) m_window->SetColors(platform::toQColor(m_crText), platform::toQColor(m_crBackground));
+}
+
+void CQeEditWindow::SetBkColor(platform::ColorRef color)
+{
+    m_crBackground = color;
+    if (m_window) m_window->SetColors(platform::toQColor(m_crText), platform::toQColor(m_crBackground));
+}
+
+void CQeEditWindow::PasteFromClipboard()
+{
+    if (m_window) m_window->paste();
+}
+
+bool CQeEditWindow::IsInsertKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Insert && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void CQeEditWindow::OnKeyDown(QKeyEvent* event)
+{
+    if (IsInsertKey(event)) {
+        SetInsertMode(!IsInsertMode());
+        event->accept();
+        return;
+    }
+    m_window->DefaultKeyDown(event);
+}
+
+void CQeEditWindow::OnMouseWheel(QWheelEvent* event)
+{
+    m_window->DefaultMouseWheel(event);
+}
+
+void CQeEditWindow::OnContextMenu(QPoint globalPos)
+{
+    if (m_bUseAppMenu) {
+        platform::ContextMenus::showPopupMenu(m_nContextMenuId, globalPos);
+    } else {
+        platform::ContextMenus::trackPopup(OwnMenuItems(), globalPos);
+    }
+}
+
+// The items added by AddContextMenuItem, or cut, copy and paste when there are none.
+QList<platform::MenuItem> CQeEditWindow::OwnMenuItems() const
+{
+    if (m_contextMenuItems.isEmpty()) {
+        return {{57635, QStringLiteral("&Ausschneiden\tStrg+X"), false},
+                {57634, QStringLiteral("&Kopieren\tStrg+C"), false},
+                {57637, QStringLiteral("E&infügen\tStrg+V"), false}};
+    }
+    QList<platform::MenuItem> items;
+    for (const ContextMenuItem& item : m_contextMenuItems)
+        items.append({int(item.id), item.text, (item.flags & kMenuSeparator) != 0});
+    return items;
+}
+
+void CQeEditWindow::OnTextEdited()
+{
+    if (m_pDocument) m_pDocument->setModifiedFlag(true);
+}
+
+// ---- fonts, drawing and printing
+
+int CQeEditWindow::ProfileInt(const settings::IntValue& value) const
+{
+    return m_settings ? m_settings->GetProfileInt(value) : value.defaultValue;
+}
+
+int CQeEditWindow::FontHeightSetting(const settings::IntValue& value) const
+{
+    return std::clamp(ProfileInt(value), kSmallestFontSetting, kLargestFontSetting);
+}
+
+// Display heights are logical units of the view: a setting scaled by the zoom over 12. The edit window shows
+// the same size in device pixels, through hundredths of a millimetre.
+void CQeEditWindow::CreateFonts(const platform::Dc& dc, int zoom)
+{
+    const auto display = InSetOrder(settings::kScreenFontHeights);
+    const auto edit = InSetOrder(settings::kEditFontHeights);
+    CQEL_Math math;
+    for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
+        const bool bold = EditorFontTable::FontSet::IsBoldPosition(position);
+        const std::int64_t displayHeight = std::int64_t{FontHeightSetting(display[position])} * zoom / 12;
+        m_fonts.display.at(position) = {kFontFace, AtLeastOne(displayHeight),
+                                        bold ? EditorFontTable::kBoldWeight : EditorFontTable::kRegularWeight,
+                                        0};
+        const std::int64_t hundredths = std::int64_t{FontHeightSetting(edit[position])} * zoom / 12 * 10;
+        const double pixels = dc.mapper().himetricToDevice(QPointF(0, double(hundredths))).y();
+        DefineFont(EditorFontTable::kEditIndices[position],
+                   {kFontFace, AtLeastOne(math.Round(float(pixels))), 0, 0});
+    }
+}
+
+void CQeEditWindow::CreatePrinterFonts(int factor)
+{
+    factor = std::clamp(factor, kSmallestPrinterFontFactor, kLargestPrinterFontFactor);
+    const auto printer = InSetOrder(settings::kPrinterFontHeights);
+    for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
+        const std::int64_t height = std::int64_t{FontHeightSetting(printer[position])} * factor / 100;
+        DefineFont(EditorFontTable::kPrinterIndices[position], {kFontFace, AtLeastOne(height), 0, 0});
+    }
+}
+
+void CQeEditWindow::DefineFont(std::uint16_t index, platform::Font font)
+{
+    const auto slot = m_fonts.AtIndex(index);
+    if (!slot) return;
+    font.weight = slot->bold ? EditorFontTable::kBoldWeight : EditorFontTable::kRegularWeight;
+    *slot->font = font;
+}
+
+void CQeEditWindow::SetFont(std::uint16_t index, const platform::Font& font)
+{
+    platform::UiService::instance().messageBox(
+        {CQELWinAppEx::kAppName.toString(),
+         QStringLiteral("Alte Funktion: CQeEditWindow::SetFont\nCQeEditWindow::DefineFont benutzen!")});
+    DefineFont(index, font);
+    DefineFont(std::uint16_t(index + 16), font);
+}
+
+// Size codes beyond the largest size draw at the largest.
+bool CQeEditWindow::PaintField(platform::Dc& dc, platform::Rect& rect, std::uint16_t field,
+                               std::uint16_t page, bool singleLine)
+{
+    if (!m_bCreated) return false;
+    dc.selectFont(m_fonts.display.ForField(GetFontSize(field, page), IsFieldBold(field, page)));
+    const unsigned format = FieldTextFormat(GetAlignment(field, page), singleLine, rect);
+    dc.drawText(GetFieldText(field, page), rect, format);
+    return true;
+}
+
+// Printing needs nothing of the screen: the printer fonts exist from the start and the texts are the stored
+// ones.
+int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field,
+                              std::uint16_t page, bool singleLine)
+{
+    platform::Rect scaled = ScaledToPrintArea(rect);
+    const std::uint16_t size = GetFontSize(field, page);
+    dc.selectFont(size == kUnknownFontSize ? m_fonts.turned
+                                           : m_fonts.printer.ForField(size, IsFieldBold(field, page)));
+    const unsigned format = FieldTextFormat(GetAlignment(field, page), singleLine, scaled);
+    return dc.drawText(GetFieldText(field, page), scaled, format);
+}
+
+// Toward the printer's logical origin, by the print-area factors in per mille, truncated toward zero.
+platform::Rect CQeEditWindow::ScaledToPrintArea(const platform::Rect& rect) const
+{
+    const int vertical =
+        std::clamp(ProfileInt(settings::kPrnFactorV), kSmallestPrintAreaFactor, kLargestPrintAreaFactor);
+    const int horizontal =
+        std::clamp(ProfileInt(settings::kPrnFactorH), kSmallestPrintAreaFactor, kLargestPrintAreaFactor);
+    const auto scaled = [](int value, int factor) {
+        return int(std::int64_t{value} * factor / kUnscaledPrintArea);
+    };
+    return {scaled(rect.left, horizontal), scaled(rect.top, vertical), scaled(rect.right, horizontal),
+            scaled(rect.bottom, vertical)};
 }

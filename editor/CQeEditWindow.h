@@ -1,23 +1,39 @@
 #pragma once
 
 #include "editor/EditorFieldModel.h"
+#include "editor/EditorFontTable.h"
+#include "editor/LiveEditWidget.h"
+#include "platform/docview/Document.h"
+#include "platform/docview/ScrollView.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <optional>
 
+class SettingsStore;
 namespace platform {
 class Archive;
+class Dc;
+struct MenuItem;
+}  // namespace platform
+namespace settings {
+struct IntValue;
 }
 
-// The field editor of a form view: the text, rectangle and format word of every input field, and the one
-// live edit window that is moved from field to field.
+// The field editor of a form view: the text, rectangle and format word of every input field, the one
+// live edit window that is moved from field to field, and the fonts with which fields are shown, drawn and
+// printed.
 //
 // Fields are addressed by index and page: page 1 holds the form's fields, pages 2 and up the rows of the
 // table, and page 0 stands for the current page. An index or page that does not exist gets a neutral answer
 // (0, size 64, an empty text, -1 from rectangle setters and Activate) and changes nothing.
-class CQeEditWindow {
+//
+// The text being typed lives in the live window; the field it stands on gets it when Activate moves on.
+// Rectangles of fields and columns are device pixels of the view's unscrolled page, y downwards.
+class CQeEditWindow : protected LiveEditWidget::Owner {
 public:
     using Rect = EditorFieldModel::Rect;
 
@@ -31,8 +47,10 @@ public:
     static constexpr std::uint16_t kUnknownFontSize = 64;
     static constexpr const char* kNotImplementedText = "Funktion nicht implementiert!";
 
-    CQeEditWindow() = default;
-    virtual ~CQeEditWindow() = default;
+    // The heights of the "Font" section and the print-area factors come from `settings`; without a store
+    // every value is its default.
+    explicit CQeEditWindow(const SettingsStore* settings = nullptr);
+    virtual ~CQeEditWindow();
     CQeEditWindow(const CQeEditWindow&) = delete;
     CQeEditWindow& operator=(const CQeEditWindow&) = delete;
 
@@ -107,24 +125,85 @@ public:
     void SetFieldText(std::uint16_t field, const QString& text, std::uint16_t page);
     // Commits the current field by activating it, then gives its text.
     QString GetCurrentText();
-    void SetCurrentText(const QString& text) { SetFieldText(m_nCurrentField, text, 0); }
+    // Stores the text into the current field and shows it in the live window.
+    void SetCurrentText(const QString& text);
     qsizetype GetFieldTextLength(std::uint16_t field, std::uint16_t page) const;
-    void SetInsertMode(bool insert) { m_nInsertMode = insert ? 1 : 0; }
+    // Insert mode types before the next character; overwrite mode replaces it.
+    void SetInsertMode(bool insert);
     bool IsInsertMode() const { return m_nInsertMode != 0; }
     // False when all 25 items exist. A separator gets id 0 and no text.
     bool AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text);
     const QList<ContextMenuItem>& GetContextMenuItems() const { return m_contextMenuItems; }
 
     // Moves the editor onto a field. 0, or -1 when the page holds no such field; then nothing changes.
+    // The live window's text goes into the field it stood on, and the window then shows the new field at
+    // its rectangle, alignment and font, with the keyboard focus.
     virtual int Activate(std::uint16_t field, std::uint16_t page);
 
     // Stores or loads the editor's block of a form file. A load that throws platform::ArchiveException
     // leaves the editor as it was.
     void Serialize(platform::Archive& archive);
 
+    // ---- the live window
+
+    // Creates the live window in `view`, showing no field yet, and remembers the document that every change
+    // the user makes marks modified. A context menu id other than 0 is the application's menu that a
+    // right click shows; with 0 the editor's own items are shown. An editor without fields gets one.
+    virtual bool CreateEditor(platform::ScrollView* view, int controlId, platform::Document* document,
+                              int contextMenuId);
+    // CreateEditor with colours, then the fonts for `dc` and `zoom`.
+    virtual bool CreateEditorEx(platform::ScrollView* view, int controlId, platform::Document* document,
+                                int contextMenuId, const platform::Dc& dc, int zoom,
+                                platform::ColorRef textColor, platform::ColorRef backgroundColor);
+    // Null until CreateEditor; the view's edit commands (undo, cut, copy, select all, focus) act on it.
+    QPlainTextEdit* LiveWindow() const { return m_window; }
+    int GetControlId() const { return m_nControlId; }
+    // The program's own change of the live window's text (CR LF line ends); it marks nothing modified.
+    void SetWindowText(const QString& text);
+    // Scrolls the view until the live window lies inside it.
+    void EnsureVisible();
+    void SetColors(platform::ColorRef textColor, platform::ColorRef backgroundColor);
+    void SetTextColor(platform::ColorRef color);
+    void SetBkColor(platform::ColorRef color);
+    // Pastes the clipboard's text at the caret, made fit for a field (see NormalizePastedText).
+    void PasteFromClipboard();
+
+    // ---- fonts, drawing and printing
+
+    // The edit-window and display fonts for the view's device context at `zoom`, from the "Font" section.
+    void CreateFonts(const platform::Dc& dc, int zoom);
+    // The printer fonts from the "Font" section scaled by `factor` percent.
+    void CreatePrinterFonts(int factor);
+    // Sets the font at an index of EditorFontTable::kEditIndices or kPrinterIndices, regular or bold as the
+    // index says; other indices are ignored.
+    void DefineFont(std::uint16_t index, platform::Font font);
+    // The old way to set a font: warns the developer, then defines the regular and the bold font.
+    void SetFont(std::uint16_t index, const platform::Font& font);
+    const EditorFontTable& GetFontTable() const { return m_fonts; }
+    // Draws a field's stored text into `rect` (logical units of the view) with the display fonts; the inset
+    // of its alignment is applied to `rect`. False, drawing nothing, before the live window exists.
+    bool PaintField(platform::Dc& dc, platform::Rect& rect, std::uint16_t field, std::uint16_t page,
+                    bool singleLine);
+    // Prints a field's stored text into `rect` (0.1 mm of the printer, y upwards) with the printer fonts,
+    // scaled toward the printer's logical origin by the print-area factors. Gives the height the text took,
+    // as the device context reports it.
+    int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page,
+                   bool singleLine);
+
 protected:
     // Tells the user that the table rows cannot take an inserted or deleted line.
     virtual void ShowNotImplemented();
+
+    // The live window's keys: Insert alone switches between insert and overwrite mode; every other key is
+    // the window's own.
+    void OnKeyDown(QKeyEvent* event) override;
+    void OnMouseWheel(QWheelEvent* event) override;
+    void OnContextMenu(QPoint globalPos) override;
+    void OnTextEdited() override;
+    static bool IsInsertKey(const QKeyEvent* event);
+
+    platform::ScrollView* GetParentView() const { return m_pParentView; }
+    LiveEditWidget* GetLiveWidget() const { return m_window; }
 
     // 1 once the live window and its fonts exist.
     std::uint8_t m_bCreated = 0;
@@ -140,7 +219,25 @@ private:
     void MoveRowsUp(std::uint16_t fromPage);
     void LeaveRemovedPage(std::uint16_t page);
     void LeaveDeletedLine(std::uint16_t field);
+    void StoreLiveText();
+    void ShowCurrentField();
+    QList<platform::MenuItem> OwnMenuItems() const;
+    int ProfileInt(const settings::IntValue& value) const;
+    int FontHeightSetting(const settings::IntValue& value) const;
+    platform::Rect ScaledToPrintArea(const platform::Rect& rect) const;
 
+    const SettingsStore* m_settings;
+    QPointer<platform::ScrollView> m_pParentView;
+    QPointer<platform::Document> m_pDocument;
+    QPointer<LiveEditWidget> m_window;
+    // Whether the live window shows the current field's text; a window just made shows no field's.
+    bool m_bHoldsField = false;
+    int m_nControlId = 0;
+    platform::ColorRef m_crText = 0;
+    platform::ColorRef m_crBackground = 0xFFFFFF;
+    bool m_bUseAppMenu = false;
+    int m_nContextMenuId = 0;
+    EditorFontTable m_fonts;
     EditorFieldModel m_model;
     std::uint16_t m_nCurrentField = 0;
     std::uint16_t m_nCurrentPage = 1;

@@ -1,0 +1,73 @@
+#include "editor/CQEScrollViewBase.h"
+
+#include "app/SettingsStore.h"
+#include "platform/screen/ScreenMetrics.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// A screen's density as a factor in percent of the standard 96 dots per inch, rounded to the nearest.
+int DensityFactor(int dotsPerInch)
+{
+    constexpr int standard = platform::ScreenMetrics::kDefaultDotsPerInch;
+    const std::int64_t dpi = dotsPerInch > 0 ? dotsPerInch : standard;
+    return int((100 * dpi + standard / 2) / standard);
+}
+
+}  // namespace
+
+CQEScrollViewBase::CQEScrollViewBase(SettingsStore& settings, QWidget* parent)
+    : ScrollView(parent), m_strSection(settings::kSettingsSection.toString()), m_settings(settings)
+{
+}
+
+// Current desktops draw text larger than the screens the first steps were chosen for; every desktop this
+// program runs on is one of them, so the view starts three steps smaller.
+int CQEScrollViewBase::DefaultZoomStep(int heightPixels)
+{
+    constexpr int kCurrentDesktopStepsDown = 3;
+    int step = 14;
+    if (heightPixels < 490) {
+        step = 22;
+    } else if (heightPixels < 610) {
+        step = 18;
+    } else if (heightPixels < 770) {
+        step = 16;
+    }
+    return step - kCurrentDesktopStepsDown;
+}
+
+void CQEScrollViewBase::InitZoom()
+{
+    const platform::ScreenMetrics screen = platform::ScreenMetrics::current();
+    const int zoomStep = m_settings.GetProfileInt(m_strSection, settings::kZoomFactor.name,
+                                                  DefaultZoomStep(screen.heightPixels));
+    m_settings.WriteProfileInt(settings::kZoomFactorLU.in(m_strSection), zoomStep);
+    const int measured = DensityFactor(screen.dotsPerInch);
+    m_settings.WriteProfileInt(settings::kWinFormScaledFactor.in(m_strSection), measured);
+    const settings::ValueName& override = settings::kWinFormScaledFactorOv;
+    const int factor = m_settings.GetProfileInt(override.section, override.name, measured);
+    const std::int64_t zoom = std::int64_t{zoomStep} * factor / 100;
+    m_nZoom = std::int16_t(std::clamp<std::int64_t>(zoom, kLowestZoom, kHighestZoom));
+}
+
+void CQEScrollViewBase::OnZoomIn()
+{
+    if (OnUpdateZoomIn()) StepZoom(+1);
+}
+
+void CQEScrollViewBase::OnZoomOut()
+{
+    if (OnUpdateZoomOut()) StepZoom(-1);
+}
+
+void CQEScrollViewBase::StepZoom(int step)
+{
+    m_nZoom = std::int16_t(m_nZoom + step);
+    m_settings.WriteProfileInt(settings::kZoomFactor.in(m_strSection), m_nZoom);
+    m_bLayoutValid = 0;
+    viewport()->repaint();
+    ScrollToPosition({0, 0});
+}

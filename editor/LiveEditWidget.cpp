@@ -1,0 +1,134 @@
+#include "editor/LiveEditWidget.h"
+
+#include "editor/PastedText.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <algorithm>
+
+LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(parent), m_owner(owner)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setAcceptDrops(false);
+    connect(this, &QPlainTextEdit::textChanged, this, &LiveEditWidget::OnTextChanged);
+}
+
+void LiveEditWidget::SetFieldText(const QString& text)
+{
+    m_programChange = true;
+    setPlainText(ToWindowText(text));
+    m_programChange = false;
+}
+
+// Paragraphs and the line breaks of Shift+Enter both end a line of the field.
+QString LiveEditWidget::FieldText() const
+{
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+QString LiveEditWidget::ToWindowText(QStringView fieldText)
+{
+    QString text = fieldText.toString();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+void LiveEditWidget::SetAlignment(Qt::Alignment alignment)
+{
+    QTextOption option = document()->defaultTextOption();
+    if (option.alignment() == alignment) return;
+    option.setAlignment(alignment);
+    m_programChange = true;
+    document()->setDefaultTextOption(option);
+    m_programChange = false;
+}
+
+void LiveEditWidget::SetColors(const QColor& text, const QColor& background)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Text, text);
+    colors.setColor(QPalette::Base, background);
+    setPalette(colors);
+}
+
+void LiveEditWidget::DefaultKeyDown(QKeyEvent* event)
+{
+    // Taking back an edit is an edit of its own; it only ever gives back room.
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    EditOrRefuse([&] { QPlainTextEdit::keyPressEvent(event); });
+}
+
+void LiveEditWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    m_owner.OnContextMenu(event->globalPos());
+}
+
+void LiveEditWidget::inputMethodEvent(QInputMethodEvent* event)
+{
+    EditOrRefuse([&] { QPlainTextEdit::inputMethodEvent(event); });
+}
+
+void LiveEditWidget::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText()) return;
+    const QString text = ToWindowText(NormalizePastedText(source->text()));
+    EditOrRefuse([&] { insertPlainText(text); });
+}
+
+// The edit runs as one step of the undo history, so that taking it back restores the text exactly; the
+// caret is put back by hand. A text that already needed more room than the window has (a larger font, a loaded file) may still
+// be edited as long as it does not grow.
+void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
+{
+    if (m_inEdit) {
+        edit();
+        return;
+    }
+    const QString before = document()->toRawText();
+    const QTextCursor caretBefore = textCursor();
+    const double roomBefore = std::max(NeededHeight(), double(viewport()->height()));
+    m_inEdit = true;
+    QTextCursor step(document());
+    step.beginEditBlock();
+    edit();
+    step.endEditBlock();
+    const bool changed = document()->toRawText() != before;
+    if (changed && NeededHeight() > roomBefore) {
+        undo();
+        document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+        QTextCursor caret = textCursor();
+        caret.setPosition(caretBefore.anchor());
+        caret.setPosition(caretBefore.position(), QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+        m_inEdit = false;
+        return;
+    }
+    m_inEdit = false;
+    if (changed) m_owner.OnTextEdited();
+}
+
+// The height the text takes, margins included, laid out at the window's width.
+double LiveEditWidget::NeededHeight() const
+{
+    double height = document()->documentMargin();
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next())
+        height += blockBoundingRect(block).height();
+    return height;
+}
+
+void LiveEditWidget::OnTextChanged()
+{
+    if (!m_programChange && !m_inEdit) m_owner.OnTextEdited();
+}

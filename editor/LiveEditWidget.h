@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <functional>
+
+class QMimeData;
+
+// The one live edit window of a field editor: a borderless multi-line edit laid over the field being typed
+// into. Its text wraps at its width, and input that would need lines below its bottom edge is refused and
+// changes nothing. Keys, wheel turns, the context menu and every change the user makes go to its owner.
+//
+// Field texts keep CR LF line ends; the window converts at its edge.
+class LiveEditWidget : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    // What the window hands to the field editor that owns it.
+    class Owner {
+    public:
+        virtual void OnKeyDown(QKeyEvent* event) = 0;
+        virtual void OnMouseWheel(QWheelEvent* event) = 0;
+        virtual void OnContextMenu(QPoint globalPos) = 0;
+        // The user changed the text.
+        virtual void OnTextEdited() = 0;
+
+    protected:
+        ~Owner() = default;
+    };
+
+    LiveEditWidget(Owner& owner, QWidget* parent);
+
+    // The program's own change of the text: the owner hears nothing of it.
+    void SetFieldText(const QString& text);
+    QString FieldText() const;
+    void SetAlignment(Qt::Alignment alignment);
+    void SetColors(const QColor& text, const QColor& background);
+
+    // What the window does with a key or a wheel turn of its own accord.
+    void DefaultKeyDown(QKeyEvent* event);
+    void DefaultMouseWheel(QWheelEvent* event) { QPlainTextEdit::wheelEvent(event); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { m_owner.OnKeyDown(event); }
+    void wheelEvent(QWheelEvent* event) override { m_owner.OnMouseWheel(event); }
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    // Every paste comes here: the keys, the edit commands and the middle button's selection.
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    static QString ToWindowText(QStringView fieldText);
+    // Runs an edit of the user's, and takes it back when it made the text need more room than the window
+    // has.
+    void EditOrRefuse(const std::function<void()>& edit);
+    double NeededHeight() const;
+    void OnTextChanged();
+
+    Owner& m_owner;
+    bool m_programChange = false;
+    bool m_inEdit = false;
+};

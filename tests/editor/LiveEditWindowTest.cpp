@@ -1,0 +1,462 @@
+#include "editor/CQELEditWindow_ATR.h"
+
+#include "editor/EditorArchiveBlock.h"
+#include "platform/archive/Archive.h"
+#include "platform/menu/ContextMenus.h"
+#include "tests/editor/EditorTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
+
+namespace {
+
+// A form view on screen with four page-1 fields and one table column, standing on field 0 after its first
+// drawing.
+class LiveEdit : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.SetFields(fields(40), QRect(10, 10, 150, 40));
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        view.viewport()->repaint();
+        ASSERT_NE(window(), nullptr);
+        // Field 2 is made two lines of the window's font high, and less than three.
+        const QFontMetricsF metrics(window()->font());
+        view.SetFields(fields(int(2 * window()->document()->documentMargin() + 2.5 * metrics.lineSpacing())),
+                       QRect(10, 10, 150, 40));
+        view.Relayout();
+    }
+
+    static QList<QRect> fields(int twoLineHeight)
+    {
+        return {QRect(10, 10, 200, 120), QRect(10, 140, 200, 120), QRect(10, 270, 200, twoLineHeight),
+                QRect(10, 900, 200, 40)};
+    }
+
+    QPlainTextEdit* window() const { return view.editor.LiveWindow(); }
+    CQeEditWindow& editor() { return view.editor; }
+
+    // Sets a field's text while the window stands elsewhere, then moves onto it with the caret at `caret`.
+    void typeInto(std::uint16_t field, const QString& text, int caret = -1)
+    {
+        editor().Activate(field == 0 ? 1 : 0, 1);
+        editor().SetFieldText(field, text, 1);
+        editor().Activate(field, 1);
+        QTextCursor cursor = window()->textCursor();
+        cursor.setPosition(caret < 0 ? int(window()->document()->characterCount() - 1) : caret);
+        window()->setTextCursor(cursor);
+    }
+    // The live text as the field gets it.
+    QString committed()
+    {
+        const std::uint16_t field = editor().GetCurrentField();
+        editor().Activate(field == 0 ? 1 : 0, 1);
+        const QString text = editor().GetFieldText(field, 1);
+        editor().Activate(field, 1);
+        return text;
+    }
+
+    FakeScreen screen{768, 96};
+    TemporarySettings settings;
+    TestDocument document;
+    TestFormView view{settings.store(), &document};
+};
+
+}  // namespace
+
+TEST_F(LiveEdit, TheFirstDrawingMakesTheWindowAndPutsItOnField0WithoutTouchingItsText)
+{
+    TemporarySettings otherSettings;
+    TestDocument otherDocument;
+    TestFormView fresh(otherSettings.store(), &otherDocument);
+    fresh.SetFields({QRect(20, 30, 200, 40), QRect(20, 80, 200, 40)}, QRect(10, 10, 150, 40));
+    fresh.editor.SetFieldText(0, "Exporteur GmbH", 1);
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    fresh.viewport()->repaint();
+    QPlainTextEdit* live = fresh.editor.LiveWindow();
+    ASSERT_NE(live, nullptr);
+    EXPECT_EQ(live->objectName(), "122");
+    EXPECT_EQ(live->toPlainText(), "Exporteur GmbH");
+    EXPECT_EQ(live->geometry(), QRect(20, 30, 200, 40));
+    EXPECT_EQ(fresh.editor.GetFieldText(0, 1), "Exporteur GmbH");
+    fresh.editor.Activate(1, 1);
+    EXPECT_EQ(fresh.editor.GetFieldText(0, 1), "Exporteur GmbH");
+    EXPECT_FALSE(otherDocument.isModified());
+}
+
+TEST_F(LiveEdit, TypedTextGoesIntoTheFieldLeftAndOnlyTypingMarksTheDocumentModified)
+{
+    typeInto(0, "");
+    EXPECT_FALSE(document.isModified());
+    QTest::keyClicks(window(), "Nord");
+    QTest::keyClick(window(), Qt::Key_Return);
+    QTest::keyClicks(window(), "Sud");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(editor().Activate(1, 1), 0);
+    EXPECT_EQ(editor().GetFieldText(0, 1), "Nord\r\nSud");
+    EXPECT_EQ(window()->toPlainText(), "");  // field 1 is empty
+
+    document.setModifiedFlag(false);
+    editor().SetFieldText(1, "aus dem Programm", 1);
+    editor().Activate(0, 1);
+    editor().SetWindowText("gesetzt");
+    editor().SetCurrentText("auch gesetzt");
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(window()->toPlainText(), "auch gesetzt");
+}
+
+TEST_F(LiveEdit, LineEndsAreCrLfInTheFieldWhateverTheWindowKeeps)
+{
+    typeInto(1, "eins\r\nzwei\rdrei\nvier");
+    EXPECT_EQ(window()->blockCount(), 4);
+    QTest::keyClick(window(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(committed(), "eins\r\nzwei\r\ndrei\r\nvier\r\n");
+}
+
+TEST_F(LiveEdit, ANoBreakSpaceSurvivesTheWindow)
+{
+    const QString text = QString("12") + QChar(0x00A0) + "kg";
+    typeInto(1, text);
+    QTest::keyClicks(window(), "!");
+    EXPECT_EQ(committed(), text + "!");
+}
+
+TEST_F(LiveEdit, AnActivationOutOfRangeChangesNothing)
+{
+    typeInto(1, "bleibt");
+    QTest::keyClicks(window(), " hier");
+    EXPECT_EQ(editor().Activate(4, 1), -1);
+    EXPECT_EQ(editor().Activate(1, 3), -1);
+    EXPECT_EQ(editor().GetCurrentField(), 1);
+    EXPECT_EQ(window()->toPlainText(), "bleibt hier");
+    EXPECT_EQ(editor().GetFieldText(1, 1), "bleibt");
+}
+
+TEST_F(LiveEdit, TheTextOfATableCellGoesBackToItsPage)
+{
+    editor().SetFieldText(0, "Zelle", 2);
+    ASSERT_EQ(editor().Activate(0, 2), 0);
+    EXPECT_EQ(window()->geometry(), QRect(10, 10, 150, 40));
+    EXPECT_EQ(window()->textCursor().position(), 0);  // a field is entered at its start
+    QTest::keyClick(window(), Qt::Key_End);
+    QTest::keyClicks(window(), " 1");
+    editor().Activate(0, 1);
+    EXPECT_EQ(editor().GetFieldText(0, 2), "Zelle 1");
+    EXPECT_EQ(editor().GetFieldText(0, 1), "");
+}
+
+TEST_F(LiveEdit, ALoadedFormReplacesWhatTheWindowHeld)
+{
+    typeInto(1, "alt");
+    QTest::keyClicks(window(), " getippt");
+    CQeEditWindow source;
+    source.SetFieldCounts(4, 1, true);
+    source.SetFieldText(1, "geladen", 1);
+    QByteArray bytes;
+    platform::Archive out(bytes);
+    source.Serialize(out);
+    platform::Archive in{QByteArrayView(bytes)};
+    editor().Serialize(in);
+    EXPECT_EQ(window()->toPlainText(), "geladen");
+    editor().Activate(0, 1);
+    EXPECT_EQ(editor().GetFieldText(1, 1), "geladen");
+}
+
+TEST_F(LiveEdit, OverwriteReplacesOnlyTheCharactersTyped)
+{
+    const struct {
+        const char* text;
+        int caret;
+        int selectTo;  // -1: no selection
+        std::function<void(QWidget*)> keys;
+        const char* result;
+    } cases[] = {
+        {"abc", 0, -1, [](QWidget* w) { QTest::keyClicks(w, "x"); }, "xbc"},
+        {"abc", 0, 2, [](QWidget* w) { QTest::keyClicks(w, "x"); }, "xc"},
+        {"abc", 3, -1, [](QWidget* w) { QTest::keyClicks(w, "xy"); }, "abcxy"},
+        {"abc", 2, -1, [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backspace); }, "ac"},
+        {"abc", 1, -1, [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, "a\r\nbc"},
+        {"abc", 1, -1, [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, "abc"},
+        {"abc", 1, -1, [](QWidget* w) { QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier); }, "abc"},
+        {"abc", 1, -1, [](QWidget* w) { QTest::keyClick(w, Qt::Key_R, Qt::ControlModifier); }, "abc"},
+        {"ab\r\ncd", 2, -1, [](QWidget* w) { QTest::keyClicks(w, "x"); }, "abx\r\ncd"},
+    };
+    editor().SetInsertMode(false);
+    for (const auto& c : cases) {
+        typeInto(1, c.text, c.caret);
+        if (c.selectTo >= 0) {
+            QTextCursor cursor = window()->textCursor();
+            cursor.setPosition(c.selectTo, QTextCursor::KeepAnchor);
+            window()->setTextCursor(cursor);
+        }
+        c.keys(window());
+        EXPECT_EQ(committed(), c.result) << c.text << " at " << c.caret;
+    }
+}
+
+TEST_F(LiveEdit, TheInsertKeySwitchesTheModeUpdatesTheStatusBarAndTypesNothing)
+{
+    typeInto(1, "abc", 0);
+    ASSERT_TRUE(editor().IsInsertMode());
+    QTest::keyClick(window(), Qt::Key_Insert);
+    EXPECT_FALSE(editor().IsInsertMode());
+    EXPECT_TRUE(window()->overwriteMode());
+    EXPECT_EQ(view.statusUpdates, 1);
+    QTest::keyClicks(window(), "x");
+    EXPECT_EQ(window()->toPlainText(), "xbc");
+    QTest::keyClick(window(), Qt::Key_Insert);
+    EXPECT_TRUE(editor().IsInsertMode());
+    EXPECT_EQ(view.statusUpdates, 2);
+    QTest::keyClicks(window(), "y");
+    EXPECT_EQ(window()->toPlainText(), "xybc");
+}
+
+TEST_F(LiveEdit, ShiftInsertPastesInsteadOfSwitchingTheMode)
+{
+    typeInto(1, "");
+    QGuiApplication::clipboard()->setText("Ware");
+    QTest::keyClick(window(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_TRUE(editor().IsInsertMode());
+    EXPECT_EQ(view.statusUpdates, 0);
+    EXPECT_EQ(window()->toPlainText(), "Ware");
+}
+
+TEST_F(LiveEdit, AFullFieldRefusesAnotherLineAndKeepsItsTextAndCaret)
+{
+    typeInto(2, "");
+    QTest::keyClicks(window(), "eins");
+    QTest::keyClick(window(), Qt::Key_Return);
+    QTest::keyClicks(window(), "zwei");
+    document.setModifiedFlag(false);
+    QTest::keyClick(window(), Qt::Key_Return);
+    EXPECT_EQ(window()->toPlainText(), "eins\nzwei");
+    EXPECT_EQ(window()->textCursor().position(), 9);
+    EXPECT_FALSE(document.isModified());
+    // Words that would wrap onto a third line are refused as well, one at a time.
+    QTest::keyClicks(window(), " und noch sehr viel mehr Text als hineinpasst");
+    EXPECT_LT(window()->toPlainText().size(),
+              QString("eins\nzwei und noch sehr viel mehr Text als hineinpasst").size());
+    EXPECT_TRUE(window()->toPlainText().startsWith("eins\nzwei und"));
+    // Taking text away is always possible, and makes room again.
+    document.setModifiedFlag(false);
+    QTest::keyClick(window(), Qt::Key_Backspace);
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(committed().left(9), "eins\r\nzwe");
+}
+
+TEST_F(LiveEdit, OverwriteInAFullFieldLosesNothingWhenAKeyIsRefused)
+{
+    typeInto(2, "eins\r\nzwei", 4);
+    editor().SetInsertMode(false);
+    QTest::keyClick(window(), Qt::Key_Return);
+    EXPECT_EQ(committed(), "eins\r\nzwei");
+}
+
+TEST_F(LiveEdit, PasteNormalisesTheClipboardTextAtTheCaretOnly)
+{
+    const struct {
+        const char* field;
+        int caret;
+        const char* clipboard;
+        const char* result;
+    } cases[] = {
+        {"", 0, "\"Nord\"  ", "Nord"},
+        {"", 0, "Zeile\nZeile", "Zeile\r\nZeile"},
+        {"", 0, "Zeile\r\nZeile\n\n", "Zeile\r\nZeile"},
+        {"", 0, "\"", ""},
+        {"\"Nord\" GmbH \"", 13, "Sud\"", "\"Nord\" GmbH \"Sud\""},
+        {"\"Nord\"   ", 0, "x", "x\"Nord\"   "},
+        {"Anfang Ende", 7, "Mitte ", "Anfang MitteEnde"},
+    };
+    for (const auto& c : cases) {
+        typeInto(0, c.field, c.caret);
+        QGuiApplication::clipboard()->setText(c.clipboard);
+        QTest::keyClick(window(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(committed(), c.result) << c.clipboard;
+    }
+}
+
+TEST_F(LiveEdit, ThePasteCommandPutsTheCaretAfterThePastedText)
+{
+    typeInto(0, "AB", 1);
+    QGuiApplication::clipboard()->setText("xyz");
+    editor().PasteFromClipboard();
+    EXPECT_EQ(window()->toPlainText(), "AxyzB");
+    EXPECT_EQ(window()->textCursor().position(), 4);
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(LiveEdit, APasteThatDoesNotFitOrHasNoTextChangesNothing)
+{
+    typeInto(2, "eins", 4);
+    QGuiApplication::clipboard()->setText("zwei\ndrei\nvier");
+    QTest::keyClick(window(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window()->toPlainText(), "eins");
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(window(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window()->toPlainText(), "eins");
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(LiveEdit, FontAndAlignmentFollowTheField)
+{
+    editor().SetFieldAlignRight(1, 1);
+    editor().SetFontSize(1, 1, 3);
+    editor().SetFieldBold(1, 1);
+    editor().SetFontSize(3, 1, 9);
+    editor().Activate(1, 1);
+    EXPECT_EQ(window()->document()->defaultTextOption().alignment(), Qt::AlignRight);
+    EXPECT_TRUE(window()->font().bold());
+    const int size3 = window()->font().pixelSize();
+    editor().Activate(3, 1);
+    EXPECT_EQ(window()->document()->defaultTextOption().alignment(), Qt::AlignLeft);
+    EXPECT_FALSE(window()->font().bold());
+    EXPECT_GT(window()->font().pixelSize(), size3);  // size code 9 shows at size 4
+}
+
+TEST_F(LiveEdit, ALargerFontKeepsWhatWasTyped)
+{
+    typeInto(1, "");
+    QTest::keyClicks(window(), "Ware");
+    const int before = window()->font().pixelSize();
+    editor().IncreaseFontSize();
+    EXPECT_GT(window()->font().pixelSize(), before);
+    EXPECT_EQ(window()->toPlainText(), "Ware");
+    EXPECT_EQ(editor().GetFieldText(1, 1), "Ware");
+}
+
+TEST_F(LiveEdit, ABalloonTipShowsTitleAndTextOnTheField)
+{
+    typeInto(1, "");
+    view.editor.ShowBalloonTip("Hinweis", "Bitte <kurz> fassen", 5000);
+    EXPECT_EQ(QToolTip::text(), "<b>Hinweis</b><br>Bitte &lt;kurz&gt; fassen");
+    QToolTip::hideText();
+}
+
+TEST_F(LiveEdit, TheWindowSitsOnItsFieldInTheScrolledView)
+{
+    view.ScrollToPosition({0, -300});
+    const QPoint scrolled = view.GetDeviceScrollPosition();
+    ASSERT_GT(scrolled.y(), 0);
+    editor().Activate(3, 1);
+    EXPECT_EQ(window()->geometry(), QRect(QPoint(10, 900) - scrolled, QSize(200, 40)));
+    // Scrolling further moves the window along with the form.
+    view.ScrollToPosition({0, 0});
+    EXPECT_EQ(window()->geometry(), QRect(10, 900, 200, 40));
+}
+
+TEST_F(LiveEdit, EnsureVisibleScrollsTheFieldIntoTheView)
+{
+    editor().Activate(3, 1);
+    editor().EnsureVisible();
+    const QRect inView = window()->geometry();
+    EXPECT_GE(inView.top(), 0);
+    EXPECT_LE(inView.y() + inView.height(), view.viewport()->height());
+    editor().Activate(0, 1);
+    editor().EnsureVisible();
+    EXPECT_EQ(view.GetScrollPosition(), QPoint(0, 0));
+}
+
+TEST_F(LiveEdit, EnsureVisibleEndsWhereTheViewCannotScrollFurther)
+{
+    const int pageBottom = TestFormView::kPage.height() * view.zoom() / 10 * 96 / 254;
+    view.SetFields({QRect(10, 10, 200, 40), QRect(2000, pageBottom - 30, 300, 400)}, QRect(10, 10, 150, 40));
+    view.Relayout();
+    editor().Activate(1, 1);
+    editor().EnsureVisible();
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+    EXPECT_EQ(view.horizontalScrollBar()->value(), view.horizontalScrollBar()->maximum());
+}
+
+TEST_F(LiveEdit, PageDownAndUpScrollTheFormBy70MillimetresOfThePage)
+{
+    typeInto(1, "eins\r\nzwei", 0);
+    QTest::keyClick(window(), Qt::Key_PageDown);
+    EXPECT_NEAR(view.GetScrollPosition().y(), -700, 2);
+    EXPECT_GT(window()->textCursor().position(), 0);  // the caret moved as well
+    QTest::keyClick(window(), Qt::Key_PageUp);
+    EXPECT_EQ(view.GetScrollPosition().y(), 0);
+    for (int i = 0; i < 20; ++i) QTest::keyClick(window(), Qt::Key_PageDown);
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+}
+
+TEST_F(LiveEdit, TheWheelScrollsTheFormNotTheField)
+{
+    typeInto(2, "eins\r\nzwei");
+    // Mouse events reach an edit through its viewport.
+    QWidget* area = window()->viewport();
+    const QPoint inside = area->rect().center();
+    QWheelEvent wheel(inside, area->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(area, &wheel);
+    EXPECT_GT(view.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(window()->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(LiveEdit, TheRightClickShowsMenu119AndSendsItsCommand)
+{
+    QList<platform::MenuItem> shown;
+    QList<int> sent;
+    platform::ContextMenus::registerMenu(
+        119, "Bearbeiten", {{57635, "&Ausschneiden", false}, {0, {}, true}, {57637, "E&infügen", false}});
+    platform::ContextMenus::setTracker([&](const QList<platform::MenuItem>& items, QPoint) {
+        shown = items;
+        return 57637;
+    });
+    platform::ContextMenus::setCommandSink([&](int command) { sent.append(command); });
+    QWidget* area = window()->viewport();
+    const QPoint inside = area->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inside, area->mapToGlobal(inside));
+    QCoreApplication::sendEvent(area, &rightClick);
+    platform::ContextMenus::setTracker({});
+    platform::ContextMenus::setCommandSink({});
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0].commandId, 57635);
+    EXPECT_TRUE(shown[1].separator);
+    EXPECT_EQ(sent, QList<int>{57637});
+}
+
+TEST(LiveEditMenu, WithoutAnApplicationMenuTheEditorShowsItsOwnItems)
+{
+    const FakeScreen screen(768, 96);
+    TemporarySettings settings;
+    TestDocument document;
+    TestFormView view(settings.store(), &document);
+    view.SetFields({QRect(10, 10, 200, 40)}, QRect(10, 10, 150, 40));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.viewport()->repaint();
+    // A second editor made by hand, without menu 119.
+    CQeEditWindow editor;
+    editor.SetFieldCounts(1, 0, true);
+    ASSERT_TRUE(editor.CreateEditor(&view, 7, &document, 0));
+    QList<platform::MenuItem> shown;
+    platform::ContextMenus::setTracker([&](const QList<platform::MenuItem>& items, QPoint) {
+        shown = items;
+        return 0;
+    });
+    const auto rightClick = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, {1, 1},
+                                editor.LiveWindow()->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(editor.LiveWindow(), &event);
+    };
+    rightClick();
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0].commandId, 57635);
+    EXPECT_EQ(shown[1].text, "&Kopieren\tStrg+C");
+    EXPECT_EQ(shown[2].commandId, 57637);
+    editor.AddContextMenuItem(0, 4711, "Eigener Befehl");
+    editor.AddContextMenuItem(0x800, 99, "weg");
+    rightClick();
+    platform::ContextMenus::setTracker({});
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].commandId, 4711);
+    EXPECT_TRUE(shown[1].separator);
+}
