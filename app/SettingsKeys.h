@@ -164,4 +164,16 @@ inline constexpr std::array<ValueName, 8> kRecentFiles{{
     {kRecentFileListSection, u"File8"},
 }};
 
+// The main window's layout, kept by the window framework: where the bars stand and the window's place (both
+// in Qt's own form, as base64 text), whether the status bar shows, and which buttons the toolbar "Standard"
+// has (command ids separated by ",", 0 a separator; empty while they are those of the resources).
+inline constexpr TextValue kWindowState{{kWorkspaceSection, u"WindowState"}, u""};
+inline constexpr TextValue kWindowGeometry{{kWorkspaceSection, u"WindowGeometry"}, u""};
+inline constexpr IntValue kStatusBarShown{{kWorkspaceSection, u"StatusBar"}, 1};
+inline constexpr TextValue kStandardToolbarButtons{{kWorkspaceSection, u"ToolbarButtons"}, u""};
+// A toolbar of the user: the subkey "Workspace\UserToolbar<id>" holds its name and buttons.
+inline constexpr QStringView kUserToolbarSectionPrefix = u"Workspace\\UserToolbar";
+inline constexpr FormTextValue kUserToolbarName{u"Name", u""};
+inline constexpr FormTextValue kUserToolbarButtons{u"Buttons", u""};
+
 }  // namespace settings

@@ -1,16 +1,16 @@
-#include <QApplication>
-#include <QMainWindow>
-
+#include "app/CKalvenportExportApp.h"
 #include "version.h"
+
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Kalvenport-Zuzaza");
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(CQELWinAppEx::kAppName.toString());
     QApplication::setApplicationVersion(kz::kVersionText);
 
-    QMainWindow mainWindow;
-    mainWindow.setWindowTitle("Kalvenport-Zuzaza");
-    mainWindow.showMaximized();
-    return app.exec();
+    CKalvenportExportApp theApp(CKalvenportExportApp::CommandLineOf(QApplication::arguments()));
+    const int result = theApp.InitInstance() ? QApplication::exec() : 0;
+    const int exitCode = theApp.ExitInstance();
+    return result != 0 ? result : exitCode;
 }

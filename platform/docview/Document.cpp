@@ -1,5 +1,9 @@
 #include "platform/docview/Document.h"
 
+#include "platform/command/MessageMap.h"
+#include "platform/command/StandardCommands.h"
+#include "platform/docview/DocManager.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,40 +14,84 @@ const QString Document::kUnexpectedFormatMessage = QStringLiteral("Unerwartetes 
 const QString Document::kOpenFailedMessage = QStringLiteral("Fehler beim Öffnen des Dokuments.");
 const QString Document::kSaveFailedMessage = QStringLiteral("Fehler beim Speichern des Dokuments.");
 
-void Document::setModifiedFlag(bool modified) {
+const MessageMapBase* Document::GetMessageMap() const
+{
+    using Map = MessageMap<Document>;
+    static const Map map(nullptr, {
+                                      Map::command(ID_FILE_CLOSE, &Document::OnFileClose),
+                                      Map::command(ID_FILE_SAVE, &Document::OnFileSave),
+                                      Map::command(ID_FILE_SAVE_AS, &Document::OnFileSaveAs),
+                                  });
+    return &map;
+}
+
+void Document::setOwner(DocManager* docManager, const DocTemplate* docTemplate)
+{
+    m_docManager = docManager;
+    m_docTemplate = docTemplate;
+}
+
+bool Document::SaveModified()
+{
+    return !m_docManager || m_docManager->SaveModified(*this);
+}
+
+void Document::OnFileClose()
+{
+    if (m_docManager) m_docManager->CloseDocument(*this);
+}
+
+void Document::OnFileSave()
+{
+    if (m_docManager) m_docManager->DoFileSave(*this);
+}
+
+void Document::OnFileSaveAs()
+{
+    if (m_docManager) m_docManager->DoSave(*this, {});
+}
+
+void Document::setModifiedFlag(bool modified)
+{
     if (m_modified == modified) return;
     m_modified = modified;
     emit modifiedChanged(modified);
 }
 
-void Document::setPathName(const QString& pathName) {
+void Document::setPathName(const QString& pathName)
+{
     m_pathName = QFileInfo(pathName).absoluteFilePath();
     setTitle(QFileInfo(pathName).fileName());
 }
 
-void Document::clearPathName() {
+void Document::clearPathName()
+{
     m_pathName.clear();
 }
 
-void Document::setTitle(const QString& title) {
+void Document::setTitle(const QString& title)
+{
     if (m_title == title) return;
     m_title = title;
     emit titleChanged(title);
 }
 
-bool Document::fail(const QString& message) {
+bool Document::fail(const QString& message)
+{
     m_lastError = message;
     return false;
 }
 
-bool Document::OnNewDocument() {
+bool Document::OnNewDocument()
+{
     DeleteContents();
     clearPathName();
     setModifiedFlag(false);
     return true;
 }
 
-bool Document::OnOpenDocument(const QString& path) {
+bool Document::OnOpenDocument(const QString& path)
+{
     m_lastError.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(kOpenFailedMessage);
@@ -59,11 +107,13 @@ bool Document::OnOpenDocument(const QString& path) {
         return fail(e.cause() == ArchiveException::Cause::EndOfFile ? kUnexpectedFormatMessage
                                                                     : kOpenFailedMessage);
     }
+    setPathName(path);
     setModifiedFlag(false);
     return true;
 }
 
-bool Document::OnSaveDocument(const QString& path) {
+bool Document::OnSaveDocument(const QString& path)
+{
     m_lastError.clear();
     QByteArray bytes;
     try {

@@ -1,16 +1,22 @@
 #pragma once
 
 #include "platform/archive/Archive.h"
+#include "platform/command/CommandTarget.h"
 
 #include <QObject>
 #include <QString>
 
 namespace platform {
 
+class DocManager;
+class DocTemplate;
+
 // A document with its modified flag, path and title, written and read whole through Serialize. Opening
 // reads the file into memory first; saving writes a new file beside the old one and replaces it only when
 // everything was written, so a failed save keeps the old file and the modified flag.
-class Document : public QObject {
+//
+// A document that a DocManager opened or created handles the commands Close, Save and Save As through it.
+class Document : public QObject, public CommandTarget {
     Q_OBJECT
 
 public:
@@ -25,6 +31,10 @@ public:
 
     bool isModified() const { return m_modified; }
     void setModifiedFlag(bool modified = true);
+
+    DocManager* docManager() const { return m_docManager; }
+    const DocTemplate* docTemplate() const { return m_docTemplate; }
+    void setOwner(DocManager* docManager, const DocTemplate* docTemplate);
 
     // Empty for an untitled document: Save then asks for a name.
     QString pathName() const { return m_pathName; }
@@ -43,10 +53,19 @@ public:
     // file is loaded.
     virtual void DeleteContents() {}
     virtual bool OnNewDocument();
-    // Reads the file; on failure lastError() says why and the document's contents are undefined: the caller
-    // discards it.
+    // Reads the file and takes its path; on failure lastError() says why and the document's contents are
+    // undefined: the caller discards it.
     virtual bool OnOpenDocument(const QString& path);
     virtual bool OnSaveDocument(const QString& path);
+    // Whether the document may close: a modified one asks first whether to save. True without a manager.
+    virtual bool SaveModified();
+
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+
+protected:
+    const MessageMapBase* GetMessageMap() const override;
 
 signals:
     void modifiedChanged(bool modified);
@@ -55,6 +74,8 @@ signals:
 private:
     bool fail(const QString& message);
 
+    DocManager* m_docManager = nullptr;
+    const DocTemplate* m_docTemplate = nullptr;
     bool m_modified = false;
     QString m_pathName;
     QString m_title;

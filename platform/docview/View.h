@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/command/CommandTarget.h"
+
 #include <QAbstractScrollArea>
 
 namespace platform {
@@ -8,8 +10,9 @@ class Dc;
 class Document;
 
 // The window contents of a document: a scroll area that draws its document. A document's template creates
-// the view, gives it its document and calls OnInitialUpdate once the view is in its frame.
-class View : public QAbstractScrollArea {
+// the view, gives it its document and calls OnInitialUpdate once the view is in its frame. Commands reach
+// the active view first; what it does not handle goes on to its document.
+class View : public QAbstractScrollArea, public CommandTarget {
     Q_OBJECT
 
 public:

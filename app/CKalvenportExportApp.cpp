@@ -1,0 +1,232 @@
+#include "app/CKalvenportExportApp.h"
+
+#include "app/AppCommandIds.h"
+#include "app/AppCursors.h"
+#include "app/CChildFrame.h"
+#include "app/HelpContextIds.h"
+#include "app/ShellFileTypes.h"
+#include "forms/common/CDlgNew.h"
+#include "forms/common/FormTemplates.h"
+#include "platform/command/MessageMap.h"
+#include "platform/command/StandardCommands.h"
+#include "platform/dialog/HelpContext.h"
+#include "platform/menu/ContextMenus.h"
+#include "platform/shell/CommandLine.h"
+
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPalette>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kEditContextMenu = 119;
+constexpr int kEditContextMenuName = 306;
+constexpr int kMainFrameResource = 128;
+
+}  // namespace
+
+CKalvenportExportApp::CKalvenportExportApp(QString commandLine, QString registryFolder, QString exePath)
+    : CQELWinAppEx(std::move(registryFolder), std::move(exePath)), m_lpCmdLine(std::move(commandLine))
+{
+    m_resources.load(QStringLiteral(":/res"));
+    platform::Resources::setApplication(&m_resources);
+}
+
+CKalvenportExportApp::~CKalvenportExportApp()
+{
+    platform::ContextMenus::setCommandSink({});
+    platform::HelpContext::setShowHelp({});
+    platform::Resources::setApplication(nullptr);
+    m_mainFrame.reset();
+}
+
+QString CKalvenportExportApp::CommandLineOf(const QStringList& arguments)
+{
+    return arguments.mid(1).join(u' ');
+}
+
+const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
+{
+    using Map = platform::MessageMap<CKalvenportExportApp>;
+    static const Map map(
+        CQELWinAppEx::GetMessageMap(),
+        {
+            Map::command(platform::ID_FILE_NEW, &CKalvenportExportApp::OnFileNew),
+            Map::command(platform::ID_FILE_OPEN, &CKalvenportExportApp::OnFileOpen),
+            Map::command(platform::ID_FILE_PRINT_SETUP, &CKalvenportExportApp::OnFilePrintSetup),
+            Map::command(AppCommandIds::kResetFontSizes, &CKalvenportExportApp::ResetFontSizes),
+            Map::command(AppCommandIds::kResetWorkspace, &CKalvenportExportApp::OnResetWorkspace),
+            Map::command(AppCommandIds::kResetRegistry, &CKalvenportExportApp::ResetRegistry),
+        });
+    return &map;
+}
+
+bool CKalvenportExportApp::InitInstance()
+{
+    if (!CQELWinAppEx::InitInstance()) return false;
+    QGuiApplication::setApplicationDisplayName(m_resources.string(57344));
+    LoadStdProfileSettings(8);
+    ApplyToolTipParams();
+
+    for (platform::DocTemplate& docTemplate : CreateDocTemplates()) {
+        docTemplate.setFrameFactory([] { return new CChildFrame; });
+        m_docManager.AddDocTemplate(std::move(docTemplate));
+    }
+    RegisterWithShell();
+
+    if (m_lpCmdLine.startsWith(kResetWorkspaceSwitch)) {
+        ResetWorkspace(true);
+        return false;
+    }
+
+    m_mainFrame = std::make_unique<CMainFrame>(*this, m_resources);
+    PreLoadState();
+    if (!m_mainFrame->LoadFrame(kMainFrameResource, m_bHiColorIcons ? 129 : 128, *this)) {
+        m_mainFrame.reset();
+        return false;
+    }
+    m_pMainWnd = m_mainFrame.get();
+    m_docManager.setFrame(m_mainFrame.get());
+    platform::HelpContext::setShowHelp([this] { OnHelp(); });
+    AppCursors::Load();
+
+    const QString path = platform::commandline::path(m_lpCmdLine);
+    if (path.isEmpty()) {
+        OnFileNew();
+    } else {
+        OpenDocumentFile(path);
+    }
+    m_mainFrame->showMaximized();
+    return true;
+}
+
+std::vector<platform::DocTemplate> CKalvenportExportApp::CreateDocTemplates()
+{
+    return CreateFormTemplates(*this);
+}
+
+void CKalvenportExportApp::RegisterWithShell()
+{
+    m_RegeditManagment.RegisterApplication(*this, kCreationDate);
+    for (const ShellFileType& type : kShellFileTypes)
+        m_RegeditManagment.CheckFileTypeVersion(type.extension, m_RegeditManagment.GetVersion());
+    m_RegeditManagment.RegisterFileTypes(1);
+    m_RegeditManagment.WriteAppKeys();
+    m_RegeditManagment.RegisterOpenCommand();
+}
+
+void CKalvenportExportApp::ApplyToolTipParams()
+{
+    // White running into pale cyan, blue text, as every tip of the program shows.
+    QPalette palette = QToolTip::palette();
+    QLinearGradient fill(0, 0, 0, 1);
+    fill.setCoordinateMode(QGradient::ObjectMode);
+    fill.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
+    fill.setColorAt(1, QColor(0xC8, 0xFF, 0xFF));
+    palette.setBrush(QPalette::ToolTipBase, fill);
+    palette.setColor(QPalette::ToolTipText, QColor(0x00, 0x00, 0xFF));
+    QToolTip::setPalette(palette);
+}
+
+void CKalvenportExportApp::PreLoadState()
+{
+    QList<platform::MenuItem> items;
+    if (const QList<platform::MenuEntry>* menu = m_resources.menu(kEditContextMenu);
+        menu && !menu->isEmpty()) {
+        for (const platform::MenuEntry& entry : menu->constFirst().items)
+            items.append({entry.id, entry.text, entry.separator});
+    }
+    platform::ContextMenus::registerMenu(kEditContextMenu, m_resources.string(kEditContextMenuName), items);
+    platform::ContextMenus::setCommandSink([this](int id) {
+        if (m_mainFrame) m_mainFrame->ExecuteCommand(id);
+    });
+}
+
+QList<platform::FileFilter> CKalvenportExportApp::OpenFilters(bool noFileFilter, const QString& allFilesName)
+{
+    const platform::FileFilter allFiles{allFilesName, QStringLiteral("*.*")};
+    QList<platform::FileFilter> filters;
+    if (noFileFilter) filters.append(allFiles);
+    filters.append(
+        {QStringLiteral("Alle Kalvenport Dateien"), QStringLiteral("*.fme;*.fmu;*.fma;*.lz1;*.lz2")});
+    filters.append({QStringLiteral("EUR1 Form. (*.fme)"), QStringLiteral("*.fme")});
+    filters.append({QStringLiteral("ATR Form. (*.fma)"), QStringLiteral("*.fma")});
+    filters.append({QStringLiteral("UZ Form. (*.fmu)"), QStringLiteral("*.fmu")});
+    filters.append({QStringLiteral("Langzeiterklärung (*.lz1)"), QStringLiteral("*.lz1")});
+    filters.append({QStringLiteral("Langzeiterklärung (*.lz2)"), QStringLiteral("*.lz2")});
+    if (!noFileFilter) filters.append(allFiles);
+    return filters;
+}
+
+int CKalvenportExportApp::InitialFilterIndex(int formKind, bool noFileFilter)
+{
+    int index = 1;
+    switch (formKind) {
+        case 1:
+            index = 2;
+            break;
+        case 2:
+            index = 3;
+            break;
+        case 3:
+            index = 4;
+            break;
+        case 4:
+            index = 6;
+            break;
+        case 5:
+            index = 5;
+            break;
+        default:
+            return 1;
+    }
+    // The all-files type standing first moves every form's own type down by one.
+    return noFileFilter ? index + 1 : index;
+}
+
+bool CKalvenportExportApp::DoPromptFileName(QString& fileName, int nIDSTitle, bool bOpenFileDialog)
+{
+    const bool noFileFilter = GetProfileInt(settings::kNoFileFilter) != 0;
+    platform::FileDialogRequest request;
+    request.mode =
+        bOpenFileDialog ? platform::FileDialogRequest::Mode::Open : platform::FileDialogRequest::Mode::Save;
+    request.title = m_resources.string(nIDSTitle);
+    request.filters = OpenFilters(noFileFilter, m_resources.string(kAllFilesName));
+    request.initialFilter = InitialFilterIndex(m_nActiveFormKind, noFileFilter) - 1;
+    request.fileName = fileName;
+    request.parent = m_mainFrame.get();
+    const std::optional<QString> chosen = platform::DocumentUi::instance().fileName(request);
+    if (!chosen) return false;
+    fileName = *chosen;
+    return true;
+}
+
+void CKalvenportExportApp::OnFileNew()
+{
+    CDlgNew dialog;
+    if (dialog.DoModal() != platform::answer::kOk) return;
+    const std::vector<platform::DocTemplate>& templates = m_docManager.templates();
+    const int choice = dialog.m_nChoice;
+    if (choice < 1 || choice > static_cast<int>(templates.size())) return;
+    m_docManager.OpenNewDocument(templates.at(choice - 1));
+}
+
+void CKalvenportExportApp::OnFileOpen()
+{
+    const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kFileOpen);
+    QString path;
+    if (!DoPromptFileName(path, kOpenTitle, true)) return;
+    OpenDocumentFile(path);
+}
+
+void CKalvenportExportApp::OnFilePrintSetup()
+{
+    const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kPrintSetup);
+    m_printer.runPrintSetup(m_mainFrame.get());
+}
+
+void CKalvenportExportApp::OnResetWorkspace()
+{
+    ResetWorkspace(false);
+}

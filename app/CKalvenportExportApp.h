@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/CMainFrame.h"
+#include "app/CQELWinAppEx.h"
+#include "platform/command/Resources.h"
+#include "platform/docview/DocumentUi.h"
+
+#include <memory>
+
+// The program: its start-up (settings, recent files, the four form templates, the registration with the
+// shell and the desktop, the command line, the main window and the first form), the commands that need no
+// form (new, open, printer set-up, the resets) and the Open dialog with the program's list of file types.
+class CKalvenportExportApp : public CQELWinAppEx {
+public:
+    // The build date the registry manager records.
+    static constexpr const char* kCreationDate = "Jan  6 2020";
+    static constexpr QStringView kResetWorkspaceSwitch = u"-resetworkspace";
+    static constexpr int kOpenTitle = 61440;
+    static constexpr int kAllFilesName = 61442;
+
+    // `commandLine` is what follows the program on its command line, its arguments joined by blanks.
+    explicit CKalvenportExportApp(
+        QString commandLine,
+        QString registryFolder = platform::Registry::defaultFolder(kProgramId.toString()),
+        QString exePath = QCoreApplication::applicationFilePath());
+    ~CKalvenportExportApp() override;
+
+    // The arguments of the program's command line as one text, blanks between them.
+    static QString CommandLineOf(const QStringList& arguments);
+
+    // The whole start-up; false ends the program before it runs (also after "-resetworkspace").
+    bool InitInstance() override;
+    // Before the main window puts back its saved layout: the edit context menu and where its commands go.
+    void PreLoadState();
+
+    // The Open (or Save) dialog with the program's file types, starting on the type of the form worked on
+    // last; `fileName` gets the path chosen. False when the dialog was cancelled.
+    virtual bool DoPromptFileName(QString& fileName, int nIDSTitle, bool bOpenFileDialog);
+    // The file types of the Open dialog; with "NoFileFilter" set the all-files type comes first, not last.
+    static QList<platform::FileFilter> OpenFilters(bool noFileFilter, const QString& allFilesName);
+    // The type the Open dialog starts on (1 is the first) for the form kind worked on last.
+    static int InitialFilterIndex(int formKind, bool noFileFilter);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnResetWorkspace();
+
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    const platform::Resources& resources() const { return m_resources; }
+
+    // The main frame loads toolbar 129 when set, else toolbar 128.
+    int m_bHiColorIcons = 1;
+    QString m_lpCmdLine;
+
+protected:
+    const platform::MessageMapBase* GetMessageMap() const override;
+    // The four form templates in their order; each gets the program's child frame.
+    virtual std::vector<platform::DocTemplate> CreateDocTemplates();
+
+private:
+    void RegisterWithShell();
+    static void ApplyToolTipParams();
+
+    platform::Resources m_resources;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+};

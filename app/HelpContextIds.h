@@ -1,0 +1,54 @@
+#pragma once
+
+// The help topics by context id. The application keeps the id of the screen in front (m_nHelpContext);
+// the help command opens its topic. Form views set the ids of their fields from their own tables.
+namespace HelpContextIds {
+
+inline constexpr int kContents = 100;  // also the default
+inline constexpr int kAbout = 101;
+inline constexpr int kMargins = 120;
+inline constexpr int kPrintEUR1 = 121;
+inline constexpr int kPrintATR = 122;
+inline constexpr int kPrintUZ = 123;
+inline constexpr int kPrintLZE = 124;
+inline constexpr int kDefaultsEUR1 = 125;
+inline constexpr int kDefaultsATR = 126;
+inline constexpr int kDefaultsUZ = 127;
+inline constexpr int kCrossPositions = 128;
+inline constexpr int kPrinterFontSize = 129;
+inline constexpr int kAdvancedPositionsEUR1 = 130;
+inline constexpr int kAdvancedPositionsATR = 131;
+inline constexpr int kFileOpen = 200;
+inline constexpr int kPrintSetup = 201;
+inline constexpr int kEUR1Page1 = 300;
+inline constexpr int kEUR1Page2 = 312;
+inline constexpr int kATR = 320;
+inline constexpr int kUZPage1 = 340;
+inline constexpr int kUZPage2 = 350;
+inline constexpr int kLZE848a = 360;
+
+// Every id above; each has a page of its own.
+inline constexpr int kAll[] = {kContents,
+                               kAbout,
+                               kMargins,
+                               kPrintEUR1,
+                               kPrintATR,
+                               kPrintUZ,
+                               kPrintLZE,
+                               kDefaultsEUR1,
+                               kDefaultsATR,
+                               kDefaultsUZ,
+                               kCrossPositions,
+                               kPrinterFontSize,
+                               kAdvancedPositionsEUR1,
+                               kAdvancedPositionsATR,
+                               kFileOpen,
+                               kPrintSetup,
+                               kEUR1Page1,
+                               kEUR1Page2,
+                               kATR,
+                               kUZPage1,
+                               kUZPage2,
+                               kLZE848a};
+
+}  // namespace HelpContextIds

@@ -1,0 +1,52 @@
+#include "platform/print/AppPrinter.h"
+
+#include "platform/dialog/UiService.h"
+#include "platform/print/PrinterCatalog.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace platform {
+
+AppPrinter::AppPrinter() = default;
+AppPrinter::~AppPrinter() = default;
+
+QString AppPrinter::name() const
+{
+    return m_name.value_or(PrinterCatalog::defaultName());
+}
+
+bool AppPrinter::select(const QString& name)
+{
+    if (!PrinterCatalog::exists(name)) return false;
+    m_name = name;
+    if (m_printer) m_printer->setPrinterName(name);
+    return true;
+}
+
+QPrinter& AppPrinter::printer()
+{
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!name().isEmpty()) m_printer->setPrinterName(name());
+    }
+    return *m_printer;
+}
+
+bool AppPrinter::runPrintSetup(QWidget* parent)
+{
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (UiService::instance().runDialog(dialog) != QDialog::Accepted) return false;
+    m_name = printer().printerName();
+    return true;
+}
+
+std::optional<PrinterDevice> AppPrinter::deviceOf(const QString& name)
+{
+    if (!PrinterCatalog::exists(name)) return std::nullopt;
+    return PrinterDevice{name, QPrinterInfo::printerInfo(name).makeAndModel()};
+}
+
+}  // namespace platform

@@ -1,0 +1,514 @@
+#include "ShellDoubles.h"
+#include "app/CMainFrame.h"
+#include "app/HelpContextIds.h"
+#include "app/SettingsKeys.h"
+#include "forms/common/CDlgNew.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/common/FormTemplates.h"
+#include "platform/command/StandardCommands.h"
+#include "platform/command/Toolbars.h"
+#include "platform/dialog/BitmapButton.h"
+#include "platform/docview/ChildFrame.h"
+#include "platform/print/PrinterCatalog.h"
+#include "platform/shell/HtmlHelp.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+
+using platform::Document;
+
+namespace {
+
+QStringList menuTitles(const QMainWindow& window)
+{
+    QStringList titles;
+    for (const QAction* action : window.menuBar()->actions()) titles.append(action->text());
+    return titles;
+}
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::PrinterCatalog::setPrinters({{"Büro", "Lager"}, "Büro"});
+        QDir(dir.path()).mkpath("forms");
+    }
+    void TearDown() override
+    {
+        if (app) app->ExitInstance();
+        app.reset();
+        platform::PrinterCatalog::useSystemPrinters();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    TestApp& make(const QString& commandLine)
+    {
+        app = std::make_unique<TestApp>(commandLine, dir.filePath("registry"));
+        return *app;
+    }
+    bool start(const QString& commandLine) { return make(commandLine).InitInstance(); }
+
+    // A new form of the template at `index` saved as a file.
+    QString writeForm(int index, const QString& name)
+    {
+        TestApp owner({}, dir.filePath("registry"));
+        const std::vector<platform::DocTemplate> templates = CreateFormTemplates(owner);
+        DetachedForm form = DetachedForm::Create(templates.at(index));
+        const QString path = dir.filePath("forms/" + name);
+        EXPECT_TRUE(form.doc->OnSaveDocument(path));
+        return path;
+    }
+
+    CMainFrame& frame() { return *app->mainFrame(); }
+    Document* activeDocument()
+    {
+        return frame().MDIGetActive() ? frame().MDIGetActive()->GetActiveDocument() : nullptr;
+    }
+    FormTestView* activeView() { return static_cast<FormTestView*>(frame().MDIGetActive()->GetActiveView()); }
+    int activeTemplate() { return activeDocument()->docTemplate()->resourceId(); }
+    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QTemporaryDir dir;
+    ShellUi ui;
+    std::unique_ptr<TestApp> app;
+};
+
+}  // namespace
+
+TEST_F(Shell, AnEmptyCommandLineShowsTheChooserBeforeTheFrameAndCancellingLeavesTheFrameWithoutAForm)
+{
+    bool frameShownDuringChooser = true;
+    make({});
+    ui.dialogScript = [&](QDialog&) {
+        frameShownDuringChooser = app->mainFrame() && app->mainFrame()->isVisible();
+    };
+    ASSERT_TRUE(app->InitInstance());
+    EXPECT_EQ(ui.dialogs, QStringList({"Neues Dokument erzeugen"}));
+    EXPECT_FALSE(frameShownDuringChooser);
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_TRUE(frame().windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(frame().currentMenuId(), 128);
+    EXPECT_EQ(menuTitles(frame()), QStringList({"&Datei", "&Optionen", "&Ansicht", "&Hilfe"}));
+    EXPECT_TRUE(frame().childFrames().isEmpty());
+    EXPECT_EQ(frame().windowTitle(), "Kalvenport-Zuzaza");
+    EXPECT_TRUE(frame().statusPaneText(1).isEmpty());
+    EXPECT_TRUE(frame().statusPaneText(2).isEmpty());
+}
+
+TEST_F(Shell, TheChoiceInTheChooserPicksTheTemplateOfThatPlace)
+{
+    struct Case {
+        int button;
+        int resourceId;
+        QString title;
+    };
+    for (const Case& c : {Case{1032, 131, "Euform1"}, Case{1033, 132, "ATRform1"}, Case{1034, 133, "UZform1"},
+                          Case{1036, 134, "LZErk1"}}) {
+        ui.dialogScript = [&](QDialog& dialog) {
+            QTest::mouseClick(dialog.findChild<QWidget*>(QString::number(c.button)), Qt::LeftButton);
+        };
+        ASSERT_TRUE(start({}));
+        ASSERT_TRUE(activeDocument()) << c.button;
+        EXPECT_EQ(activeTemplate(), c.resourceId);
+        EXPECT_EQ(activeDocument()->title(), c.title);
+        EXPECT_EQ(frame().currentMenuId(), c.resourceId);
+        EXPECT_EQ(frame().windowTitle(), "Kalvenport-Zuzaza - " + c.title);
+        app->m_docManager.CloseAllDocuments();
+        app.reset();
+    }
+}
+
+TEST_F(Shell, EnterChoosesTheFormWhoseButtonHasTheFocusAndCancelsOnAbbruch)
+{
+    struct Case {
+        const char* focus;
+        int key;
+        int result;
+        int choice;
+    };
+    for (const Case& c : {Case{"1033", Qt::Key_Return, platform::answer::kOk, 2},
+                          Case{"1036", Qt::Key_Enter, platform::answer::kOk, 4},
+                          Case{"2", Qt::Key_Return, platform::answer::kCancel, 0},
+                          Case{"1032", Qt::Key_Escape, platform::answer::kCancel, 0}}) {
+        CDlgNew dialog;
+        ui.dialogScript = [&](QDialog& shown) {
+            QWidget* target = shown.findChild<QWidget*>(c.focus);
+            target->setFocus();
+            QTest::keyClick(target, static_cast<Qt::Key>(c.key));
+        };
+        EXPECT_EQ(dialog.DoModal(), c.result) << c.focus;
+        EXPECT_EQ(dialog.m_nChoice, c.choice) << c.focus;
+    }
+}
+
+TEST_F(Shell, APathOnTheCommandLineOpensThatFormAlsoInQuotes)
+{
+    const QString path = writeForm(1, "Meine Lieferung.fma");
+    for (const QString& commandLine : {path, '"' + path + '"'}) {
+        ASSERT_TRUE(start(commandLine));
+        ASSERT_TRUE(activeDocument());
+        EXPECT_EQ(activeDocument()->pathName(), path);
+        EXPECT_EQ(activeTemplate(), 132);
+        EXPECT_TRUE(ui.dialogs.isEmpty());
+        EXPECT_EQ(app->m_recentFileList.entries(), QStringList({path}));
+        app.reset();
+    }
+}
+
+TEST_F(Shell, ResetWorkspaceDeletesTheWorkspaceShowsNoWindowAndEnds)
+{
+    SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    store.WriteProfileString(settings::kWindowState, u"alt");
+    store.WriteProfileString(settings::kUserToolbarName.in(u"Workspace\\UserToolbar59432"), u"Meine");
+    store.WriteProfileInt(settings::kNoFileFilter, 1);
+    store.WriteProfileString(settings::kRecentFiles[0], u"/f/a.fme");
+
+    for (const QString& commandLine : {QString("-resetworkspace"), QString("-resetworkspaceXYZ")}) {
+        EXPECT_FALSE(start(commandLine));
+        EXPECT_EQ(app->mainFrame(), nullptr);
+        for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(app->ExitInstance(), 0);
+        app.reset();
+        EXPECT_TRUE(store.GetProfileString(settings::kWindowState).isEmpty());
+        EXPECT_TRUE(
+            store.GetProfileString(settings::kUserToolbarName.in(u"Workspace\\UserToolbar59432")).isEmpty());
+        EXPECT_EQ(store.GetProfileInt(settings::kNoFileFilter), 1);
+        EXPECT_EQ(
+            store.GetProfileString(settings::kRecentFiles[0].section, settings::kRecentFiles[0].name, {}),
+            "/f/a.fme");
+    }
+}
+
+TEST_F(Shell, AnLz2FileOpensAnUntitledEur1FormWithStatus18)
+{
+    const QString path = dir.filePath("forms/alt.lz2");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QEL-LZE2Form@ und mehr");
+    file.close();
+
+    ASSERT_TRUE(start(path));
+    auto* document = static_cast<FormDocument*>(activeDocument());
+    ASSERT_TRUE(document);
+    EXPECT_EQ(activeTemplate(), 131);
+    EXPECT_EQ(document->m_nLoadStatus, 18);
+    EXPECT_TRUE(document->pathName().isEmpty());
+    EXPECT_EQ(document->title(), "Euform1");
+    EXPECT_TRUE(app->m_recentFileList.entries().isEmpty());
+}
+
+TEST_F(Shell, EveryKeyOfAcceleratorTable128SendsItsCommandPastTheField)
+{
+    ASSERT_TRUE(start(writeForm(0, "a.fme")));
+    FormTestView* view = activeView();
+    view->catchAll = true;
+    view->ignored = {32840, 32836, 32839};
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int command;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier, alt = Qt::AltModifier;
+    const Qt::KeyboardModifiers all3 = ctrl | shift | alt;
+    const Case table[] = {
+        {Qt::Key_N, ctrl, 57600},
+        {Qt::Key_O, ctrl, 57601},
+        {Qt::Key_S, ctrl, 57603},
+        {Qt::Key_P, ctrl, 57607},
+        {Qt::Key_C, ctrl, 57634},
+        {Qt::Key_Insert, ctrl, 57634},
+        {Qt::Key_X, ctrl, 57635},
+        {Qt::Key_Delete, shift, 57635},
+        {Qt::Key_V, ctrl, 57637},
+        {Qt::Key_Insert, shift, 57637},
+        {Qt::Key_A, ctrl, 57642},
+        {Qt::Key_Z, ctrl, 57643},
+        {Qt::Key_Backspace, alt, 57643},
+        {Qt::Key_Tab, {}, 32805},
+        {Qt::Key_Backtab, shift, 32806},
+        {Qt::Key_Tab, ctrl, 32838},
+        {Qt::Key_Backtab, ctrl | shift, 32837},
+        {Qt::Key_F8, {}, 32789},
+        {Qt::Key_F9, {}, 32791},
+        {Qt::Key_F2, {}, 32795},
+        {Qt::Key_F6, {}, 57680},
+        {Qt::Key_F6, shift, 57681},
+        {Qt::Key_F, all3, 32847},
+        {Qt::Key_M, all3, 32849},
+        {Qt::Key_R, all3, 32851},
+        {Qt::Key_I, all3, 32848},
+        {Qt::Key_P, all3, 32850},
+    };
+    for (const Case& c : table) {
+        view->commands.clear();
+        QTest::keyClick(view->field, c.key, c.modifiers);
+        EXPECT_EQ(view->commands, QList<int>({c.command})) << c.command;
+    }
+    EXPECT_TRUE(view->field->keys.isEmpty());
+
+    // Keys of commands that nothing handles do nothing and still never reach the field.
+    view->commands.clear();
+    QTest::keyClick(view->field, Qt::Key_F10);
+    QTest::keyClick(view->field, Qt::Key_Home, ctrl);
+    QTest::keyClick(view->field, Qt::Key_End, ctrl);
+    EXPECT_TRUE(view->commands.isEmpty());
+    EXPECT_TRUE(view->field->keys.isEmpty());
+
+    // The menu labels of the alignment commands name keys the table does not have.
+    QTest::keyClick(view->field, Qt::Key_L, ctrl);
+    QTest::keyClick(view->field, Qt::Key_R, ctrl);
+    EXPECT_TRUE(view->commands.isEmpty());
+    EXPECT_EQ(view->field->keys, QList<int>({Qt::Key_L, Qt::Key_R}));
+}
+
+TEST_F(Shell, CtrlNRunsTheChooserAndCtrlOTheOpenDialogFromInsideAForm)
+{
+    ASSERT_TRUE(start(writeForm(0, "a.fme")));
+    QTest::keyClick(activeView()->field, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.dialogs, QStringList({"Neues Dokument erzeugen"}));
+    QTest::keyClick(activeView()->field, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(ui.fileRequests.size(), 1);
+    EXPECT_EQ(ui.fileRequests[0].title, "Öffnen");
+    EXPECT_EQ(ui.fileRequests[0].mode, platform::FileDialogRequest::Mode::Open);
+}
+
+TEST_F(Shell, TheOpenDialogStartsOnTheTypeOfTheFormWorkedOnLast)
+{
+    ASSERT_TRUE(start({}));
+    struct Case {
+        int noFileFilter;
+        int formKind;
+        const char* initial;
+    };
+    const Case cases[] = {
+        {0, 0, "Alle Kalvenport Dateien"},   {0, 1, "EUR1 Form. (*.fme)"},
+        {0, 2, "ATR Form. (*.fma)"},         {0, 3, "UZ Form. (*.fmu)"},
+        {0, 5, "Langzeiterklärung (*.lz1)"}, {0, 4, "Langzeiterklärung (*.lz2)"},
+        {0, 9, "Alle Kalvenport Dateien"},   {1, 0, "Alle Dateien (*.*)"},
+        {1, 2, "ATR Form. (*.fma)"},         {1, 5, "Langzeiterklärung (*.lz1)"},
+    };
+    for (const Case& c : cases) {
+        app->WriteProfileInt(settings::kNoFileFilter, c.noFileFilter);
+        app->m_nActiveFormKind = c.formKind;
+        ui.fileRequests.clear();
+        app->OnFileOpen();
+        ASSERT_EQ(ui.fileRequests.size(), 1);
+        const platform::FileDialogRequest& request = ui.fileRequests[0];
+        EXPECT_EQ(request.filters.value(request.initialFilter).name, c.initial)
+            << c.noFileFilter << c.formKind;
+        EXPECT_EQ(request.filters.size(), 7);
+        EXPECT_EQ(request.filters.first().name,
+                  c.noFileFilter ? "Alle Dateien (*.*)" : "Alle Kalvenport Dateien");
+        EXPECT_EQ(request.filters.last().name,
+                  c.noFileFilter ? "Langzeiterklärung (*.lz2)" : "Alle Dateien (*.*)");
+    }
+    EXPECT_EQ(app->m_nHelpContext, 100);
+}
+
+TEST_F(Shell, TheRecentFileListKeepsEightFilesInItsSection)
+{
+    QStringList paths;
+    for (int i = 1; i <= 9; ++i) paths.append(writeForm(0, QString("f%1.fme").arg(i)));
+    ASSERT_TRUE(start({}));
+    for (const QString& path : paths) app->OpenDocumentFile(path);
+    EXPECT_EQ(app->m_recentFileList.entries().size(), 8);
+    EXPECT_EQ(app->m_recentFileList.entries().first(), paths.last());
+    app->m_docManager.CloseAllDocuments();
+    app->ExitInstance();
+    app.reset();
+
+    SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    for (int i = 0; i < 8; ++i) {
+        const settings::ValueName& value = settings::kRecentFiles.at(i);
+        EXPECT_EQ(store.GetProfileString(value.section, value.name, {}), paths.at(8 - i));
+    }
+    EXPECT_TRUE(store.GetProfileString(u"Recent File List", u"File9", {}).isEmpty());
+
+    ASSERT_TRUE(start({}));
+    EXPECT_EQ(app->m_recentFileList.entries().first(), paths.last());
+    // A recent file that is gone leaves the list when it is chosen.
+    QFile::remove(paths.last());
+    frame().ExecuteCommand(platform::ID_FILE_MRU_FILE1);
+    EXPECT_EQ(app->m_recentFileList.entries().size(), 7);
+    EXPECT_EQ(app->m_recentFileList.entries().first(), paths.at(7));
+}
+
+TEST_F(Shell, AnUnknownSavedPrinterIsNamedAndPrintingStaysOnTheCurrentPrinter)
+{
+    ASSERT_TRUE(start({}));
+    EXPECT_EQ(app->m_printer.name(), "Büro");
+    frame().SelectPrinterByName("Lager");
+    EXPECT_EQ(app->m_printer.name(), "Lager");
+    EXPECT_TRUE(ui.messages.isEmpty());
+    frame().SelectPrinterByName("Verschwunden");
+    EXPECT_EQ(app->m_printer.name(), "Lager");
+    EXPECT_EQ(ui.messages, QStringList({"Der Drucker Verschwunden konnte nicht gefunden werden.\n"
+                                        "Es wird der Standarddrucker verwendet."}));
+}
+
+TEST_F(Shell, TheMenuBarFollowsTheActiveFormAndTheStatusPanesEmptyWithTheLastForm)
+{
+    ASSERT_TRUE(start({}));
+    const auto& templates = app->m_docManager.templates();
+    app->m_docManager.OpenNewDocument(templates[0]);
+    EXPECT_EQ(frame().currentMenuId(), 131);
+    EXPECT_EQ(menuTitles(frame()), QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Ansicht", "&Hilfe"}));
+    app->m_docManager.OpenNewDocument(templates[3]);
+    EXPECT_EQ(frame().currentMenuId(), 134);
+    frame().SetStatusPaneText("Ursprungszeugnis (848a)", 1);
+    frame().SetStatusPaneText("Einfügen", 2);
+    frame().MDIGetActive()->close();
+    settle();
+    EXPECT_EQ(frame().currentMenuId(), 131);
+    frame().MDIGetActive()->close();
+    settle();
+    EXPECT_EQ(frame().currentMenuId(), 128);
+    EXPECT_TRUE(frame().statusPaneText(1).isEmpty());
+    EXPECT_TRUE(frame().statusPaneText(2).isEmpty());
+}
+
+TEST_F(Shell, AModifiedFormAsksBeforeClosingAndSavesUnderItsTypeAndExtension)
+{
+    ASSERT_TRUE(start({}));
+    app->m_docManager.OpenNewDocument(app->m_docManager.templates()[0])->setModifiedFlag();
+    ui.saveChoice = platform::SaveChoice::Yes;
+    const QString target = dir.filePath("forms/Neu.fme");
+    ui.fileAnswers = {target};
+    frame().MDIGetActive()->close();
+    settle();
+    EXPECT_EQ(ui.messages, QStringList({"Änderungen in Euform1 speichern?"}));
+    ASSERT_EQ(ui.fileRequests.size(), 1);
+    EXPECT_EQ(ui.fileRequests[0].filters.first(), (platform::FileFilter{"EUR1 Form. (*.fme)", "*.fme"}));
+    EXPECT_EQ(ui.fileRequests[0].fileName, "Euform1.fme");
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_TRUE(frame().childFrames().isEmpty());
+    EXPECT_EQ(app->m_recentFileList.entries(), QStringList({target}));
+}
+
+TEST_F(Shell, TheHomepageOpensInTheDesktopsBrowserAndAFailedStartIsReported)
+{
+    const QString home = QDir::homePath();
+    QDir().mkpath(home + "/.local/share/applications");
+    QFile desktop(home + "/.local/share/applications/stoebern.desktop");
+    ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
+    desktop.write("[Desktop Entry]\nType=Application\nName=Stöbern\nExec=/bin/true %u\n");
+    desktop.close();
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    QFile list(qEnvironmentVariable("XDG_CONFIG_HOME") + "/mimeapps.list");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\ntext/html=stoebern.desktop\n");
+    list.close();
+
+    ASSERT_TRUE(start({}));
+    ui.started.clear();
+    frame().ExecuteCommand(1004);
+    EXPECT_EQ(ui.started, QList<QStringList>({{"/bin/true", CQELWinAppEx::kHomepage.toString()}}));
+    EXPECT_TRUE(ui.messages.isEmpty());
+    ui.startSucceeds = false;
+    frame().ExecuteCommand(1004);
+    EXPECT_EQ(ui.messages, QStringList({CQELWinAppEx::kBrowserFailedMessage}));
+
+    QFile::remove(list.fileName());
+    ui.messages.clear();
+    app->m_nLanguage = 1;
+    frame().ExecuteCommand(1004);
+    EXPECT_EQ(ui.messages, QStringList({"Sorry, could not find any internet browser on your system"}));
+}
+
+TEST_F(Shell, HelpShowsThePageOfTheCurrentContextAndTheContentsForIdsWithoutAPage)
+{
+    ASSERT_TRUE(start({}));
+    struct Case {
+        int context;
+        int command;
+        const char* page;
+    };
+    for (const Case& c : {Case{320, platform::ID_HELP, "320.html"}, Case{328, platform::ID_HELP, "100.html"},
+                          Case{360, platform::ID_HELP_INDEX, "100.html"}}) {
+        app->m_nHelpContext = c.context;
+        frame().ExecuteCommand(c.command);
+        ASSERT_TRUE(platform::HtmlHelp::window());
+        EXPECT_TRUE(platform::HtmlHelp::window()->source().toString().endsWith(c.page)) << c.context;
+    }
+    for (int id : HelpContextIds::kAll) EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(id))) << id;
+}
+
+TEST_F(Shell, ADroppedFileOpensLikeFileOpen)
+{
+    const QString path = writeForm(2, "Zeugnis.fmu");
+    ASSERT_TRUE(start({}));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&frame(), &drop);
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join("|").toStdString();
+    ASSERT_TRUE(activeDocument());
+    EXPECT_EQ(activeDocument()->pathName(), path);
+    EXPECT_EQ(activeTemplate(), 133);
+}
+
+TEST_F(Shell, UserToolbarsAndTheStatusBarAreKeptInTheWorkspaceUnlessAResetForbidsIt)
+{
+    ASSERT_TRUE(start({}));
+    QToolBar* mine = frame().toolbars().createUserToolbar("Meine Leiste");
+    frame().toolbars().setButtons(*mine, {57607, 0, 57670});
+    frame().ExecuteCommand(platform::ID_VIEW_STATUS_BAR);
+    EXPECT_EQ(app->ExitInstance(), 0);
+    app.reset();
+
+    ASSERT_TRUE(start({}));
+    platform::Toolbars& toolbars = frame().toolbars();
+    ASSERT_EQ(toolbars.toolbars().size(), 2);
+    QToolBar* restored = toolbars.toolbars().at(1);
+    EXPECT_EQ(restored->windowTitle(), "Meine Leiste");
+    EXPECT_EQ(toolbars.buttons(*restored), QList<int>({57607, 0, 57670}));
+    EXPECT_TRUE(frame().statusBar()->isHidden());
+    EXPECT_EQ(toolbars.toolbars().at(0)->windowTitle(), "Standard");
+
+    ui.taskDialogAnswer = 201;
+    frame().ExecuteCommand(32849);  // Ctrl+Shift+Alt+M
+    EXPECT_EQ(app->m_bRegistryReset, 1);
+    EXPECT_EQ(app->ExitInstance(), 0);
+    app.reset();
+    ASSERT_TRUE(start({}));
+    EXPECT_EQ(frame().toolbars().toolbars().size(), 1);
+    EXPECT_FALSE(frame().statusBar()->isHidden());
+}
+
+TEST_F(Shell, TheToolbarHasTheButtonsOfToolbar129AndNoMoreThanTenUserToolbarsCanBeMade)
+{
+    ASSERT_TRUE(start({}));
+    platform::Toolbars& toolbars = frame().toolbars();
+    EXPECT_EQ(toolbars.buttons(*toolbars.toolbars().at(0)),
+              QList<int>({57665, 0,     57600, 57601, 57603, 0,     57635, 57634, 57637, 0,
+                          32867, 32869, 0,     32810, 32811, 32812, 0,     32816, 32817, 32818,
+                          0,     32791, 57607, 0,     32837, 32838, 0,     57664, 57670}));
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(toolbars.createUserToolbar(QString("L%1").arg(i)));
+    EXPECT_EQ(toolbars.createUserToolbar("zu viel"), nullptr);
+}
+
+TEST_F(Shell, PictureOfTheMainWindowWithAFormOpen)
+{
+    ASSERT_TRUE(start(writeForm(0, "Lieferung Mai.fme")));
+    frame().showNormal();
+    frame().resize(1100, 760);
+    frame().SetStatusPaneText("EUR.1 - Seite 1 von 2", 1);
+    frame().SetStatusPaneText("Einfügen", 2);
+    QCoreApplication::processEvents();
+    const QString picture = QCoreApplication::applicationDirPath() + "/main-window.png";
+    EXPECT_TRUE(frame().grab().save(picture));
+}

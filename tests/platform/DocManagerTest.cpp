@@ -1,0 +1,265 @@
+#include "DocViewDoubles.h"
+#include "platform/command/StandardCommands.h"
+#include "platform/dialog/UiService.h"
+#include "platform/docview/ChildFrame.h"
+#include "platform/docview/DocManager.h"
+#include "platform/docview/MdiFrame.h"
+#include "platform/docview/QtDocumentUi.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+
+using namespace platform;
+
+namespace {
+
+// Keeps the messages the framework shows.
+class NotingUi : public UiService {
+public:
+    NotingUi() { setInstance(this); }
+    ~NotingUi() override { setInstance(nullptr); }
+    int messageBox(const MessageBoxRequest& request) override
+    {
+        messages.append(request.text);
+        return answer::kOk;
+    }
+    bool hasTaskDialogs() const override { return false; }
+    int taskDialog(const TaskDialogRequest&) override { return answer::kCancel; }
+    QStringList messages;
+};
+
+// A document that opens any file as untitled, as a form does with a file it refuses.
+class RefusingDocument : public NoteDocument {
+public:
+    bool OnOpenDocument(const QString& path) override
+    {
+        if (!NoteDocument::OnOpenDocument(path)) return false;
+        clearPathName();
+        setTitle({});
+        return true;
+    }
+};
+
+class Documents : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        manager.AddDocTemplate(DocTemplate(
+            901, "\nNotiz\nNotiz\nNotiz (*.not)\n.NOT\nNotiz.Dokument\nNotiz",
+            [] { return std::make_unique<NoteDocument>(); },
+            [](Document& document) { return new NoteView(document); }));
+        manager.AddDocTemplate(
+            DocTemplate(902, "\nAbgelehnt\nAbgelehnt\nAbgelehnt (*.abl)\n.abl\nAbgelehnt\nAbgelehnt",
+                        [] { return std::make_unique<RefusingDocument>(); }));
+        manager.setFrame(&frame);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString writeNote(const QString& name, const QString& text)
+    {
+        NoteDocument note;
+        note.text = text;
+        EXPECT_TRUE(note.OnSaveDocument(path(name)));
+        return path(name);
+    }
+
+    NoteView* viewOf(Document* document) const
+    {
+        ChildFrame* child = manager.frameOf(*document);
+        return child ? static_cast<NoteView*>(child->GetActiveView()) : nullptr;
+    }
+
+    QTemporaryDir dir;
+    NotingUi ui;
+    AnsweringDocumentUi documentUi;
+    RecentFileList recent;
+    DocManager manager{recent};
+    MdiFrame frame;
+};
+
+}  // namespace
+
+TEST_F(Documents, AFileOpensInAFrameWithItsTemplatesViewAfterLoading)
+{
+    const QString file = writeNote("Lieferung 7.not", "Hallo");
+    auto* document = static_cast<NoteDocument*>(manager.OpenDocumentFile(file));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->text, "Hallo");
+    EXPECT_EQ(document->docTemplate()->resourceId(), 901);
+    EXPECT_EQ(document->pathName(), QFileInfo(file).absoluteFilePath());
+    EXPECT_EQ(frame.MDIGetActive()->windowTitle(), "Lieferung 7.not");
+    NoteView* view = viewOf(document);
+    ASSERT_TRUE(view);
+    EXPECT_EQ(view->GetDocument(), document);
+    EXPECT_EQ(view->initialUpdates, 1);
+    EXPECT_EQ(recent.entries(), QStringList({document->pathName()}));
+}
+
+TEST_F(Documents, AFileOfAForeignExtensionGoesToTheFirstTemplate)
+{
+    auto* document = manager.OpenDocumentFile(writeNote("x.lz2", "fremd"));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->docTemplate()->resourceId(), 901);
+}
+
+TEST_F(Documents, AFileThatIsOpenAlreadyIsOnlyActivated)
+{
+    const QString first = writeNote("a.not", "a");
+    Document* opened = manager.OpenDocumentFile(first);
+    manager.OpenDocumentFile(writeNote("b.not", "b"));
+    EXPECT_EQ(manager.OpenDocumentFile(dir.path() + "/./a.not"), opened);
+    EXPECT_EQ(frame.childFrames().size(), 2);
+    EXPECT_EQ(frame.MDIGetActive()->GetActiveDocument(), opened);
+}
+
+TEST_F(Documents, AFileThatCannotBeReadLeavesNoFrameAndSaysWhy)
+{
+    QFile broken(path("kaputt.not"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\x05");
+    broken.close();
+    EXPECT_EQ(manager.OpenDocumentFile(path("kaputt.not")), nullptr);
+    EXPECT_EQ(manager.OpenDocumentFile(path("fehlt.not")), nullptr);
+    EXPECT_TRUE(frame.childFrames().isEmpty());
+    EXPECT_EQ(ui.messages, QStringList({Document::kUnexpectedFormatMessage, Document::kOpenFailedMessage}));
+    EXPECT_TRUE(recent.entries().isEmpty());
+}
+
+TEST_F(Documents, ARefusedFileOpensUntitledAndIsNoRecentFile)
+{
+    Document* document = manager.OpenDocumentFile(writeNote("alt.abl", "x"));
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(document->pathName().isEmpty());
+    EXPECT_EQ(document->title(), "Abgelehnt1");
+    EXPECT_TRUE(recent.entries().isEmpty());
+}
+
+TEST_F(Documents, NewDocumentsAreCountedPerTemplate)
+{
+    const std::vector<DocTemplate>& templates = manager.templates();
+    EXPECT_EQ(manager.OpenNewDocument(templates[0])->title(), "Notiz1");
+    EXPECT_EQ(manager.OpenNewDocument(templates[1])->title(), "Abgelehnt1");
+    EXPECT_EQ(manager.OpenNewDocument(templates[0])->title(), "Notiz2");
+    EXPECT_EQ(frame.childFrames().size(), 3);
+}
+
+TEST_F(Documents, SavingAnUntitledDocumentAsksForANameWithItsTemplatesTypeAndExtension)
+{
+    auto* document = static_cast<NoteDocument*>(manager.OpenNewDocument(manager.templates()[0]));
+    document->text = "neu";
+    documentUi.fileAnswers = {path("Gespeichert.NOT")};
+    EXPECT_TRUE(frame.ExecuteCommand(ID_FILE_SAVE));
+    ASSERT_EQ(documentUi.fileRequests.size(), 1);
+    const FileDialogRequest& request = documentUi.fileRequests[0];
+    EXPECT_EQ(request.mode, FileDialogRequest::Mode::Save);
+    EXPECT_EQ(request.fileName, "Notiz1.NOT");
+    EXPECT_EQ(request.defaultSuffix, "NOT");
+    EXPECT_EQ(request.filters,
+              QList<FileFilter>({{"Notiz (*.not)", "*.NOT"}, {DocManager::kAllFilesFilter, "*.*"}}));
+    EXPECT_EQ(document->pathName(), path("Gespeichert.NOT"));
+    EXPECT_EQ(document->title(), "Gespeichert.NOT");
+    EXPECT_EQ(recent.entries(), QStringList({path("Gespeichert.NOT")}));
+
+    // Saved once, Save writes to the same file without asking; Save As asks again.
+    EXPECT_TRUE(frame.ExecuteCommand(ID_FILE_SAVE));
+    EXPECT_EQ(documentUi.fileRequests.size(), 1);
+    EXPECT_TRUE(frame.ExecuteCommand(ID_FILE_SAVE_AS));
+    EXPECT_EQ(documentUi.fileRequests.size(), 2);
+    EXPECT_EQ(documentUi.fileRequests[1].fileName, path("Gespeichert.NOT"));
+}
+
+TEST_F(Documents, ClosingAModifiedDocumentAsksWhetherToSaveIt)
+{
+    struct Case {
+        SaveChoice choice;
+        bool closed;
+        bool saved;
+    };
+    for (const Case& c : {Case{SaveChoice::Cancel, false, false}, Case{SaveChoice::No, true, false},
+                          Case{SaveChoice::Yes, true, true}}) {
+        const QString file = writeNote("offen.not", "vorher");
+        auto* document = static_cast<NoteDocument*>(manager.OpenDocumentFile(file));
+        ASSERT_TRUE(document);
+        document->text = "nachher";
+        document->setModifiedFlag();
+        documentUi.saveChoice = c.choice;
+        documentUi.saveQuestions.clear();
+        frame.MDIGetActive()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        EXPECT_EQ(documentUi.saveQuestions,
+                  QStringList({"Änderungen in " + QFileInfo(file).absoluteFilePath() + " speichern?"}));
+        EXPECT_EQ(frame.childFrames().isEmpty(), c.closed);
+        NoteDocument reread;
+        ASSERT_TRUE(reread.OnOpenDocument(file));
+        EXPECT_EQ(reread.text, c.saved ? "nachher" : "vorher");
+        for (ChildFrame* child : frame.childFrames()) child->closeWithoutAsking();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(Documents, TheCloseCommandAsksAndAnUnmodifiedDocumentClosesWithoutAQuestion)
+{
+    manager.OpenDocumentFile(writeNote("a.not", "a"));
+    EXPECT_TRUE(frame.ExecuteCommand(ID_FILE_CLOSE));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.childFrames().isEmpty());
+    EXPECT_TRUE(documentUi.saveQuestions.isEmpty());
+    EXPECT_FALSE(frame.UpdateCommand(ID_FILE_SAVE).isEnabled());
+}
+
+TEST_F(Documents, SaveAllModifiedStopsAtTheFirstCancel)
+{
+    for (const char* name : {"a.not", "b.not"}) {
+        manager.OpenDocumentFile(writeNote(name, name))->setModifiedFlag();
+    }
+    documentUi.saveChoice = SaveChoice::Cancel;
+    EXPECT_FALSE(manager.SaveAllModified());
+    EXPECT_EQ(documentUi.saveQuestions.size(), 1);
+    documentUi.saveChoice = SaveChoice::No;
+    EXPECT_TRUE(manager.SaveAllModified());
+    manager.CloseAllDocuments();
+    EXPECT_TRUE(frame.childFrames().isEmpty());
+}
+
+TEST_F(Documents, AFailedSaveKeepsTheDocumentOpenAndSaysWhy)
+{
+    Document* document = manager.OpenNewDocument(manager.templates()[0]);
+    document->setModifiedFlag();
+    documentUi.fileAnswers = {path("kein Ordner/x.NOT")};
+    documentUi.saveChoice = SaveChoice::Yes;
+    frame.MDIGetActive()->close();
+    EXPECT_EQ(frame.childFrames().size(), 1);
+    EXPECT_EQ(ui.messages, QStringList({Document::kSaveFailedMessage}));
+}
+
+TEST(RecentFiles, KeepTheLatestEightEachOnce)
+{
+    RecentFileList list(8);
+    for (int i = 1; i <= 9; ++i) list.Add(QString("/f/%1.fme").arg(i));
+    EXPECT_EQ(list.entries().size(), 8);
+    EXPECT_EQ(list.entries().first(), "/f/9.fme");
+    EXPECT_EQ(list.entries().last(), "/f/2.fme");
+    list.Add("/f/5.fme");
+    EXPECT_EQ(list.entries().first(), "/f/5.fme");
+    EXPECT_EQ(list.entries().size(), 8);
+    EXPECT_EQ(list.entries().count("/f/5.fme"), 1);
+    list.Remove(0);
+    EXPECT_EQ(list.entries().first(), "/f/9.fme");
+    list.setEntries({"", "/a", "/a", "/b&c"});
+    EXPECT_EQ(list.entries(), QStringList({"/a", "/b&c"}));
+    EXPECT_EQ(list.menuText(1), "&2 /b&&c");
+}
+
+TEST(FileDialogTypes, EveryNameEndsWithItsPatternsAndAllFilesMatchesNamesWithoutADot)
+{
+    const QList<FileFilter> filters{{"Alle Kalvenport Dateien", "*.fme;*.fmu"},
+                                    {"EUR1 Form. (*.fme)", "*.fme"},
+                                    {"Alle Dateien (*.*)", "*.*"}};
+    EXPECT_EQ(QtDocumentUi::nameFilters(filters), QStringList({"Alle Kalvenport Dateien (*.fme *.fmu)",
+                                                               "EUR1 Form. (*.fme)", "Alle Dateien (*)"}));
+}
