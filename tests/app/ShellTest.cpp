@@ -6,9 +6,11 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormTemplates.h"
 #include "platform/command/StandardCommands.h"
+#include "platform/command/ToolbarCustomizeDialog.h"
 #include "platform/command/Toolbars.h"
 #include "platform/dialog/BitmapButton.h"
 #include "platform/docview/ChildFrame.h"
+#include "platform/docview/WindowsDialog.h"
 #include "platform/print/PrinterCatalog.h"
 #include "platform/shell/HtmlHelp.h"
 
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
@@ -511,4 +514,78 @@ TEST_F(Shell, PictureOfTheMainWindowWithAFormOpen)
     QCoreApplication::processEvents();
     const QString picture = QCoreApplication::applicationDirPath() + "/main-window.png";
     EXPECT_TRUE(frame().grab().save(picture));
+}
+
+TEST_F(Shell, PrintSetupRunsUnderHelpContext201AndItsPrinterBecomesTheApplicationsPrinter)
+{
+    ASSERT_TRUE(start({}));
+    int contextDuringDialog = 0;
+    ui.dialogScript = [&](QDialog&) { contextDuringDialog = app->m_nHelpContext; };
+    frame().ExecuteCommand(platform::ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(contextDuringDialog, 201);
+    EXPECT_EQ(app->m_nHelpContext, 100);
+    EXPECT_EQ(app->m_printer.name(), "Büro");  // cancelled: unchanged
+}
+
+TEST_F(Shell, TheWindowsDialogActivatesAndClosesTheChosenForms)
+{
+    ASSERT_TRUE(start({}));
+    const auto& templates = app->m_docManager.templates();
+    Document* first = app->m_docManager.OpenNewDocument(templates[0]);
+    app->m_docManager.OpenNewDocument(templates[1]);
+    frame().ExecuteCommand(platform::ID_WINDOW_MANAGER);
+    auto* dialog = frame().findChild<platform::WindowsDialog*>();
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->list()->count(), 2);
+    EXPECT_EQ(dialog->list()->item(0)->text(), "Euform1");
+    dialog->list()->clearSelection();
+    dialog->list()->item(0)->setSelected(true);
+    dialog->activateSelected();
+    EXPECT_EQ(activeDocument(), first);
+    dialog->closeSelected();
+    settle();
+    EXPECT_EQ(frame().childFrames().size(), 1);
+    EXPECT_EQ(dialog->list()->count(), 1);
+    dialog->close();
+}
+
+TEST_F(Shell, TheToolbarEditorMakesAToolbarAndPutsACommandOnIt)
+{
+    ASSERT_TRUE(start({}));
+    frame().ExecuteCommand(platform::ID_VIEW_CUSTOMIZE);
+    auto* editor = frame().findChild<platform::ToolbarCustomizeDialog*>();
+    ASSERT_TRUE(editor);
+    QListWidget* commands = editor->commandList();
+    bool offersUpdate = false;
+    for (int row = 0; row < commands->count(); ++row)
+        offersUpdate |= commands->item(row)->data(Qt::UserRole).toInt() == 32775;
+    EXPECT_TRUE(offersUpdate);
+    editor->newToolbar();
+    ASSERT_EQ(frame().toolbars().toolbars().size(), 2);
+    QToolBar* made = frame().toolbars().toolbars().at(1);
+    EXPECT_EQ(made->windowTitle(), "Benutzerdefiniert 1");
+    commands->setCurrentRow(0);
+    editor->addCommand();
+    editor->addSeparator();
+    EXPECT_EQ(frame().toolbars().buttons(*made),
+              QList<int>({commands->item(0)->data(Qt::UserRole).toInt(), 0}));
+    editor->removeButton();
+    EXPECT_EQ(frame().toolbars().buttons(*made).size(), 1);
+    editor->deleteToolbar();
+    EXPECT_EQ(frame().toolbars().toolbars().size(), 1);
+    editor->close();
+}
+
+TEST_F(Shell, ExitClosesTheMainWindowAfterAskingForModifiedForms)
+{
+    ASSERT_TRUE(start({}));
+    app->m_docManager.OpenNewDocument(app->m_docManager.templates()[0])->setModifiedFlag();
+    ui.saveChoice = platform::SaveChoice::Cancel;
+    frame().ExecuteCommand(platform::ID_APP_EXIT);
+    EXPECT_TRUE(frame().isVisible());
+    ui.saveChoice = platform::SaveChoice::No;
+    frame().ExecuteCommand(platform::ID_APP_EXIT);
+    EXPECT_FALSE(frame().isVisible());
+    EXPECT_EQ(ui.messages,
+              QStringList({"Änderungen in Euform1 speichern?", "Änderungen in Euform1 speichern?"}));
 }
