@@ -10,6 +10,7 @@
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/dialog/HelpContext.h"
+#include "platform/dialog/UiService.h"
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/CommandLine.h"
 
@@ -204,10 +205,17 @@ bool CKalvenportExportApp::DoPromptFileName(QString& fileName, int nIDSTitle, bo
 
 void CKalvenportExportApp::OnFileNew()
 {
-    CDlgNew dialog;
-    if (dialog.DoModal() != platform::answer::kOk) return;
+    int choice = 0;
+    try {
+        CDlgNew dialog;
+        if (dialog.DoModal() != platform::answer::kOk) return;
+        choice = dialog.m_nChoice;
+    } catch (const platform::DialogTemplateError& error) {
+        // A picture or the template of the chooser is missing: no form is made.
+        platform::UiService::instance().messageBox({kAppName.toString(), QString::fromUtf8(error.what())});
+        return;
+    }
     const std::vector<platform::DocTemplate>& templates = m_docManager.templates();
-    const int choice = dialog.m_nChoice;
     if (choice < 1 || choice > static_cast<int>(templates.size())) return;
     m_docManager.OpenNewDocument(templates.at(choice - 1));
 }

@@ -189,6 +189,9 @@ public:
     // as the device context reports it.
     int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page,
                    bool singleLine);
+    // A print rectangle as PrintField places its text: scaled toward the printer's logical origin by the
+    // print-area factors of the settings.
+    platform::Rect ScaledToPrintArea(const platform::Rect& rect) const;
 
 protected:
     // Tells the user that the table rows cannot take an inserted or deleted line.
@@ -224,7 +227,6 @@ private:
     QList<platform::MenuItem> OwnMenuItems() const;
     int ProfileInt(const settings::IntValue& value) const;
     int FontHeightSetting(const settings::IntValue& value) const;
-    platform::Rect ScaledToPrintArea(const platform::Rect& rect) const;
 
     const SettingsStore* m_settings;
     QPointer<platform::ScrollView> m_pParentView;

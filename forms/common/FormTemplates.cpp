@@ -1,6 +1,7 @@
 #include "forms/common/FormTemplates.h"
 
 #include "forms/atr/CATR_Doc.h"
+#include "forms/atr/CATR_View.h"
 #include "forms/eur1/CEUR1_Doc.h"
 #include "forms/lze848a/CLZE_848a_Doc.h"
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
@@ -11,6 +12,12 @@ template <typename Doc>
 platform::DocTemplate::Factory FactoryOf(CQELWinAppEx& app)
 {
     return [&app] { return std::make_unique<Doc>(app); };
+}
+
+template <typename View, typename Doc>
+platform::DocTemplate::ViewFactory ViewFactoryOf(CQELWinAppEx& app)
+{
+    return [&app](platform::Document& document) { return new View(app, static_cast<Doc&>(document)); };
 }
 
 }  // namespace
@@ -27,7 +34,7 @@ std::vector<platform::DocTemplate> CreateFormTemplates(CQELWinAppEx& app)
         132,
         QStringLiteral(
             "\nATRform\nWarenverkehrsbesch. (A.TR.)\nA.TR. Form. (*.fma)\n.fma\nATR-Dokument\nATR-Dokument"),
-        FactoryOf<CATR_Doc>(app));
+        FactoryOf<CATR_Doc>(app), ViewFactoryOf<CATR_View, CATR_Doc>(app));
     templates.emplace_back(
         133,
         QStringLiteral(

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "forms/common/FormView.h"
+
+class CATR_Doc;
+
+// The A.TR. movement certificate at true size: boxes 1 to 13 with the association box, and its 21 fields.
+class CATR_View : public FormView {
+    Q_OBJECT
+
+public:
+    static const FormViewStyle kStyle;
+
+    CATR_View(CQELWinAppEx& app, CATR_Doc& document);
+
+    void PrintPage1(platform::Dc& dc) override;
+    void PrintPage2(platform::Dc& dc) override;
+
+private:
+    // The print rectangle of a field with the box corrections of boxes 12 and 13.
+    platform::Rect CorrectedPrintRect(std::uint16_t field) const;
+    // The line under the goods that keeps anything from being added below them.
+    void StrikeOutBelowGoods(platform::Dc& dc, int tallestGoodsHeight);
+};

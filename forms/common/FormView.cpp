@@ -1,0 +1,606 @@
+#include "forms/common/FormView.h"
+
+#include "app/AppCursors.h"
+#include "app/CMainFrame.h"
+#include "app/CQELWinAppEx.h"
+#include "editor/TrailingWhiteSpace.h"
+#include "forms/common/DetachedFormEditor.h"
+#include "forms/common/FormCommandIds.h"
+#include "forms/common/FormDocument.h"
+#include "forms/common/FormFile.h"
+#include "platform/command/MessageMap.h"
+#include "platform/command/StandardCommands.h"
+#include "platform/dialog/UiService.h"
+#include "platform/gdi/Dc.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+using platform::CmdUI;
+using platform::ColorRef;
+using platform::Dc;
+using platform::Rect;
+
+namespace {
+
+constexpr int kInsertingCaption = 61;     // "Einfügen"
+constexpr int kOverwritingCaption = 62;  // "Überschreiben"
+constexpr ColorRef kBlack = 0x000000;
+constexpr ColorRef kWhite = 0xFFFFFF;
+constexpr int kCursorOverNothing = 338;
+constexpr int kCursorOverField = 340;
+constexpr int kCursorOverSecondaryArea = 341;
+// The margin dialogs offer -20 mm to +20 mm, the printer font dialog 50 % to 150 %.
+constexpr int kLargestMargin = 200;
+constexpr int kSmallestPrinterFontFactor = 50;
+constexpr int kLargestPrinterFontFactor = 150;
+
+QString StatusCaption(int id)
+{
+    return id == kInsertingCaption ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
+}
+
+// A goods column ends in exactly one line end, so that the strike-out under the goods finds an empty line.
+bool IsGoodsField(std::uint16_t field, std::uint16_t page)
+{
+    return page == 1 && field >= 8 && field <= 10;
+}
+
+}  // namespace
+
+FormView::FormView(CQELWinAppEx& app, FormDocument& document, const FormViewStyle& style,
+                   std::unique_ptr<CQELEditWindow> editor)
+    : CQEScrollViewBase(app),
+      m_crEditText(0),
+      m_app(app),
+      m_document(document),
+      m_table(document.fieldTable()),
+      m_style(style),
+      m_editor(std::move(editor))
+{
+    setDocument(&document);
+    DetachedFormEditor::ApplyFieldTable(*m_editor, m_table);
+    SetProfileSection(m_table.section);
+    InitZoom();
+    m_crEditText = static_cast<ColorRef>(m_app.GetProfileInt(settings::kEditTextColor.in(m_table.section)));
+    m_document.AttachView(this);
+    m_app.m_nHelpContext = m_table.helpContext;
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+FormView::~FormView()
+{
+    m_document.DetachView(this);
+}
+
+void FormView::OnInitialUpdate()
+{
+    const QStringView section = m_table.section;
+    const int width = m_app.GetProfileInt(settings::kDocWidth.in(section));
+    const int length = m_app.GetProfileInt(settings::kDocLength.in(section));
+    SetScrollSizes(platform::MapMode::LoMetric, QSize(m_nZoom * width, m_nZoom * length),
+                   QSize(m_nZoom * 50, m_nZoom * 70));
+    ScrollToPosition({0, 0});
+}
+
+// The message of a refused file comes once the window can be seen, so that it stands over the blank form.
+void FormView::showEvent(QShowEvent* event)
+{
+    CQEScrollViewBase::showEvent(event);
+    if (m_loadStatusShown || m_document.m_nLoadStatus == kLoaded) return;
+    m_loadStatusShown = true;
+    QTimer::singleShot(0, this, &FormView::ShowLoadStatus);
+}
+
+void FormView::ShowLoadStatus()
+{
+    QApplication::beep();
+    platform::MessageBoxRequest request;
+    request.text = FormFile::StatusMessage(m_document.m_nLoadStatus);
+    request.icon = platform::MessageIcon::Stop;
+    platform::UiService::instance().messageBox(request);
+}
+
+std::span<const FormFieldRow> FormView::RowsOf(int page) const
+{
+    return page <= 1 ? m_table.page1 : m_table.page2;
+}
+
+std::uint16_t FormView::LastFieldOf(int page) const
+{
+    return page <= 1 ? m_table.lastPage1Field : m_table.lastPage2Field;
+}
+
+bool FormView::IsInputField(std::uint16_t field, int page) const
+{
+    const auto rows = RowsOf(page);
+    return field < rows.size() && field <= LastFieldOf(page) && rows[field].enabled;
+}
+
+Rect FormView::GetFieldRect(std::uint16_t field, int page) const
+{
+    const auto rows = RowsOf(page < 1 ? 1 : page);
+    if (field == rows.size()) return {};
+    const FormRect& box = rows[field < rows.size() ? field : 0].screen;
+    return {Scaled(box.left), Scaled(box.top), Scaled(box.right), Scaled(box.bottom)};
+}
+
+Rect FormView::GetPrintFieldRect(std::uint16_t field, int page) const
+{
+    const FormRect& box = RowsOf(page)[field].print;
+    return {m_ptPrintOrigin.x() + box.left, m_ptPrintOrigin.y() - box.top, m_ptPrintOrigin.x() + box.right,
+            m_ptPrintOrigin.y() - box.bottom};
+}
+
+platform::Font FormView::FontOf(FormFont font) const
+{
+    const FormFontSpec& spec = m_style.fonts[static_cast<std::size_t>(font)];
+    return {QStringLiteral("Arial"), m_nZoom * spec.numerator / spec.denominator, spec.weight, 0};
+}
+
+platform::Pen FormView::PenOf(FormPen pen) const
+{
+    switch (pen) {
+    case FormPen::Thick:
+        return {platform::PenStyle::Solid, 6, m_table.lineColor};
+    case FormPen::Dotted:
+        return {platform::PenStyle::Dot, 1, m_table.lineColor};
+    case FormPen::Frame:
+    default:
+        return {platform::PenStyle::Solid, 2, m_table.lineColor};
+    }
+}
+
+void FormView::OnDraw(Dc& dc)
+{
+    dc.setBackgroundMode(platform::BackgroundMode::Transparent);
+    if (!m_editor->LiveWindow()) {
+        m_editor->CreateEditorEx(this, m_table.editorControlId, &m_document, formcmd::kEditContextMenu, dc, m_nZoom,
+                                 m_crEditText, m_table.pageBackground);
+    }
+    if (!m_bLayoutValid) UpdateFormLayout(dc);
+
+    // Grey beyond the sheet of 205 mm × 298 mm, to the right and below.
+    const int sheetRight = Scaled(kFormSheetWidth);
+    const int sheetBottom = -Scaled(kFormSheetHeight);
+    const int outsideRight = m_nZoom * kOutsideWidth;
+    const int outsideBottom = -m_nZoom * kOutsideLength;
+    dc.fillRect({sheetRight, 0, outsideRight, outsideBottom}, kOutsideColor);
+    dc.fillRect({0, sheetBottom, outsideRight, outsideBottom}, kOutsideColor);
+
+    if (m_nCurrentPage == 1) {
+        // The form area is the span of the outer frame's first two lines.
+        const auto frame = m_style.page1.lines.front().lines;
+        dc.fillRect({Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2), -Scaled(frame[1].y2)},
+                    m_table.pageBackground);
+        DrawPage1Form(dc);
+        DrawPage1Fields(dc);
+    } else {
+        DrawPage2Form(dc);
+        DrawPage2Fields(dc);
+    }
+}
+
+void FormView::DrawPage1Form(Dc& dc)
+{
+    DrawPageForm(dc, m_style.page1);
+}
+
+void FormView::DrawPage2Form(Dc& dc)
+{
+    DrawPageForm(dc, m_style.page2);
+}
+
+void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
+{
+    dc.setBackgroundMode(platform::BackgroundMode::Transparent);
+    for (const FormLineSection& section : drawing.lines) {
+        dc.selectPen(PenOf(section.pen));
+        for (const FormLine& line : section.lines) {
+            dc.moveTo({Scaled(line.x1), -Scaled(line.y1)});
+            dc.lineTo({Scaled(line.x2), -Scaled(line.y2)});
+        }
+    }
+    dc.setTextColor(kBlack);
+    for (const FormCaption& caption : drawing.captions) {
+        dc.selectFont(FontOf(caption.font));
+        const unsigned horizontal =
+            caption.anchor == CaptionAnchor::BottomCentre ? platform::TextAlign::Center : platform::TextAlign::Left;
+        dc.setTextAlign(horizontal | platform::TextAlign::Bottom);
+        dc.textOut({Scaled(caption.x), -Scaled(caption.y)}, QString::fromStdU16String(std::u16string(caption.text)));
+    }
+}
+
+void FormView::DrawPage1Fields(Dc& dc)
+{
+    DrawPageFields(dc, 1, 1);
+}
+
+void FormView::DrawPage2Fields(Dc& dc)
+{
+    DrawPageFields(dc, 2, static_cast<int>(m_nCurrentPage));
+}
+
+void FormView::DrawPageFields(Dc& dc, int page, int editorPage)
+{
+    dc.setTextAlign(platform::TextAlign::Left | platform::TextAlign::Top);
+    dc.setTextColor(m_crEditText);
+    for (std::uint16_t field = 0; field < RowsOf(page).size(); ++field) {
+        if (!IsInputField(field, page)) continue;
+        const Rect box = GetFieldRect(field, page);
+        Rect rect{box.left + 2, -box.top, box.right + 2, -box.bottom};
+        m_editor->PaintField(dc, rect, field, static_cast<std::uint16_t>(editorPage), false);
+    }
+}
+
+void FormView::UpdateFormLayout(Dc& dc)
+{
+    if (m_bLayoutValid) return;
+    if (m_nZoom < kSmallestZoomStep) InitZoom();
+    OnInitialUpdate();
+    if (m_editor->LiveWindow()) PlaceEditorOnFields(dc);
+    m_bLayoutValid = 1;
+}
+
+void FormView::PlaceEditorOnFields(Dc& dc)
+{
+    const auto toPixels = [&dc](const Rect& r) {
+        const QPointF topLeft = dc.mapper().himetricToDevice(QPointF(r.left * 10, r.top * 10));
+        const QPointF bottomRight = dc.mapper().himetricToDevice(QPointF(r.right * 10, r.bottom * 10));
+        return CQeEditWindow::Rect{static_cast<std::uint16_t>(qRound(topLeft.x())),
+                                   static_cast<std::uint16_t>(qRound(topLeft.y())),
+                                   static_cast<std::uint16_t>(qRound(bottomRight.x())),
+                                   static_cast<std::uint16_t>(qRound(bottomRight.y()))};
+    };
+    for (std::uint16_t field = 0; field < m_table.page1.size(); ++field) {
+        m_editor->SetLineRect(field, toPixels(GetFieldRect(field, 1)));
+    }
+    for (std::uint16_t column = 0; column < m_table.page2.size(); ++column) {
+        m_editor->SetColumnRect(column, toPixels(GetFieldRect(column, 2)));
+    }
+    m_editor->CreateFonts(dc, m_nZoom);
+    // The window moves onto field 0 of the page at its new size; what was typed is stored on the way.
+    m_editor->Activate(0, static_cast<std::uint16_t>(m_nCurrentPage));
+    m_editor->LiveWindow()->setFocus();
+}
+
+void FormView::TidyLeftField(std::uint16_t field, std::uint16_t page)
+{
+    QString text = WithoutTrailingWhiteSpace(m_editor->GetFieldText(field, page));
+    if (IsGoodsField(field, page)) text += QStringLiteral("\r\n");
+    m_editor->SetFieldText(field, text, page);
+}
+
+int FormView::ActivateField(std::uint16_t field, int page)
+{
+    const std::uint16_t previous = m_editor->GetCurrentField();
+    const std::uint16_t previousPage = m_editor->GetCurrentPage();
+    const auto rows = RowsOf(page);
+    if (page <= 1 && field >= rows.size()) {
+        field = 0;
+        page = 1;
+    }
+    // A field that is not an input field is skipped in the direction of travel; past either end the search
+    // goes on from field 0, and it gives up after one round, so it always ends.
+    const int step = previous >= field && previousPage == page ? -1 : +1;
+    int candidate = field;
+    for (std::size_t tries = 0; !IsInputField(static_cast<std::uint16_t>(candidate), page); ++tries) {
+        if (tries > rows.size()) return -1;
+        candidate += step;
+        if (candidate < 0 || candidate >= static_cast<int>(rows.size())) candidate = 0;
+    }
+    field = static_cast<std::uint16_t>(candidate);
+
+    const int result = m_editor->Activate(field, static_cast<std::uint16_t>(page));
+    if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
+    if (m_style.tidiesLeftFields) {
+        TidyLeftField(previous, previousPage);
+        m_editor->SetBkColor(page == 1 ? m_table.pageBackground : kWhite);
+    }
+    m_app.m_nHelpContext = rows[field].helpId;
+    UpdateStatusPanes();
+    m_editor->EnsureVisible();
+    return result;
+}
+
+std::optional<std::uint16_t> FormView::FieldAt(QPoint pagePoint, int page) const
+{
+    for (std::uint16_t field = 0; field < RowsOf(page).size(); ++field) {
+        if (!IsInputField(field, page)) continue;
+        const Rect box = GetFieldRect(field, page);
+        // Left and top edges belong to the box, right and bottom edges do not.
+        if (pagePoint.x() >= box.left && pagePoint.x() < box.right && pagePoint.y() >= box.top &&
+            pagePoint.y() < box.bottom) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
+
+QPoint FormView::PagePoint(QPoint viewportPoint) const
+{
+    const QPointF onPage = QPointF(viewportPoint + GetDeviceScrollPosition());
+    const QPointF hundredths = ViewMapper().deviceToHimetric(onPage);
+    return {static_cast<int>(hundredths.x() / 10), static_cast<int>(hundredths.y() / 10)};
+}
+
+void FormView::mouseMoveEvent(QMouseEvent* event)
+{
+    m_nHoverState = FieldAt(PagePoint(event->position().toPoint()), m_nCurrentPage) ? 2 : 0;
+    const int cursor = m_nHoverState == 2   ? kCursorOverField
+                       : m_nHoverState == 3 ? kCursorOverSecondaryArea
+                                            : kCursorOverNothing;
+    viewport()->setCursor(AppCursors::Get(cursor));
+    CQEScrollViewBase::mouseMoveEvent(event);
+}
+
+void FormView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const auto field = FieldAt(PagePoint(event->position().toPoint()), m_nCurrentPage)) {
+            ActivateField(*field, m_nCurrentPage);
+            return;
+        }
+        QApplication::beep();
+    }
+    CQEScrollViewBase::mousePressEvent(event);
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    const QPoint position = GetScrollPosition();
+    if (event->key() == Qt::Key_PageDown) {
+        ScrollToPosition({position.x(), position.y() - kPageScroll});
+    } else if (event->key() == Qt::Key_PageUp) {
+        ScrollToPosition({position.x(), position.y() + kPageScroll});
+    } else {
+        CQEScrollViewBase::keyPressEvent(event);
+    }
+}
+
+void FormView::focusInEvent(QFocusEvent* event)
+{
+    CQEScrollViewBase::focusInEvent(event);
+    UpdateStatusPanes();
+    m_app.m_nActiveFormKind = m_table.formKind;
+    if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
+}
+
+void FormView::UpdateStatusPanes()
+{
+    auto* frame = qobject_cast<CMainFrame*>(m_app.m_pMainWnd.data());
+    if (!frame) return;
+    frame->SetStatusPaneText(StatusCaption(m_editor->IsInsertMode() ? kInsertingCaption : kOverwritingCaption), 2);
+    // The pane texts are the program's own: "EUR.1 - Seite %d von %d" takes the page and the page count.
+    const QString pattern = QString::fromStdU16String(std::u16string(m_table.statusPaneText));
+    frame->SetStatusPaneText(QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()),
+                             1);
+}
+
+int FormView::Margin(int marginSet, bool vertical) const
+{
+    const settings::FormIntValue& value = marginSet == 2 ? (vertical ? settings::kTopMargin2 : settings::kLeftMargin2)
+                                                         : (vertical ? settings::kTopMargin1 : settings::kLeftMargin1);
+    return std::clamp(m_app.GetProfileInt(value.in(m_table.section)), -kLargestMargin, kLargestMargin);
+}
+
+void FormView::OnPrint(Dc& dc)
+{
+    ActivateField(m_editor->GetCurrentField(), m_editor->GetCurrentPage());
+    dc.setBackgroundMode(platform::BackgroundMode::Transparent);
+    dc.mapper().setMapMode(platform::MapMode::LoMetric);
+    const int factor = m_app.GetProfileInt(settings::kPrinterFontFactor.in(m_table.section));
+    m_editor->CreatePrinterFonts(std::clamp(factor, kSmallestPrinterFontFactor, kLargestPrinterFontFactor));
+
+    const SheetPrint& sheet = m_style.print.forSheet(m_nPrintSheet);
+    m_ptPrintOrigin = {Margin(sheet.marginSet, false) + sheet.x, sheet.y - Margin(sheet.marginSet, true)};
+    if (sheet.pagePrinter == 2) {
+        PrintPage2(dc);
+    } else {
+        PrintPage1(dc);
+    }
+}
+
+void FormView::MarkModified()
+{
+    m_document.setModifiedFlag(true);
+}
+
+void FormView::OnNextField()
+{
+    const std::uint16_t current = m_editor->GetCurrentField();
+    const std::uint16_t last = LastFieldOf(m_nCurrentPage);
+    ActivateField(current < last ? current + 1 : 0, m_nCurrentPage);
+}
+
+void FormView::OnPrevField()
+{
+    const std::uint16_t current = m_editor->GetCurrentField();
+    ActivateField(current > 0 ? current - 1 : LastFieldOf(m_nCurrentPage), m_nCurrentPage);
+}
+
+void FormView::OnUpdateNextPrevField(CmdUI& ui)
+{
+    ui.Enable(true);
+}
+
+void FormView::OnEditUndo()
+{
+    if (auto* window = m_editor->LiveWindow()) window->undo();
+}
+
+void FormView::OnUpdateEditUndo(CmdUI& ui)
+{
+    auto* window = m_editor->LiveWindow();
+    ui.Enable(window && window->document()->isUndoAvailable());
+}
+
+void FormView::OnEditCut()
+{
+    if (auto* window = m_editor->LiveWindow()) window->cut();
+    MarkModified();
+}
+
+void FormView::OnEditCopy()
+{
+    if (auto* window = m_editor->LiveWindow()) window->copy();
+}
+
+void FormView::OnEditPaste()
+{
+    m_editor->PasteFromClipboard();
+    MarkModified();
+}
+
+void FormView::OnEditSelectAll()
+{
+    if (auto* window = m_editor->LiveWindow()) {
+        window->selectAll();
+        window->ensureCursorVisible();
+    }
+}
+
+void FormView::OnInsertMode()
+{
+    m_editor->SetInsertMode(!m_editor->IsInsertMode());
+    UpdateStatusPanes();
+}
+
+void FormView::OnUpdateInsertMode(CmdUI& ui)
+{
+    ui.SetText(m_editor->IsInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
+                                        : QStringLiteral("Einfügemodus einschalten\tEinfg"));
+    ui.Enable(true);
+}
+
+void FormView::OnFontLarger()
+{
+    m_editor->IncreaseFontSize();
+    MarkModified();
+}
+
+void FormView::OnUpdateFontLarger(CmdUI& ui)
+{
+    ui.Enable(m_editor->CanIncreaseFontSize());
+}
+
+void FormView::OnFontSmaller()
+{
+    m_editor->DecreaseFontSize();
+    MarkModified();
+}
+
+void FormView::OnUpdateFontSmaller(CmdUI& ui)
+{
+    ui.Enable(m_editor->CanDecreaseFontSize());
+}
+
+void FormView::OnFontBold()
+{
+    m_editor->ToggleBold();
+    MarkModified();
+}
+
+void FormView::OnUpdateFontBold(CmdUI& ui)
+{
+    ui.SetCheck(m_editor->IsBold() ? 1 : 0);
+}
+
+void FormView::OnAlignLeft()
+{
+    m_editor->SetAlignLeft();
+    MarkModified();
+}
+
+void FormView::OnUpdateAlignLeft(CmdUI& ui)
+{
+    ui.SetRadio(m_editor->IsAlignLeft());
+}
+
+void FormView::OnAlignCenter()
+{
+    m_editor->SetAlignCenter();
+    MarkModified();
+}
+
+void FormView::OnUpdateAlignCenter(CmdUI& ui)
+{
+    ui.SetRadio(m_editor->IsAlignCenter());
+}
+
+void FormView::OnAlignRight()
+{
+    m_editor->SetAlignRight();
+    MarkModified();
+}
+
+void FormView::OnUpdateAlignRight(CmdUI& ui)
+{
+    ui.SetRadio(m_editor->IsAlignRight());
+}
+
+void FormView::OnFileSave()
+{
+    // What is being typed belongs in the file.
+    m_editor->Activate(m_editor->GetCurrentField(), 0);
+    m_document.OnFileSave();
+}
+
+void FormView::OnUpdateDefaultsChoice(CmdUI& ui)
+{
+    ui.SetCheck(0);
+    ui.Enable(false);
+}
+
+void FormView::OnUpdateZoomIn(CmdUI& ui)
+{
+    ui.Enable(CQEScrollViewBase::OnUpdateZoomIn());
+}
+
+void FormView::OnUpdateZoomOut(CmdUI& ui)
+{
+    ui.Enable(CQEScrollViewBase::OnUpdateZoomOut());
+}
+
+const platform::MessageMapBase* FormView::GetMessageMap() const
+{
+    using Map = platform::MessageMap<FormView>;
+    static const Map map(
+        CQEScrollViewBase::GetMessageMap(),
+        {
+            Map::command(platform::ID_EDIT_UNDO, &FormView::OnEditUndo),
+            Map::update(platform::ID_EDIT_UNDO, &FormView::OnUpdateEditUndo),
+            Map::command(platform::ID_EDIT_CUT, &FormView::OnEditCut),
+            Map::command(platform::ID_EDIT_COPY, &FormView::OnEditCopy),
+            Map::command(platform::ID_EDIT_PASTE, &FormView::OnEditPaste),
+            Map::command(platform::ID_EDIT_SELECT_ALL, &FormView::OnEditSelectAll),
+            Map::command(formcmd::kInsertMode, &FormView::OnInsertMode),
+            Map::update(formcmd::kInsertMode, &FormView::OnUpdateInsertMode),
+            Map::command(formcmd::kNextField, &FormView::OnNextField),
+            Map::update(formcmd::kNextField, &FormView::OnUpdateNextPrevField),
+            Map::command(formcmd::kPrevField, &FormView::OnPrevField),
+            Map::update(formcmd::kPrevField, &FormView::OnUpdateNextPrevField),
+            Map::command(formcmd::kFontLarger, &FormView::OnFontLarger),
+            Map::update(formcmd::kFontLarger, &FormView::OnUpdateFontLarger),
+            Map::command(formcmd::kFontSmaller, &FormView::OnFontSmaller),
+            Map::update(formcmd::kFontSmaller, &FormView::OnUpdateFontSmaller),
+            Map::command(formcmd::kFontBold, &FormView::OnFontBold),
+            Map::update(formcmd::kFontBold, &FormView::OnUpdateFontBold),
+            Map::command(formcmd::kAlignLeft, &FormView::OnAlignLeft),
+            Map::update(formcmd::kAlignLeft, &FormView::OnUpdateAlignLeft),
+            Map::command(formcmd::kAlignCenter, &FormView::OnAlignCenter),
+            Map::update(formcmd::kAlignCenter, &FormView::OnUpdateAlignCenter),
+            Map::command(formcmd::kAlignRight, &FormView::OnAlignRight),
+            Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
+            Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
+            Map::update(formcmd::kDefaultsChoice, &FormView::OnUpdateDefaultsChoice),
+            Map::command(formcmd::kZoomIn, &FormView::OnZoomIn),
+            Map::update(formcmd::kZoomIn, &FormView::OnUpdateZoomIn),
+            Map::command(formcmd::kZoomOut, &FormView::OnZoomOut),
+            Map::update(formcmd::kZoomOut, &FormView::OnUpdateZoomOut),
+        });
+    return &map;
+}

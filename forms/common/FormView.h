@@ -1,0 +1,174 @@
+#pragma once
+
+#include "editor/CQELEditWindow.h"
+#include "editor/CQEScrollViewBase.h"
+#include "forms/common/FormDrawing.h"
+#include "forms/common/FormEditorOwner.h"
+#include "forms/common/FormFieldTable.h"
+#include "platform/gdi/GdiTypes.h"
+
+#include <QPoint>
+#include <memory>
+#include <span>
+
+class CQELWinAppEx;
+class FormDocument;
+
+namespace platform {
+class CmdUI;
+class Dc;
+}  // namespace platform
+
+// Where the print step puts a sheet: the page printer (1 or 2) and its origin in 0.1 mm, (LeftMargin + x,
+// y - TopMargin) with the margins of the sheet's set (1 or 2).
+struct SheetPrint {
+    int pagePrinter;
+    int marginSet;
+    int x;
+    int y;
+};
+
+// One sheet of a form prints apart from all the others.
+struct FormPrintRule {
+    int specialSheet;
+    SheetPrint special;
+    SheetPrint other;
+
+    const SheetPrint& forSheet(int sheet) const { return sheet == specialSheet ? special : other; }
+};
+
+// What sets the views of the forms apart beyond their field tables: the printed matter, its fonts, whether
+// leaving a field tidies its text (the A.TR. and EUR.1 certificates), and where its sheets print.
+struct FormViewStyle {
+    FormPageDrawing page1;
+    FormPageDrawing page2;
+    std::span<const FormFontSpec> fonts;  // by FormFont
+    bool tidiesLeftFields;
+    FormPrintRule print;
+};
+
+// The behaviour that the four form views share: the form at true size times the zoom, its printed matter
+// drawn from the form's tables, one field editor moved from field to field by mouse, Tab and the field
+// commands, the edit, font and alignment commands, the status panes and the help context of the field.
+//
+// Form rectangles are tenths of a millimetre of the zoomed page with y downwards; the view draws in the
+// metric mode with y upwards and negates y.
+class FormView : public CQEScrollViewBase, public FormEditorOwner {
+    Q_OBJECT
+
+public:
+    // Edge of the grey area beyond the sheet, in millimetres.
+    static constexpr int kOutsideWidth = 400;
+    static constexpr int kOutsideLength = 350;
+    static constexpr platform::ColorRef kOutsideColor = 0x808080;
+    static constexpr int kPageScroll = 700;
+
+    FormView(CQELWinAppEx& app, FormDocument& document, const FormViewStyle& style,
+             std::unique_ptr<CQELEditWindow> editor);
+    ~FormView() override;
+
+    CQeEditWindow& FieldEditor() override { return *m_editor; }
+    FormDocument& document() const { return m_document; }
+    const FormFieldTable& fieldTable() const { return m_table; }
+    int zoom() const { return m_nZoom; }
+
+    void OnInitialUpdate() override;
+
+    virtual void UpdateStatusPanes();
+    virtual void UpdateFormLayout(platform::Dc& dc);
+    // The field's screen box on the zoomed page, y downwards. A field just past the table has an empty box,
+    // any field beyond it the box of field 0.
+    platform::Rect GetFieldRect(std::uint16_t field, int page) const;
+    // The field's box on paper, placed at the print origin, y upwards.
+    platform::Rect GetPrintFieldRect(std::uint16_t field, int page) const;
+    // Moves the editor onto an input field, skipping fields that are not input fields in the direction of
+    // travel. 0, or -1 when the page has no input field.
+    virtual int ActivateField(std::uint16_t field, int page);
+    virtual void DrawPage1Form(platform::Dc& dc);
+    virtual void DrawPage2Form(platform::Dc& dc);
+    virtual void DrawPage1Fields(platform::Dc& dc);
+    virtual void DrawPage2Fields(platform::Dc& dc);
+    // The field texts of a sheet on paper, with the printer fonts, from the print origin.
+    virtual void PrintPage1(platform::Dc& dc) = 0;
+    virtual void PrintPage2(platform::Dc& dc) = 0;
+
+    // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits
+    // the field being typed, makes the printer fonts and places the print origin by the sheet's margins.
+    void OnPrint(platform::Dc& dc);
+    // A margin of the form's settings in 0.1 mm, within what the margin dialogs offer.
+    int Margin(int marginSet, bool vertical) const;
+
+    // Whether field `field` of `page` is an input field: drawn, printed, reached by Tab and the mouse.
+    bool IsInputField(std::uint16_t field, int page) const;
+    // The first input field under a point of the zoomed page (0.1 mm, y downwards), if any.
+    std::optional<std::uint16_t> FieldAt(QPoint pagePoint, int page) const;
+
+    void OnNextField();
+    void OnPrevField();
+    void OnEditUndo();
+    void OnUpdateEditUndo(platform::CmdUI& ui);
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditSelectAll();
+    void OnInsertMode();
+    void OnUpdateInsertMode(platform::CmdUI& ui);
+    void OnUpdateNextPrevField(platform::CmdUI& ui);
+    void OnFontLarger();
+    void OnUpdateFontLarger(platform::CmdUI& ui);
+    void OnFontSmaller();
+    void OnUpdateFontSmaller(platform::CmdUI& ui);
+    void OnFontBold();
+    void OnUpdateFontBold(platform::CmdUI& ui);
+    void OnAlignLeft();
+    void OnUpdateAlignLeft(platform::CmdUI& ui);
+    void OnAlignCenter();
+    void OnUpdateAlignCenter(platform::CmdUI& ui);
+    void OnAlignRight();
+    void OnUpdateAlignRight(platform::CmdUI& ui);
+    void OnFileSave();
+    void OnUpdateDefaultsChoice(platform::CmdUI& ui);
+    void OnUpdateZoomIn(platform::CmdUI& ui);
+    void OnUpdateZoomOut(platform::CmdUI& ui);
+
+    int m_nCurrentPage = 1;
+    int m_nPrintSheet = 1;
+    QPoint m_ptPrintOrigin;
+    // 0 nothing under the mouse, 2 an input field, 3 a secondary area of the form.
+    int m_nHoverState = 0;
+    platform::ColorRef m_crEditText;
+
+protected:
+    void OnDraw(platform::Dc& dc) override;
+    const platform::MessageMapBase* GetMessageMap() const override;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    CQELWinAppEx& app() const { return m_app; }
+    // A point of the viewport as a point of the zoomed page.
+    QPoint PagePoint(QPoint viewportPoint) const;
+    int Scaled(int value) const { return value * m_nZoom / 10; }
+    platform::Font FontOf(FormFont font) const;
+    platform::Pen PenOf(FormPen pen) const;
+
+private:
+    std::span<const FormFieldRow> RowsOf(int page) const;
+    std::uint16_t LastFieldOf(int page) const;
+    void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
+    void DrawPageFields(platform::Dc& dc, int page, int editorPage);
+    void PlaceEditorOnFields(platform::Dc& dc);
+    void TidyLeftField(std::uint16_t field, std::uint16_t page);
+    void ShowLoadStatus();
+    void MarkModified();
+
+    CQELWinAppEx& m_app;
+    FormDocument& m_document;
+    const FormFieldTable& m_table;
+    const FormViewStyle& m_style;
+    std::unique_ptr<CQELEditWindow> m_editor;
+    bool m_loadStatusShown = false;
+};

@@ -1,0 +1,140 @@
+#include "forms/print/CDlgDrucken.h"
+
+#include "app/CQELWinAppEx.h"
+#include "forms/print/PrintImages.h"
+#include "platform/dialog/DialogTemplate.h"
+
+#include <QComboBox>
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr int kTemplate = 325;
+constexpr int kCopies = 1003;
+constexpr int kPrinterName = 1009;
+constexpr int kSheetList = 1010;
+constexpr int kLandscapeSheet = 1011;
+constexpr int kPortraitSheet = 1012;
+constexpr int kLandscapeWarning = 1013;
+constexpr int kPortraitTick = 1014;
+constexpr int kAlwaysThisPrinter = 1015;
+constexpr int kPrinterChoice = 1016;
+// The help context while the dialog opens, before it knows its form.
+constexpr int kOpeningHelpContext = 121;
+
+struct FormPrinting {
+    QStringView section;
+    QStringView title;
+    std::vector<QStringView> sheets;
+    bool sheetListShown;
+    int helpContext;
+};
+
+// By PrintFormKind.
+const std::array<FormPrinting, 4> kForms{{
+    {settings::kEUR1Section,
+     u"EUR.1 Dokument drucken",
+     {u"EUR.1 Vorderseite", u"EUR.1 Antrag - Vorderseite", u"EUR.1 Antrag - Rückseite"},
+     true,
+     121},
+    {settings::kUZSection,
+     u"UZ Dokument drucken",
+     {u"UZ Original", u"UZ Antrag Vorderseite", u"UZ Antrag Rückseite", u"UZ Kopie von Original"},
+     true,
+     123},
+    {settings::kATRSection, u"A.TR. Dokument drucken", {u"A.TR. Vorderseite"}, false, 122},
+    {settings::kLZE1Section,
+     u"Langzeit-Lieferantenerklärung drucken",
+     {u"Langzeitlief.-Erklärung"},
+     false,
+     124},
+}};
+
+const FormPrinting& formOf(PrintFormKind kind)
+{
+    return kForms[static_cast<size_t>(kind)];
+}
+
+}  // namespace
+
+CDlgDrucken::CDlgDrucken(CQELWinAppEx& app, PrintFormKind kind, const JobPrinter& printer, QWidget* parent)
+    : platform::Dialog(platform::DialogTemplate::load(kTemplate), parent, PrintImages::image),
+      m_bAlwaysThisPrinter(SavedPrinter(app, kind) ? 1 : 0),
+      m_PrintFormKind(kind),
+      m_app(app),
+      m_printer(printer)
+{
+    onClicked(kPrinterChoice, [this] { OnPrinterChoice(); });
+}
+
+std::optional<QString> CDlgDrucken::SavedPrinter(const SettingsStore& settings, PrintFormKind kind)
+{
+    const QStringView section = Section(kind);
+    const QString name = settings.GetProfileString(settings::kPrinter.in(section));
+    if (name == settings::kPrinter.defaultValue ||
+        settings.GetProfileInt(settings::kReUsePrn.in(section)) != 1) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+QStringView CDlgDrucken::Section(PrintFormKind kind)
+{
+    return formOf(kind).section;
+}
+
+void CDlgDrucken::onInitDialog()
+{
+    keepHelpContext(m_app.m_nHelpContext, kOpeningHelpContext);
+    m_strPrinterName = m_printer.deviceName;
+    m_bPortrait = m_printer.IsPortrait() ? 1 : 0;
+    platform::Dialog::onInitDialog();
+    ShowOrientation();
+    FillSheetList();
+    m_strCaption = formOf(m_PrintFormKind).title.toString();
+    setWindowTitle(m_strCaption);
+    item(kSheetList)->setFocus();
+}
+
+void CDlgDrucken::doDataExchange(platform::DataExchange& exchange)
+{
+    exchange.text(kCopies, m_nCopies);
+    exchange.text(kPrinterName, m_strPrinterName);
+    exchange.check(kAlwaysThisPrinter, m_bAlwaysThisPrinter);
+}
+
+void CDlgDrucken::onOk()
+{
+    m_nSheet = static_cast<std::uint16_t>(itemAs<QComboBox>(kSheetList)->currentIndex() + 1);
+    platform::Dialog::onOk();
+}
+
+void CDlgDrucken::ShowOrientation()
+{
+    // An upright sheet with a green tick for portrait, a lying sheet with a warning for landscape.
+    item(kPortraitTick)->setVisible(m_bPortrait);
+    item(kPortraitSheet)->setVisible(m_bPortrait);
+    item(kLandscapeWarning)->setVisible(!m_bPortrait);
+    item(kLandscapeSheet)->setVisible(!m_bPortrait);
+}
+
+void CDlgDrucken::FillSheetList()
+{
+    const FormPrinting& form = formOf(m_PrintFormKind);
+    auto* list = itemAs<QComboBox>(kSheetList);
+    list->clear();
+    for (QStringView sheet : form.sheets) list->addItem(sheet.toString());
+    list->setCurrentIndex(0);
+    if (!form.sheetListShown) {
+        list->setEnabled(false);
+        list->hide();
+    }
+    changeHelpContext(form.helpContext);
+}
+
+void CDlgDrucken::OnPrinterChoice()
+{
+    m_bPrinterChoice = 1;
+    onCancel();
+}

@@ -1,0 +1,182 @@
+#include "app/CQELWinAppEx.h"
+#include "forms/atr/CATR_Doc.h"
+#include "forms/atr/CATR_View.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "tests/app/AnsweringUi.h"
+
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An A.TR. document in its view at true size (zoom 10) on a 96 dpi screen.
+class ATRView : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    CQELWinAppEx app{dir.filePath("config"), "/opt/kalvenport-zuzaza"};
+    AnsweringUi ui;
+    std::unique_ptr<CATR_Doc> doc;
+    std::unique_ptr<CATR_View> view;
+
+    void SetUp() override
+    {
+        platform::ScreenMetrics::setSource([] { return platform::ScreenMetrics{1080, 96}; });
+        app.InitInstance();
+        app.WriteProfileInt(u"ATRForm_Defaults", u"ZoomFactor", 10);
+        app.WriteProfileInt(u"Settings", u"WinFormScaledFactorOv", 100);
+    }
+    void TearDown() override
+    {
+        view.reset();
+        doc.reset();
+        platform::ScreenMetrics::setSource({});
+    }
+
+    void openView(const QString& path = {})
+    {
+        view.reset();
+        doc = std::make_unique<CATR_Doc>(app);
+        view = std::make_unique<CATR_View>(app, *doc);
+        if (path.isEmpty()) {
+            ASSERT_TRUE(doc->OnNewDocument());
+        } else {
+            ASSERT_TRUE(doc->OnOpenDocument(path));
+        }
+        view->OnInitialUpdate();
+        view->resize(900, 700);
+        view->show();
+        // The first paint creates the edit window and lays the form out.
+        view->viewport()->repaint();
+        QCoreApplication::processEvents();
+        ASSERT_NE(editor().LiveWindow(), nullptr);
+    }
+    CQeEditWindow& editor() { return view->FieldEditor(); }
+    QPlainTextEdit& window() { return *editor().LiveWindow(); }
+};
+
+}  // namespace
+
+TEST_F(ATRView, TextTypedIntoTheFormIsSavedAndReopensInTheSameBoxes)
+{
+    openView();
+    view->ActivateField(0, 1);
+    QTest::keyClicks(&window(), "Brandel GmbH");
+    QTest::keyClick(&window(), Qt::Key_Return);
+    QTest::keyClicks(&window(), "Bremen");
+    view->ActivateField(9, 1);
+    QTest::keyClicks(&window(), "10 Kisten Maschinenteile");
+    EXPECT_TRUE(doc->isModified());
+
+    const QString path = dir.filePath("lieferung.fma");
+    ASSERT_TRUE(doc->OnSaveDocument(path));
+    openView(path);
+    EXPECT_EQ(doc->m_nLoadStatus, 0);
+    EXPECT_EQ(editor().GetFieldText(0, 1), "Brandel GmbH\r\nBremen");
+    EXPECT_EQ(editor().GetFieldText(9, 1), "10 Kisten Maschinenteile");
+    EXPECT_FALSE(doc->isModified());
+    // The edit window stands on field 0's box and shows its text.
+    EXPECT_EQ(window().toPlainText(), "Brandel GmbH\nBremen");
+    const platform::Rect box = view->GetFieldRect(0, 1);
+    const QPoint boxTopLeft = view->viewport()->mapToGlobal(QPoint(qRound(box.left * 96 / 254.0), qRound(box.top * 96 / 254.0)));
+    const QPoint windowTopLeft = window().mapToGlobal(QPoint(0, 0));
+    EXPECT_LE((boxTopLeft - windowTopLeft).manhattanLength(), 3);
+}
+
+TEST_F(ATRView, TabAndShiftTabWrapAtTheEndsOfThePage)
+{
+    openView();
+    view->ActivateField(20, 1);
+    view->OnNextField();
+    EXPECT_EQ(editor().GetCurrentField(), 0);
+    view->OnPrevField();
+    EXPECT_EQ(editor().GetCurrentField(), 20);
+    view->OnPrevField();
+    EXPECT_EQ(editor().GetCurrentField(), 19);
+}
+
+TEST_F(ATRView, FieldsBeyondTheTableGoToTheFirstField)
+{
+    openView();
+    view->ActivateField(5, 1);
+    EXPECT_EQ(view->ActivateField(21, 1), 0);
+    EXPECT_EQ(editor().GetCurrentField(), 0);
+    EXPECT_EQ(view->ActivateField(500, 1), 0);
+    EXPECT_EQ(editor().GetCurrentField(), 0);
+    EXPECT_EQ(view->GetFieldRect(21, 1), platform::Rect{});
+    EXPECT_EQ(view->GetFieldRect(22, 1), view->GetFieldRect(0, 1));
+}
+
+TEST_F(ATRView, AClickOnALeftOrTopEdgeActivatesTheBoxButNotOnItsRightOrBottomEdge)
+{
+    openView();
+    const platform::Rect box = view->GetFieldRect(7, 1);  // box 8 "Bemerkungen"
+    EXPECT_EQ(view->FieldAt({box.left, box.top}, 1), 7);
+    EXPECT_EQ(view->FieldAt({box.right - 1, box.bottom - 1}, 1), 7);
+    EXPECT_NE(view->FieldAt({box.right, box.top + 10}, 1), std::optional<std::uint16_t>(7));
+    EXPECT_NE(view->FieldAt({box.left + 10, box.bottom}, 1), std::optional<std::uint16_t>(7));
+
+    // A real click in the middle of box 3 activates field 1.
+    const platform::Rect box3 = view->GetFieldRect(1, 1);
+    const QPoint middle(qRound((box3.left + box3.right) / 2 * 96 / 254.0), qRound((box3.top + box3.bottom) / 2 * 96 / 254.0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    EXPECT_EQ(editor().GetCurrentField(), 1);
+}
+
+TEST_F(ATRView, TheHelpContextFollowsTheActiveField)
+{
+    openView();
+    EXPECT_EQ(app.m_nHelpContext, 320);
+    view->ActivateField(9, 1);
+    EXPECT_EQ(app.m_nHelpContext, 328);
+    view->ActivateField(19, 1);
+    EXPECT_EQ(app.m_nHelpContext, 331);
+}
+
+TEST_F(ATRView, LeavingAGoodsFieldLeavesExactlyOneLineEnd)
+{
+    openView();
+    view->ActivateField(9, 1);
+    editor().SetCurrentText("Maschinenteile\r\n\r\n\r\n  ");
+    view->ActivateField(10, 1);
+    EXPECT_EQ(editor().GetFieldText(9, 1), "Maschinenteile\r\n");
+    editor().SetCurrentText("120 kg \r\n");
+    view->ActivateField(11, 1);
+    EXPECT_EQ(editor().GetFieldText(10, 1), "120 kg\r\n");
+    editor().SetCurrentText("Hamburg  \r\n");
+    view->ActivateField(12, 1);
+    EXPECT_EQ(editor().GetFieldText(11, 1), "Hamburg");
+}
+
+TEST_F(ATRView, ARefusedFileShowsItsMessageOverABlankForm)
+{
+    const QString path = dir.filePath("neu.fma");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QEL-ATRForm@3.01 and more");
+    file.close();
+    openView(path);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ui.messageBoxes.size(), 1);
+    EXPECT_TRUE(ui.messageBoxes[0].text.startsWith("Dies ist ein Dokument einer neueren Version"));
+    EXPECT_TRUE(doc->pathName().isEmpty());
+}
+
+TEST_F(ATRView, TheFormIsDrawnAtTrueSize)
+{
+    openView();
+    view->resize(1200, 1100);
+    const QImage image = view->viewport()->grab().toImage();
+    if (qEnvironmentVariableIsSet("KZ_TEST_PICTURES")) image.save(qEnvironmentVariable("KZ_TEST_PICTURES") + "/atr.png");
+    // The outer frame's top line lies 10 mm below the sheet's top: 37.8 pixels at 96 dpi; the form area
+    // inside it is pale green.
+    const int frameY = qRound(100 * 96 / 254.0);
+    bool dark = false;
+    for (int y = frameY - 2; y <= frameY + 2; ++y) dark = dark || qGray(image.pixel(400, y)) < 100;
+    EXPECT_TRUE(dark);
+    EXPECT_EQ(image.pixelColor(400, frameY + 20), QColor(0xDE, 0xFF, 0xD1));
+    // Beyond the sheet's right edge at 205 mm lies the grey outside.
+    EXPECT_EQ(image.pixelColor(qRound(2060 * 96 / 254.0), 300), QColor(0x80, 0x80, 0x80));
+}
