@@ -35,7 +35,8 @@ void Line(Dc& dc, QPoint from, std::initializer_list<QPoint> to)
 const FormViewStyle CATR_View::kStyle{ATR_Page1Drawing, ATR_Page2Drawing, ATR_Fonts, true, kPrintRule};
 
 CATR_View::CATR_View(CQELWinAppEx& app, CATR_Doc& document)
-    : FormView(app, document, kStyle, std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app))
+    : FormView(app, document, kStyle,
+               std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app))
 {
 }
 
@@ -69,7 +70,8 @@ void CATR_View::PrintPage1(Dc& dc)
         const bool goods = field >= kFirstGoodsField && field <= kLastGoodsField;
         // Each goods column ends in one empty line, which the strike-out then runs through; the document
         // keeps the tidied text.
-        if (goods) editor.SetFieldText(field, WithoutTrailingWhiteSpace(editor.GetFieldText(field, 1)) + "\r\n", 1);
+        if (goods)
+            editor.SetFieldText(field, WithoutTrailingWhiteSpace(editor.GetFieldText(field, 1)) + "\r\n", 1);
         const int height = editor.PrintField(dc, CorrectedPrintRect(field), field, 1, false);
         if (goods) tallestGoods = std::min(tallestGoods, height);
     }

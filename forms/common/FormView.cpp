@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -25,7 +26,7 @@ using platform::Rect;
 
 namespace {
 
-constexpr int kInsertingCaption = 61;     // "Einfügen"
+constexpr int kInsertingCaption = 61;    // "Einfügen"
 constexpr int kOverwritingCaption = 62;  // "Überschreiben"
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kWhite = 0xFFFFFF;
@@ -144,13 +145,13 @@ platform::Font FormView::FontOf(FormFont font) const
 platform::Pen FormView::PenOf(FormPen pen) const
 {
     switch (pen) {
-    case FormPen::Thick:
-        return {platform::PenStyle::Solid, 6, m_table.lineColor};
-    case FormPen::Dotted:
-        return {platform::PenStyle::Dot, 1, m_table.lineColor};
-    case FormPen::Frame:
-    default:
-        return {platform::PenStyle::Solid, 2, m_table.lineColor};
+        case FormPen::Thick:
+            return {platform::PenStyle::Solid, 6, m_table.lineColor};
+        case FormPen::Dotted:
+            return {platform::PenStyle::Dot, 1, m_table.lineColor};
+        case FormPen::Frame:
+        default:
+            return {platform::PenStyle::Solid, 2, m_table.lineColor};
     }
 }
 
@@ -158,8 +159,8 @@ void FormView::OnDraw(Dc& dc)
 {
     dc.setBackgroundMode(platform::BackgroundMode::Transparent);
     if (!m_editor->LiveWindow()) {
-        m_editor->CreateEditorEx(this, m_table.editorControlId, &m_document, formcmd::kEditContextMenu, dc, m_nZoom,
-                                 m_crEditText, m_table.pageBackground);
+        m_editor->CreateEditorEx(this, m_table.editorControlId, &m_document, formcmd::kEditContextMenu, dc,
+                                 m_nZoom, m_crEditText, m_table.pageBackground);
     }
     if (!m_bLayoutValid) UpdateFormLayout(dc);
 
@@ -207,10 +208,12 @@ void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
     dc.setTextColor(kBlack);
     for (const FormCaption& caption : drawing.captions) {
         dc.selectFont(FontOf(caption.font));
-        const unsigned horizontal =
-            caption.anchor == CaptionAnchor::BottomCentre ? platform::TextAlign::Center : platform::TextAlign::Left;
+        const unsigned horizontal = caption.anchor == CaptionAnchor::BottomCentre
+                                        ? platform::TextAlign::Center
+                                        : platform::TextAlign::Left;
         dc.setTextAlign(horizontal | platform::TextAlign::Bottom);
-        dc.textOut({Scaled(caption.x), -Scaled(caption.y)}, QString::fromStdU16String(std::u16string(caption.text)));
+        dc.textOut({Scaled(caption.x), -Scaled(caption.y)},
+                   QString::fromStdU16String(std::u16string(caption.text)));
     }
 }
 
@@ -373,17 +376,19 @@ void FormView::UpdateStatusPanes()
 {
     auto* frame = qobject_cast<CMainFrame*>(m_app.m_pMainWnd.data());
     if (!frame) return;
-    frame->SetStatusPaneText(StatusCaption(m_editor->IsInsertMode() ? kInsertingCaption : kOverwritingCaption), 2);
+    frame->SetStatusPaneText(
+        StatusCaption(m_editor->IsInsertMode() ? kInsertingCaption : kOverwritingCaption), 2);
     // The pane texts are the program's own: "EUR.1 - Seite %d von %d" takes the page and the page count.
     const QString pattern = QString::fromStdU16String(std::u16string(m_table.statusPaneText));
-    frame->SetStatusPaneText(QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()),
-                             1);
+    frame->SetStatusPaneText(
+        QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()), 1);
 }
 
 int FormView::Margin(int marginSet, bool vertical) const
 {
-    const settings::FormIntValue& value = marginSet == 2 ? (vertical ? settings::kTopMargin2 : settings::kLeftMargin2)
-                                                         : (vertical ? settings::kTopMargin1 : settings::kLeftMargin1);
+    const settings::FormIntValue& value = marginSet == 2
+                                              ? (vertical ? settings::kTopMargin2 : settings::kLeftMargin2)
+                                              : (vertical ? settings::kTopMargin1 : settings::kLeftMargin1);
     return std::clamp(m_app.GetProfileInt(value.in(m_table.section)), -kLargestMargin, kLargestMargin);
 }
 
@@ -402,6 +407,18 @@ void FormView::OnPrint(Dc& dc)
     } else {
         PrintPage1(dc);
     }
+}
+
+bool FormView::PrintSheets(QPagedPaintDevice& device, int copies)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !device.newPage()) return false;
+        Dc dc(painter);
+        OnPrint(dc);
+    }
+    return painter.end();
 }
 
 void FormView::MarkModified()
@@ -568,39 +585,38 @@ void FormView::OnUpdateZoomOut(CmdUI& ui)
 const platform::MessageMapBase* FormView::GetMessageMap() const
 {
     using Map = platform::MessageMap<FormView>;
-    static const Map map(
-        CQEScrollViewBase::GetMessageMap(),
-        {
-            Map::command(platform::ID_EDIT_UNDO, &FormView::OnEditUndo),
-            Map::update(platform::ID_EDIT_UNDO, &FormView::OnUpdateEditUndo),
-            Map::command(platform::ID_EDIT_CUT, &FormView::OnEditCut),
-            Map::command(platform::ID_EDIT_COPY, &FormView::OnEditCopy),
-            Map::command(platform::ID_EDIT_PASTE, &FormView::OnEditPaste),
-            Map::command(platform::ID_EDIT_SELECT_ALL, &FormView::OnEditSelectAll),
-            Map::command(formcmd::kInsertMode, &FormView::OnInsertMode),
-            Map::update(formcmd::kInsertMode, &FormView::OnUpdateInsertMode),
-            Map::command(formcmd::kNextField, &FormView::OnNextField),
-            Map::update(formcmd::kNextField, &FormView::OnUpdateNextPrevField),
-            Map::command(formcmd::kPrevField, &FormView::OnPrevField),
-            Map::update(formcmd::kPrevField, &FormView::OnUpdateNextPrevField),
-            Map::command(formcmd::kFontLarger, &FormView::OnFontLarger),
-            Map::update(formcmd::kFontLarger, &FormView::OnUpdateFontLarger),
-            Map::command(formcmd::kFontSmaller, &FormView::OnFontSmaller),
-            Map::update(formcmd::kFontSmaller, &FormView::OnUpdateFontSmaller),
-            Map::command(formcmd::kFontBold, &FormView::OnFontBold),
-            Map::update(formcmd::kFontBold, &FormView::OnUpdateFontBold),
-            Map::command(formcmd::kAlignLeft, &FormView::OnAlignLeft),
-            Map::update(formcmd::kAlignLeft, &FormView::OnUpdateAlignLeft),
-            Map::command(formcmd::kAlignCenter, &FormView::OnAlignCenter),
-            Map::update(formcmd::kAlignCenter, &FormView::OnUpdateAlignCenter),
-            Map::command(formcmd::kAlignRight, &FormView::OnAlignRight),
-            Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
-            Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
-            Map::update(formcmd::kDefaultsChoice, &FormView::OnUpdateDefaultsChoice),
-            Map::command(formcmd::kZoomIn, &FormView::OnZoomIn),
-            Map::update(formcmd::kZoomIn, &FormView::OnUpdateZoomIn),
-            Map::command(formcmd::kZoomOut, &FormView::OnZoomOut),
-            Map::update(formcmd::kZoomOut, &FormView::OnUpdateZoomOut),
-        });
+    static const Map map(CQEScrollViewBase::GetMessageMap(),
+                         {
+                             Map::command(platform::ID_EDIT_UNDO, &FormView::OnEditUndo),
+                             Map::update(platform::ID_EDIT_UNDO, &FormView::OnUpdateEditUndo),
+                             Map::command(platform::ID_EDIT_CUT, &FormView::OnEditCut),
+                             Map::command(platform::ID_EDIT_COPY, &FormView::OnEditCopy),
+                             Map::command(platform::ID_EDIT_PASTE, &FormView::OnEditPaste),
+                             Map::command(platform::ID_EDIT_SELECT_ALL, &FormView::OnEditSelectAll),
+                             Map::command(formcmd::kInsertMode, &FormView::OnInsertMode),
+                             Map::update(formcmd::kInsertMode, &FormView::OnUpdateInsertMode),
+                             Map::command(formcmd::kNextField, &FormView::OnNextField),
+                             Map::update(formcmd::kNextField, &FormView::OnUpdateNextPrevField),
+                             Map::command(formcmd::kPrevField, &FormView::OnPrevField),
+                             Map::update(formcmd::kPrevField, &FormView::OnUpdateNextPrevField),
+                             Map::command(formcmd::kFontLarger, &FormView::OnFontLarger),
+                             Map::update(formcmd::kFontLarger, &FormView::OnUpdateFontLarger),
+                             Map::command(formcmd::kFontSmaller, &FormView::OnFontSmaller),
+                             Map::update(formcmd::kFontSmaller, &FormView::OnUpdateFontSmaller),
+                             Map::command(formcmd::kFontBold, &FormView::OnFontBold),
+                             Map::update(formcmd::kFontBold, &FormView::OnUpdateFontBold),
+                             Map::command(formcmd::kAlignLeft, &FormView::OnAlignLeft),
+                             Map::update(formcmd::kAlignLeft, &FormView::OnUpdateAlignLeft),
+                             Map::command(formcmd::kAlignCenter, &FormView::OnAlignCenter),
+                             Map::update(formcmd::kAlignCenter, &FormView::OnUpdateAlignCenter),
+                             Map::command(formcmd::kAlignRight, &FormView::OnAlignRight),
+                             Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
+                             Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
+                             Map::update(formcmd::kDefaultsChoice, &FormView::OnUpdateDefaultsChoice),
+                             Map::command(formcmd::kZoomIn, &FormView::OnZoomIn),
+                             Map::update(formcmd::kZoomIn, &FormView::OnUpdateZoomIn),
+                             Map::command(formcmd::kZoomOut, &FormView::OnZoomOut),
+                             Map::update(formcmd::kZoomOut, &FormView::OnUpdateZoomOut),
+                         });
     return &map;
 }

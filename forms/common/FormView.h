@@ -7,6 +7,7 @@
 #include "forms/common/FormFieldTable.h"
 #include "platform/gdi/GdiTypes.h"
 
+#include <QPagedPaintDevice>
 #include <QPoint>
 #include <memory>
 #include <span>
@@ -95,6 +96,9 @@ public:
     // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits
     // the field being typed, makes the printer fonts and places the print origin by the sheet's margins.
     void OnPrint(platform::Dc& dc);
+    // The print loop: sheet m_nPrintSheet once on each of `copies` pages of `device`, whose painter origin
+    // is the corner of the printable area. False when the device cannot be painted on.
+    bool PrintSheets(QPagedPaintDevice& device, int copies);
     // A margin of the form's settings in 0.1 mm, within what the margin dialogs offer.
     int Margin(int marginSet, bool vertical) const;
 

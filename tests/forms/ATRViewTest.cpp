@@ -4,11 +4,11 @@
 #include "platform/screen/ScreenMetrics.h"
 #include "tests/app/AnsweringUi.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -80,7 +80,8 @@ TEST_F(ATRView, TextTypedIntoTheFormIsSavedAndReopensInTheSameBoxes)
     // The edit window stands on field 0's box and shows its text.
     EXPECT_EQ(window().toPlainText(), "Brandel GmbH\nBremen");
     const platform::Rect box = view->GetFieldRect(0, 1);
-    const QPoint boxTopLeft = view->viewport()->mapToGlobal(QPoint(qRound(box.left * 96 / 254.0), qRound(box.top * 96 / 254.0)));
+    const QPoint boxTopLeft =
+        view->viewport()->mapToGlobal(QPoint(qRound(box.left * 96 / 254.0), qRound(box.top * 96 / 254.0)));
     const QPoint windowTopLeft = window().mapToGlobal(QPoint(0, 0));
     EXPECT_LE((boxTopLeft - windowTopLeft).manhattanLength(), 3);
 }
@@ -120,7 +121,8 @@ TEST_F(ATRView, AClickOnALeftOrTopEdgeActivatesTheBoxButNotOnItsRightOrBottomEdg
 
     // A real click in the middle of box 3 activates field 1.
     const platform::Rect box3 = view->GetFieldRect(1, 1);
-    const QPoint middle(qRound((box3.left + box3.right) / 2 * 96 / 254.0), qRound((box3.top + box3.bottom) / 2 * 96 / 254.0));
+    const QPoint middle(qRound((box3.left + box3.right) / 2 * 96 / 254.0),
+                        qRound((box3.top + box3.bottom) / 2 * 96 / 254.0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(editor().GetCurrentField(), 1);
 }
@@ -169,7 +171,8 @@ TEST_F(ATRView, TheFormIsDrawnAtTrueSize)
     openView();
     view->resize(1200, 1100);
     const QImage image = view->viewport()->grab().toImage();
-    if (qEnvironmentVariableIsSet("KZ_TEST_PICTURES")) image.save(qEnvironmentVariable("KZ_TEST_PICTURES") + "/atr.png");
+    if (qEnvironmentVariableIsSet("KZ_TEST_PICTURES"))
+        image.save(qEnvironmentVariable("KZ_TEST_PICTURES") + "/atr.png");
     // The outer frame's top line lies 10 mm below the sheet's top: 37.8 pixels at 96 dpi; the form area
     // inside it is pale green.
     const int frameY = qRound(100 * 96 / 254.0);

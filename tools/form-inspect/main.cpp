@@ -4,6 +4,10 @@
 //   form-inspect FILE               open FILE as File Open does and print it
 //   form-inspect --new FORM         print a new form (EUR1, ATR, UZ or LZE1), default texts included
 //   form-inspect --resave FILE OUT  open FILE and save it to OUT
+//   form-inspect --print FILE --sheet N --out OUT.pdf
+//                                   print sheet N of FILE as the program does, with the calibration of the
+//                                   settings and no dialogs, onto A4 paper whose printable area is the
+//                                   whole sheet
 //
 // Exit 0 when the file was read, whatever its load status; 2 with the error on standard error otherwise.
 
@@ -12,11 +16,14 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormDocument.h"
 #include "forms/common/FormTemplates.h"
+#include "forms/common/FormView.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <cstdio>
 #include <memory>
 
@@ -85,14 +92,46 @@ const platform::DocTemplate* templateNamed(const std::vector<platform::DocTempla
 
 int usage()
 {
-    return fail("usage: form-inspect FILE | --new EUR1|ATR|UZ|LZE1 | --resave FILE OUT");
+    return fail(
+        "usage: form-inspect FILE | --new EUR1|ATR|UZ|LZE1 | --resave FILE OUT | "
+        "--print FILE --sheet N --out OUT.pdf");
+}
+
+// The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
+constexpr int kPdfDotsPerInch = 1200;
+
+int printToPdf(const platform::DocTemplate& docTemplate, const QString& path, int sheet, const QString& out)
+{
+    std::unique_ptr<platform::Document> doc = docTemplate.createDocument();
+    std::unique_ptr<platform::View> view(docTemplate.createView(*doc));
+    auto* formView = dynamic_cast<FormView*>(view.get());
+    if (!formView) return fail("this form cannot be printed yet");
+    if (!doc->OnOpenDocument(path)) return fail(doc->lastError());
+    formView->OnInitialUpdate();
+    formView->m_nPrintSheet = sheet;
+
+    QPdfWriter writer(out);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    if (!formView->PrintSheets(writer, 1)) return fail("cannot write " + out);
+    return 0;
+}
+
+int print(const std::vector<platform::DocTemplate>& templates, const QStringList& args)
+{
+    bool sheetRead = false;
+    const int sheet = args[3].toInt(&sheetRead);
+    if (args[2] != "--sheet" || args[4] != "--out" || !sheetRead) return usage();
+    return printToPdf(*platform::DocTemplate::findForFile(templates, args[1]), args[1], sheet, args[5]);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication qtApp(argc, argv);
+    // A tool without windows: the form views it prints through never show.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
     CQELWinAppEx app;
     app.InitInstance();
     const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
@@ -105,6 +144,8 @@ int main(int argc, char** argv)
         form.doc->OnNewDocument();
         return print(form);
     }
+
+    if (args.size() == 6 && args[0] == "--print") return print(templates, args);
 
     const bool resave = args.size() == 3 && args[0] == "--resave";
     if (!resave && (args.size() != 1 || args[0].startsWith("--"))) return usage();
