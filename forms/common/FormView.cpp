@@ -101,7 +101,7 @@ void FormView::ShowLoadStatus()
     QApplication::beep();
     platform::MessageBoxRequest request;
     request.text = FormFile::StatusMessage(m_document.m_nLoadStatus);
-    request.icon = platform::MessageIcon::Stop;
+    request.icon = platform::MessageIcon::Warning;
     platform::UiService::instance().messageBox(request);
 }
 
