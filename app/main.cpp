@@ -2,12 +2,22 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(CQELWinAppEx::kAppName.toString());
     QApplication::setApplicationVersion(kz::kVersionText);
+
+    // The program speaks German, and so do the file, print and message dialogs that Qt itself provides.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
 
     CKalvenportExportApp theApp(CKalvenportExportApp::CommandLineOf(QApplication::arguments()));
     const int result = theApp.InitInstance() ? QApplication::exec() : 0;

@@ -6,6 +6,7 @@ packages=(
     cmake ninja-build g++         # toolchain
     qt6-base-dev                  # Qt 6 Widgets
     libqt6svg6                    # the toolbar images, cursors, icons and chooser pictures are SVG
+    qt6-translations-l10n         # Qt's own dialogs (files, printers) in German, as the program is
     libgtest-dev                  # tests
     fonts-liberation2             # "Arial" resolves to Liberation Sans, with Arial's metrics: texts fit their boxes
     poppler-utils                 # tests read back from a PDF where printed text landed (pdftotext, pdftoppm)
