@@ -23,13 +23,13 @@ namespace {
 // Hand-set heights outside this range draw nothing or overflow; 200 mm is beyond any box of a form.
 constexpr int kSmallestFontSetting = 1;
 constexpr int kLargestFontSetting = 2000;
-// Percent; a factor of 0 or less would make every printed text vanish.
-constexpr int kSmallestPrinterFontFactor = 1;
-constexpr int kLargestPrinterFontFactor = 1000;
-// Per mille.
+// Calibration from the settings stays within what its dialogs offer, whatever was set by hand: the printer
+// font size dialog 50 % to 150 %, the print-area dialog 97 % to 103 % (per mille here).
+constexpr int kSmallestPrinterFontFactor = 50;
+constexpr int kLargestPrinterFontFactor = 150;
 constexpr int kUnscaledPrintArea = 1000;
-constexpr int kSmallestPrintAreaFactor = 1;
-constexpr int kLargestPrintAreaFactor = 10000;
+constexpr int kSmallestPrintAreaFactor = 970;
+constexpr int kLargestPrintAreaFactor = 1030;
 // Logical units by which a field's text stands off the left and right edge of its box.
 constexpr int kLeftInset = 10;
 constexpr int kRightInset = 12;

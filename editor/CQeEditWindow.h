@@ -172,7 +172,7 @@ public:
 
     // The edit-window and display fonts for the view's device context at `zoom`, from the "Font" section.
     void CreateFonts(const platform::Dc& dc, int zoom);
-    // The printer fonts from the "Font" section scaled by `factor` percent.
+    // The printer fonts from the "Font" section scaled by `factor` percent, taken within 50 to 150.
     void CreatePrinterFonts(int factor);
     // Sets the font at an index of EditorFontTable::kEditIndices or kPrinterIndices, regular or bold as the
     // index says; other indices are ignored.
@@ -190,7 +190,7 @@ public:
     int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page,
                    bool singleLine);
     // A print rectangle as PrintField places its text: scaled toward the printer's logical origin by the
-    // print-area factors of the settings.
+    // print-area factors of the settings, taken within 970 to 1030 per mille.
     platform::Rect ScaledToPrintArea(const platform::Rect& rect) const;
 
 protected:

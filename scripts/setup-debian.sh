@@ -10,6 +10,7 @@ packages=(
     libgtest-dev                  # tests
     fonts-liberation2             # "Arial" resolves to Liberation Sans, with Arial's metrics: texts fit their boxes
     poppler-utils                 # tests read back from a PDF where printed text landed (pdftotext, pdftoppm)
+    cups-daemon cups-client       # a test prints through a CUPS queue of its own (cupsd, lpadmin, lpstat)
     clang libclang-rt-14-dev      # the form file fuzzer (libFuzzer)
 )
 

@@ -5,6 +5,9 @@
 #include "editor/TrailingWhiteSpace.h"
 #include "forms/atr/ATR_Drawing.h"
 #include "forms/atr/CATR_Doc.h"
+#include "forms/common/FormCommandIds.h"
+#include "forms/print/MarginDialogRun.h"
+#include "platform/command/MessageMap.h"
 #include "platform/gdi/Dc.h"
 
 #include <algorithm>
@@ -20,9 +23,10 @@ constexpr std::uint16_t kLastGoodsField = 10;
 // The box corrections that the advanced print positions offer.
 constexpr int kLargestCorrection = 99;
 
-// The A.TR. sheet prints at (LeftMargin1 + 10, 20 - TopMargin1), the back page at (LeftMargin2, -TopMargin2);
-// PrintPage1 then places its own origin.
-constexpr FormPrintRule kPrintRule{3, {2, 2, 0, 0}, {1, 1, 10, 20}};
+// The print dialog offers the front of the A.TR. sheet only. It prints at (LeftMargin1 + 10, 20 - TopMargin1)
+// and PrintPage1 then places its own origin; sheet 3, the back page, would print at (LeftMargin2,
+// -TopMargin2).
+constexpr FormPrintRule kPrintRule{PrintFormKind::ATR, 1, 3, {2, 2, 0, 0}, {1, 1, 10, 20}};
 
 void Line(Dc& dc, QPoint from, std::initializer_list<QPoint> to)
 {
@@ -100,4 +104,16 @@ void CATR_View::PrintPage2(Dc& dc)
     Line(dc, {x0 + 10, y0 - 100}, {{x0 + 10, y0 - 80}, {x0 + 30, y0 - 80}});
     Line(dc, {x0 + 10, y0 - 2040}, {{x0 + 10, y0 - 2000}});
     FieldEditor().PrintField(dc, GetPrintFieldRect(0, 2), 0, 2, false);
+}
+
+void CATR_View::OnMargins()
+{
+    RunMarginDialog(app(), kATRMargins);
+}
+
+const platform::MessageMapBase* CATR_View::GetMessageMap() const
+{
+    using Map = platform::MessageMap<CATR_View>;
+    static const Map map(FormView::GetMessageMap(), {Map::command(formcmd::kMargins, &CATR_View::OnMargins)});
+    return &map;
 }

@@ -15,6 +15,11 @@ public:
 
     void PrintPage1(platform::Dc& dc) override;
     void PrintPage2(platform::Dc& dc) override;
+    // The one-page margin dialog of the A.TR. sheet.
+    void OnMargins();
+
+protected:
+    const platform::MessageMapBase* GetMessageMap() const override;
 
 private:
     // The print rectangle of a field with the box corrections of boxes 12 and 13.

@@ -3,13 +3,17 @@
 #include "app/AppCursors.h"
 #include "app/CMainFrame.h"
 #include "app/CQELWinAppEx.h"
+#include "app/HelpContextIds.h"
 #include "editor/TrailingWhiteSpace.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormCommandIds.h"
 #include "forms/common/FormDocument.h"
 #include "forms/common/FormFile.h"
+#include "forms/print/CDlgDrucken.h"
+#include "forms/print/JobPrinter.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
+#include "platform/dialog/HelpContext.h"
 #include "platform/dialog/UiService.h"
 #include "platform/gdi/Dc.h"
 
@@ -17,6 +21,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QTimer>
 
 using platform::CmdUI;
@@ -33,10 +38,11 @@ constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr int kCursorOverNothing = 338;
 constexpr int kCursorOverField = 340;
 constexpr int kCursorOverSecondaryArea = 341;
-// The margin dialogs offer -20 mm to +20 mm, the printer font dialog 50 % to 150 %.
+// The margin dialogs offer -20 mm to +20 mm.
 constexpr int kLargestMargin = 200;
-constexpr int kSmallestPrinterFontFactor = 50;
-constexpr int kLargestPrinterFontFactor = 150;
+// A job prints the sheet once per copy, 99 times at most.
+constexpr int kLastPageOfAJob = 99;
+const QString kJobNotStartedMessage = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
 
 QString StatusCaption(int id)
 {
@@ -397,8 +403,7 @@ void FormView::OnPrint(Dc& dc)
     ActivateField(m_editor->GetCurrentField(), m_editor->GetCurrentPage());
     dc.setBackgroundMode(platform::BackgroundMode::Transparent);
     dc.mapper().setMapMode(platform::MapMode::LoMetric);
-    const int factor = m_app.GetProfileInt(settings::kPrinterFontFactor.in(m_table.section));
-    m_editor->CreatePrinterFonts(std::clamp(factor, kSmallestPrinterFontFactor, kLargestPrinterFontFactor));
+    m_editor->CreatePrinterFonts(m_app.GetProfileInt(settings::kPrinterFontFactor.in(m_table.section)));
 
     const SheetPrint& sheet = m_style.print.forSheet(m_nPrintSheet);
     m_ptPrintOrigin = {Margin(sheet.marginSet, false) + sheet.x, sheet.y - Margin(sheet.marginSet, true)};
@@ -419,6 +424,91 @@ bool FormView::PrintSheets(QPagedPaintDevice& device, int copies)
         OnPrint(dc);
     }
     return painter.end();
+}
+
+void FormView::OnFilePrint()
+{
+    if (ShowsMarginDialog()) RunMarginCommand();
+    DoFilePrint();
+}
+
+// One print run: the preparation, then the job on the application's printer.
+void FormView::DoFilePrint()
+{
+    int pages = 0;
+    if (!OnPreparePrinting(pages)) return;
+    if (!PrintSheets(m_app.m_printer.printer(), pages)) {
+        platform::UiService::instance().messageBox({CQELWinAppEx::kAppName.toString(), kJobNotStartedMessage,
+                                                    platform::MessageButtons::Ok,
+                                                    platform::MessageIcon::Warning});
+    }
+}
+
+bool FormView::OnPreparePrinting(int& pages)
+{
+    const std::optional<QString> saved = SavedPrinter();
+    if (saved) SelectPrinterByName(*saved);
+    // A job needs somewhere to go: with no printer at all the printer set-up asks for one first.
+    if (!m_app.m_printer.hasDevice()) m_app.m_printer.runPrintSetup(window());
+
+    CDlgDrucken dlg(m_app, m_style.print.kind, JobPrinter::Of(m_app.m_printer.printer()), this);
+    dlg.m_bAlwaysThisPrinter = saved ? 1 : 0;
+    if (dlg.doModal() == platform::answer::kOk) {
+        const QStringView section = m_table.section;
+        const bool keep = dlg.m_bAlwaysThisPrinter != 0;
+        m_app.WriteProfileInt(settings::kReUsePrn.in(section), keep ? 1 : 0);
+        m_app.WriteProfileString(settings::kPrinter.in(section),
+                                 keep ? dlg.m_strPrinterName : settings::kPrinter.defaultValue.toString());
+        pages = PagesForCopies(dlg.m_nCopies);
+        m_nPrintSheet = dlg.m_nSheet;
+        return true;
+    }
+    if (dlg.m_bPrinterChoice) {
+        RunPrintSetup();
+        m_app.WriteProfileString(settings::kPrinter.in(m_table.section), settings::kPrinter.defaultValue);
+        m_app.WriteProfileInt(settings::kReUsePrn.in(m_table.section), 0);
+        if (ShowsMarginDialog()) RunMarginCommand();
+        // The run starts again with the printer just chosen.
+        DoFilePrint();
+    }
+    viewport()->repaint();
+    return false;
+}
+
+int FormView::PagesForCopies(unsigned copies)
+{
+    return copies == 0 ? 1 : static_cast<int>(std::min<unsigned>(copies, kLastPageOfAJob));
+}
+
+bool FormView::ShowsMarginDialog() const
+{
+    return m_app.GetProfileInt(settings::kShowMarginDlg.in(m_table.section)) != 1;
+}
+
+// Every form view has its own margin dialog behind the margin command.
+void FormView::RunMarginCommand()
+{
+    OnCmdMsg(formcmd::kMargins, platform::CmdMsg::Command, nullptr);
+}
+
+// The printer the form keeps, when it is to be used again. An empty name is no printer, like "@", so that
+// it does not end in a message about a printer that cannot be found.
+std::optional<QString> FormView::SavedPrinter() const
+{
+    std::optional<QString> saved = CDlgDrucken::SavedPrinter(m_app, m_style.print.kind);
+    if (saved && saved->isEmpty()) return std::nullopt;
+    return saved;
+}
+
+void FormView::SelectPrinterByName(const QString& name)
+{
+    if (auto* frame = qobject_cast<CMainFrame*>(m_app.m_pMainWnd.data())) frame->SelectPrinterByName(name);
+}
+
+void FormView::RunPrintSetup()
+{
+    const platform::HelpContextGuard help(m_app.m_nHelpContext, HelpContextIds::kPrintSetup);
+    m_app.m_printer.runPrintSetup(window());
 }
 
 void FormView::MarkModified()
@@ -612,6 +702,7 @@ const platform::MessageMapBase* FormView::GetMessageMap() const
                              Map::command(formcmd::kAlignRight, &FormView::OnAlignRight),
                              Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
                              Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
+                             Map::command(platform::ID_FILE_PRINT, &FormView::OnFilePrint),
                              Map::update(formcmd::kDefaultsChoice, &FormView::OnUpdateDefaultsChoice),
                              Map::command(formcmd::kZoomIn, &FormView::OnZoomIn),
                              Map::update(formcmd::kZoomIn, &FormView::OnUpdateZoomIn),

@@ -5,11 +5,14 @@
 #include "forms/common/FormDrawing.h"
 #include "forms/common/FormEditorOwner.h"
 #include "forms/common/FormFieldTable.h"
+#include "forms/print/PrintFormKind.h"
 #include "platform/gdi/GdiTypes.h"
 
 #include <QPagedPaintDevice>
 #include <QPoint>
+#include <QString>
 #include <memory>
+#include <optional>
 #include <span>
 
 class CQELWinAppEx;
@@ -29,8 +32,11 @@ struct SheetPrint {
     int y;
 };
 
-// One sheet of a form prints apart from all the others.
+// How a form prints: the print dialog it shows, how many sheets that dialog offers, and where each sheet
+// goes; one sheet prints apart from all the others.
 struct FormPrintRule {
+    PrintFormKind kind;
+    int sheets;
     int specialSheet;
     SheetPrint special;
     SheetPrint other;
@@ -71,6 +77,7 @@ public:
     CQeEditWindow& FieldEditor() override { return *m_editor; }
     FormDocument& document() const { return m_document; }
     const FormFieldTable& fieldTable() const { return m_table; }
+    const FormPrintRule& printRule() const { return m_style.print; }
     int zoom() const { return m_nZoom; }
 
     void OnInitialUpdate() override;
@@ -93,6 +100,15 @@ public:
     virtual void PrintPage1(platform::Dc& dc) = 0;
     virtual void PrintPage2(platform::Dc& dc) = 0;
 
+    // The print command: the margin command first unless the form's "ShowMarginDlg" is 1, then the print
+    // run, whatever the margin dialog ended with.
+    void OnFilePrint();
+    // Makes the form's saved printer the job's printer and asks with the print dialog for the sheet and the
+    // copies, storing the printer choice. True with the job's page count in `pages`; false when no job is to
+    // run: cancelled, or "Druckerauswahl", which runs the printer set-up and then a print run of its own.
+    bool OnPreparePrinting(int& pages);
+    // The pages of a job for a number of copies: the sheet once per copy, at least once and at most 99 times.
+    static int PagesForCopies(unsigned copies);
     // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits
     // the field being typed, makes the printer fonts and places the print origin by the sheet's margins.
     void OnPrint(platform::Dc& dc);
@@ -166,6 +182,12 @@ private:
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
     void TidyLeftField(std::uint16_t field, std::uint16_t page);
+    void DoFilePrint();
+    bool ShowsMarginDialog() const;
+    void RunMarginCommand();
+    std::optional<QString> SavedPrinter() const;
+    void SelectPrinterByName(const QString& name);
+    void RunPrintSetup();
     void ShowLoadStatus();
     void MarkModified();
 

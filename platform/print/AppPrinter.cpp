@@ -34,6 +34,11 @@ QPrinter& AppPrinter::printer()
     return *m_printer;
 }
 
+bool AppPrinter::hasDevice()
+{
+    return !name().isEmpty() || !printer().outputFileName().isEmpty();
+}
+
 bool AppPrinter::runPrintSetup(QWidget* parent)
 {
     QPrintDialog dialog(&printer(), parent);

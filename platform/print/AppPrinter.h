@@ -29,6 +29,8 @@ public:
     bool select(const QString& name);
     // The printer set up for the current name.
     QPrinter& printer();
+    // Whether a job has somewhere to go: a printer, or a file that the set-up chose to print into.
+    bool hasDevice();
 
     // The printer set-up dialog over `parent`; the printer chosen there becomes the application's printer.
     bool runPrintSetup(QWidget* parent);

@@ -122,9 +122,20 @@ TEST(PrinterFonts, AreTheSettingTimesTheFactorInPercentTruncated)
     EXPECT_EQ(printer.ForField(4, true).weight, 700);
     editor.CreatePrinterFonts(120);
     EXPECT_EQ(heightOf(printer, 1, false), 38);
-    for (int factor : {0, -95}) {
-        editor.CreatePrinterFonts(factor);
-        EXPECT_EQ(heightOf(printer, 0, false), 1) << factor;
+}
+
+TEST(PrinterFonts, AFactorSetByHandIsTakenWithinWhatTheFontSizeDialogOffers)
+{
+    CQeEditWindow editor;
+    const EditorFontTable::FontSet& printer = editor.GetFontTable().printer;
+    struct Case {
+        int factor;
+        int height;  // of size 2, 36 tenths at 100 %
+    };
+    for (const Case c : {Case{0, 18}, Case{-95, 18}, Case{49, 18}, Case{50, 18}, Case{150, 54}, Case{151, 54},
+                         Case{100000, 54}}) {
+        editor.CreatePrinterFonts(c.factor);
+        EXPECT_EQ(heightOf(printer, 2, false), c.height) << c.factor;
     }
 }
 

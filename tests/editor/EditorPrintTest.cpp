@@ -1,13 +1,12 @@
 #include "editor/CQeEditWindow.h"
 
 #include "tests/editor/EditorTestSupport.h"
-#include "tests/editor/PdfWords.h"
 #include "tests/platform/InkBox.h"
+#include "tests/support/PdfWords.h"
 
 #include <gtest/gtest.h>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QStandardPaths>
 #include <functional>
 
 using platform::Dc;
@@ -20,9 +19,7 @@ class PrintedPage : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
-            QStandardPaths::findExecutable("pdftoppm").isEmpty())
-            GTEST_SKIP() << "poppler-utils is not installed";
+        if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath("page.pdf");
         editor.SetFieldCounts(4, 0, true);
@@ -107,16 +104,25 @@ TEST_F(PrintedPage, ThePrintAreaFactorsScaleTheRectangleTowardTheOrigin)
     EXPECT_NEAR(right.top(), 58.8, kTolerance);
 }
 
-TEST_F(PrintedPage, HandSetPrintAreaFactorsOfZeroOrLessCountAsOnePerMille)
+TEST_F(PrintedPage, PrintAreaFactorsSetByHandAreTakenWithinWhatThePrintAreaDialogOffers)
 {
-    settings.store().WriteProfileInt(u"Settings", u"PrnFactorV", 0);
-    settings.store().WriteProfileInt(u"Settings", u"PrnFactorH", -1000);
-    editor.SetFieldText(0, "Kalvenport", 1);
-    print([&](Dc& dc) { editor.PrintField(dc, {2000, -3000, 3000, -3500}, 0, 1, false); });
-    // The box shrinks to the origin, and the text is still printed there.
-    const QRectF left = word("Kalvenport");
-    EXPECT_NEAR(left.left(), 1.2, kTolerance);
-    EXPECT_NEAR(left.top(), 0.3, kTolerance);
+    struct Case {
+        int vertical;
+        int horizontal;
+        double left;  // mm
+        double top;
+    };
+    // The box at (1000, -2000) scaled by 97 % or 103 %, then 1 mm of inset.
+    for (const Case c : {Case{0, -1000, 98.0, 194.0}, Case{969, 5, 98.0, 194.0},
+                         Case{1031, 100000, 104.0, 206.0}, Case{5000, 1031, 104.0, 206.0}}) {
+        settings.store().WriteProfileInt(u"Settings", u"PrnFactorV", c.vertical);
+        settings.store().WriteProfileInt(u"Settings", u"PrnFactorH", c.horizontal);
+        editor.SetFieldText(0, "Kalvenport", 1);
+        print([&](Dc& dc) { editor.PrintField(dc, {1000, -2000, 1800, -2500}, 0, 1, false); });
+        const QRectF left = word("Kalvenport");
+        EXPECT_NEAR(left.left(), c.left, kTolerance) << c.vertical << " " << c.horizontal;
+        EXPECT_NEAR(left.top(), c.top, kTolerance) << c.vertical << " " << c.horizontal;
+    }
 }
 
 TEST_F(PrintedPage, BoldFieldsUseTheBoldPrinterFontAndTheGlyphsStandUpright)
@@ -130,10 +136,7 @@ TEST_F(PrintedPage, BoldFieldsUseTheBoldPrinterFontAndTheGlyphsStandUpright)
     EXPECT_NEAR(word("L").height(), 10.0, kTolerance);  // "PFont4B" 100 at 100 %: a 10 mm cell
 
     // The page from (300, 400) in tenths of a millimetre at 254 dpi, a pixel a tenth of a millimetre.
-    const QString base = QDir(dir.path()).filePath("page");
-    QProcess::execute("pdftoppm", {"-gray", "-r", "254", "-f", "1", "-l", "1", "-singlefile", "-x", "300",
-                                   "-y", "400", "-W", "300", "-H", "200", path, base});
-    const QImage part(base + ".pgm");
+    const QImage part = renderedPart(path, QDir(dir.path()), QRect(300, 400, 300, 200));
     ASSERT_FALSE(part.isNull());
     const QRect ink = inkBox(part);
     ASSERT_FALSE(ink.isEmpty());

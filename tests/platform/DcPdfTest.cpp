@@ -1,67 +1,30 @@
 #include "platform/gdi/Dc.h"
 
 #include "tests/platform/InkBox.h"
+#include "tests/support/PdfWords.h"
 
 #include <gtest/gtest.h>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace platform;
 
 namespace {
 
-struct WordBox {
-    QString word;
-    QRectF mm;  // from the page's top-left corner
-};
-
-// Every word of the first page with the box pdftotext gives it, in millimetres.
-QList<WordBox> wordsOf(const QString& pdf) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
-    pdftotext.waitForFinished();
-    static const QRegularExpression wordPattern(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    constexpr double mmPerPoint = 25.4 / 72;
-    QList<WordBox> words;
-    for (const QRegularExpressionMatch& m :
-         wordPattern.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
-        const QPointF topLeft(m.captured(1).toDouble() * mmPerPoint, m.captured(2).toDouble() * mmPerPoint);
-        const QPointF bottomRight(m.captured(3).toDouble() * mmPerPoint,
-                                  m.captured(4).toDouble() * mmPerPoint);
-        words.append({m.captured(5), QRectF(topLeft, bottomRight)});
-    }
-    return words;
-}
-
-// The first page rendered at 254 dpi (a pixel a tenth of a millimetre), the part from (x, y) of width x
-// height.
-QImage renderedPart(const QString& pdf, const QDir& dir, QRect part) {
-    const QString base = dir.filePath("page");
-    QProcess::execute("pdftoppm",
-                      {"-gray", "-r", "254", "-f", "1", "-l", "1", "-singlefile", "-x",
-                       QString::number(part.x()), "-y", QString::number(part.y()), "-W",
-                       QString::number(part.width()), "-H", QString::number(part.height()), pdf, base});
-    return QImage(base + ".pgm");
-}
-
 class PdfPage : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
-            QStandardPaths::findExecutable("pdftoppm").isEmpty())
-            GTEST_SKIP() << "poppler-utils is not installed";
+    void SetUp() override
+    {
+        if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath("form.pdf");
     }
 
     // An A4 page without margins, so that the painter's origin is the page's corner, drawn in the metric
     // mode.
-    void print(const std::function<void(Dc&)>& draw) {
+    void print(const std::function<void(Dc&)>& draw)
+    {
         QPdfWriter pdf(path);
         pdf.setResolution(1200);
         pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -74,9 +37,10 @@ protected:
         draw(dc);
     }
 
-    WordBox word(const QString& text) {
-        for (const WordBox& box : wordsOf(path))
-            if (box.word == text) return box;
+    PdfWord word(const QString& text)
+    {
+        for (const PdfWord& box : pdfWords(path))
+            if (box.text == text) return box;
         ADD_FAILURE() << "no word " << text.toStdString() << " on the page";
         return {};
     }
@@ -87,7 +51,8 @@ protected:
 
 }  // namespace
 
-TEST_F(PdfPage, TextLandsAtItsPositionWithinATenthOfAMillimetre) {
+TEST_F(PdfPage, TextLandsAtItsPositionWithinATenthOfAMillimetre)
+{
     print([](Dc& dc) {
         dc.setTextAlign(TextAlign::Left | TextAlign::Top);
         dc.textOut({250, -300}, "Zollstelle");
@@ -104,7 +69,8 @@ TEST_F(PdfPage, TextLandsAtItsPositionWithinATenthOfAMillimetre) {
     EXPECT_NEAR(right.bottom(), 200.0, 0.2);
 }
 
-TEST_F(PdfPage, WrappedLinesReadLeftToRightAndTopDown) {
+TEST_F(PdfPage, WrappedLinesReadLeftToRightAndTopDown)
+{
     print([](Dc& dc) {
         Rect rect{300, -500, 550, -900};  // 25 mm: room for one word a line
         dc.drawText("Zeichen Nummern Anzahl", rect,
@@ -120,7 +86,8 @@ TEST_F(PdfPage, WrappedLinesReadLeftToRightAndTopDown) {
     EXPECT_NEAR(second.left(), 30.0, 0.2);
 }
 
-TEST_F(PdfPage, GlyphsAreUprightOnTheRenderedPage) {
+TEST_F(PdfPage, GlyphsAreUprightOnTheRenderedPage)
+{
     print([](Dc& dc) {
         dc.selectFont(Font{"Arial", -100, 400, 0});
         dc.setTextAlign(TextAlign::Left | TextAlign::Baseline);

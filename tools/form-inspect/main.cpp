@@ -100,12 +100,17 @@ int usage()
 // The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
 constexpr int kPdfDotsPerInch = 1200;
 
+// Every form of the set is printed on A4 paper.
 int printToPdf(const platform::DocTemplate& docTemplate, const QString& path, int sheet, const QString& out)
 {
     std::unique_ptr<platform::Document> doc = docTemplate.createDocument();
     std::unique_ptr<platform::View> view(docTemplate.createView(*doc));
     auto* formView = dynamic_cast<FormView*>(view.get());
     if (!formView) return fail("this form cannot be printed yet");
+    const int sheets = formView->printRule().sheets;
+    if (sheet < 1 || sheet > sheets) {
+        return fail(QStringLiteral("the print dialog of this form offers sheet 1 to %1 only").arg(sheets));
+    }
     if (!doc->OnOpenDocument(path)) return fail(doc->lastError());
     formView->OnInitialUpdate();
     formView->m_nPrintSheet = sheet;

@@ -1,0 +1,384 @@
+// Where an A.TR. lands on paper: the PDF that form-inspect --print writes through the program's own print
+// step is read back word by word and as pixels, and every field text and mark is checked against the position
+// the form's print table, the calibration of the settings and the print-area scaling give it.
+
+#include "app/CQELWinAppEx.h"
+#include "editor/CQeEditWindow.h"
+#include "forms/atr/ATR_FieldTable.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/common/FormTemplates.h"
+#include "tests/platform/InkBox.h"
+#include "tests/support/PdfWords.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+using namespace settings;
+
+namespace {
+
+constexpr double kTolerance = 0.2;  // millimetres
+constexpr int kFields = 21;
+
+// What the print step works with: margins, box corrections, print-area factors and printer font factor.
+struct Calibration {
+    int leftMargin = 0;
+    int topMargin = 0;
+    int box12Horizontal = 0;
+    int box12Vertical = 0;
+    int box13Horizontal = 0;
+    int box13Vertical = 0;
+    int areaVertical = 1000;
+    int areaHorizontal = 1000;
+    int fontFactor = 95;
+};
+
+struct CalibrationCase {
+    const char* name;
+    Calibration stored;     // in the settings
+    Calibration effective;  // what the dialogs' ranges leave of it
+};
+
+const CalibrationCase kCalibrations[] = {
+    {"none", {}, {}},
+    {"margins", {15, -5}, {15, -5}},
+    {"box corrections", {0, 0, 25, 15, -40, -99}, {0, 0, 25, 15, -40, -99}},
+    {"print area 103 %", {0, 0, 0, 0, 0, 0, 1030, 1030}, {0, 0, 0, 0, 0, 0, 1030, 1030}},
+    {"print area 97 % across, 102.5 % down", {0, 0, 0, 0, 0, 0, 1025, 970}, {0, 0, 0, 0, 0, 0, 1025, 970}},
+    {"everything at once",
+     {-35, 120, 12, -7, 99, 50, 980, 1015, 110},
+     {-35, 120, 12, -7, 99, 50, 980, 1015, 110}},
+    {"set by hand beyond every dialog",
+     {5000, 900, 300, -300, -250, 1000, 0, -5, 400},
+     {200, 200, 99, -99, -99, 99, 970, 970, 150}},
+};
+
+// The printer font heights of the start flags' sizes 2 and 3 ("PFont2", "PFont3"), in tenths of a millimetre.
+int printerFontHeight(int size, int factor)
+{
+    return (size == 2 ? 36 : 42) * factor / 100;
+}
+
+int scaled(int value, int factor)
+{
+    return int(std::int64_t{value} * factor / 1000);
+}
+
+// The rectangle a field's text is placed in, y upwards, in tenths of a millimetre of the printable area.
+struct Placed {
+    int left, top, right, bottom;
+};
+
+Placed placedField(int field, const Calibration& c)
+{
+    const FormRect& row = ATR_FieldTable.page1[field].print;
+    // The A.TR. sheet's origin is 3 mm right of the left margin and 1 mm above the top margin.
+    const int x0 = c.leftMargin + 30;
+    const int y0 = 10 - c.topMargin;
+    int dx = 0;
+    int dy = 0;
+    if (field >= 11 && field <= 18) {
+        dx = c.box12Horizontal;
+        dy = c.box12Vertical;
+    } else if (field >= 19) {
+        dx = c.box13Horizontal;
+        dy = c.box13Vertical;
+    }
+    return {scaled(x0 + row.left + dx, c.areaHorizontal), scaled(y0 - row.top + dy, c.areaVertical),
+            scaled(x0 + row.right + dx, c.areaHorizontal), scaled(y0 - row.bottom + dy, c.areaVertical)};
+}
+
+QString wordOf(int field)
+{
+    return QStringLiteral("Feld%1").arg(field, 2, 10, QChar('0'));
+}
+
+class ATRPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(app.InitInstance());
+        texts.fill({});
+    }
+
+    void store(const Calibration& c)
+    {
+        app.WriteProfileInt(kLeftMargin1.in(kATRSection), c.leftMargin);
+        app.WriteProfileInt(kTopMargin1.in(kATRSection), c.topMargin);
+        app.WriteProfileInt(kATRField12HorCorr, c.box12Horizontal);
+        app.WriteProfileInt(kATRField12VertCorr, c.box12Vertical);
+        app.WriteProfileInt(kATRField13HorCorr, c.box13Horizontal);
+        app.WriteProfileInt(kATRField13VertCorr, c.box13Vertical);
+        app.WriteProfileInt(kPrnFactorV, c.areaVertical);
+        app.WriteProfileInt(kPrnFactorH, c.areaHorizontal);
+        app.WriteProfileInt(kPrinterFontFactor.in(kATRSection), c.fontFactor);
+    }
+
+    // The form with `texts` printed by form-inspect onto sheet `sheet`; false with the tool's complaint.
+    bool print(int sheet = 1)
+    {
+        const QString form = dir.filePath("lieferung.fma");
+        const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
+        DetachedForm atr = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, form));
+        atr.doc->OnNewDocument();
+        for (int field = 0; field < kFields; ++field)
+            atr.editor().SetFieldText(std::uint16_t(field), texts[std::size_t(field)], 1);
+        EXPECT_TRUE(atr.doc->OnSaveDocument(form));
+
+        QProcess tool;
+        tool.start(KZ_FORM_INSPECT, {"--print", form, "--sheet", QString::number(sheet), "--out", pdf});
+        tool.waitForFinished(60000);
+        complaint = QString::fromUtf8(tool.readAllStandardError());
+        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    }
+
+    std::optional<QRectF> word(const QString& text)
+    {
+        for (const PdfWord& found : pdfWords(pdf))
+            if (found.text == text) return found.mm;
+        return std::nullopt;
+    }
+
+    QImage rendered(QRect part) { return renderedPart(pdf, QDir(dir.path()), part); }
+
+    QTemporaryDir dir;
+    QString pdf = dir.filePath("atr.pdf");
+    QString complaint;
+    CQELWinAppEx app;
+    std::array<QString, kFields> texts;
+};
+
+}  // namespace
+
+TEST_F(ATRPrint, EveryFieldTextLandsInItsPlacedBoxUnderEveryCalibration)
+{
+    for (int field = 0; field < kFields; ++field) texts[std::size_t(field)] = wordOf(field);
+    for (const CalibrationCase& calibration : kCalibrations) {
+        SCOPED_TRACE(calibration.name);
+        store(calibration.stored);
+        ASSERT_TRUE(print()) << complaint.toStdString();
+        const Calibration& c = calibration.effective;
+        for (int field = 0; field < kFields; ++field) {
+            SCOPED_TRACE(field);
+            const std::optional<QRectF> found = word(wordOf(field));
+            ASSERT_TRUE(found);
+            const Placed box = placedField(field, c);
+            const FormFieldRow& row = ATR_FieldTable.page1[field];
+            // Left-aligned texts stand 1 mm in from the left edge, right-aligned ones 1.2 mm in from the
+            // right.
+            if (row.startAlignment == kFieldAlignLeft) {
+                EXPECT_NEAR(found->left(), (box.left + 10) / 10.0, kTolerance);
+            } else if (row.startAlignment == kFieldAlignRight) {
+                EXPECT_NEAR(found->right(), (box.right - 12) / 10.0, kTolerance);
+            } else {
+                EXPECT_NEAR(found->center().x(), (box.left + box.right) / 20.0, kTolerance);
+            }
+            EXPECT_NEAR(found->top(), -box.top / 10.0, kTolerance);
+            EXPECT_NEAR(found->height(), printerFontHeight(row.startSize, c.fontFactor) / 10.0, kTolerance);
+        }
+    }
+}
+
+TEST_F(ATRPrint, BoxOneOfTheWorkedExampleStandsFifteenMillimetresInAndTwelveDown)
+{
+    texts[0] = "Brandel";
+    ASSERT_TRUE(print()) << complaint.toStdString();
+    const std::optional<QRectF> found = word("Brandel");
+    ASSERT_TRUE(found);
+    // Box 1 prints into {150, -120, 1045, -300}; the text starts 1 mm inside it.
+    EXPECT_NEAR(found->left(), 16.0, kTolerance);
+    EXPECT_NEAR(found->top(), 12.0, kTolerance);
+}
+
+TEST_F(ATRPrint, TheReferenceMarksFollowTheMarginsAndNothingElse)
+{
+    for (const CalibrationCase& calibration : kCalibrations) {
+        SCOPED_TRACE(calibration.name);
+        store(calibration.stored);
+        ASSERT_TRUE(print()) << complaint.toStdString();
+        const int x = calibration.effective.leftMargin + 130;
+        const int y = calibration.effective.topMargin;
+        // A corner of 2 mm by 2 mm: down from (x, 6 mm) and right from it, 1 pixel a tenth of a millimetre.
+        const QImage corner = rendered(QRect(x - 20, y + 40, 60, 60));
+        ASSERT_FALSE(corner.isNull());
+        const QRect cornerInk = inkBox(corner).translated(x - 20, y + 40);
+        EXPECT_NEAR(cornerInk.left(), x, 2);
+        EXPECT_NEAR(cornerInk.right() + 1, x + 20, 2);
+        EXPECT_NEAR(cornerInk.top(), y + 60, 2);
+        EXPECT_NEAR(cornerInk.bottom() + 1, y + 80, 2);
+        const QRect bar = inkBox(corner, QRect(0, cornerInk.top() - (y + 40), 60, 1));
+        EXPECT_GE(bar.width(), 18);  // the bar lies at the top: the corner opens downwards
+        // A tick of 4 mm at box 12.
+        const QImage tick = rendered(QRect(x - 10, y + 2380, 20, 60));
+        ASSERT_FALSE(tick.isNull());
+        const QRect tickInk = inkBox(tick).translated(x - 10, y + 2380);
+        EXPECT_NEAR(tickInk.left(), x, 2);
+        EXPECT_LE(tickInk.width(), 3);
+        EXPECT_NEAR(tickInk.top(), y + 2390, 2);
+        EXPECT_NEAR(tickInk.bottom() + 1, y + 2430, 2);
+    }
+}
+
+TEST_F(ATRPrint, TextsAreUprightOnThePage)
+{
+    texts[0] = "F";
+    ASSERT_TRUE(print()) << complaint.toStdString();
+    const std::optional<QRectF> found = word("F");
+    ASSERT_TRUE(found);
+    const QRect cell(int(found->left() * 10) - 2, int(found->top() * 10) - 2, int(found->width() * 10) + 4,
+                     int(found->height() * 10) + 4);
+    const QImage glyph = rendered(cell);
+    ASSERT_FALSE(glyph.isNull());
+    const QRect ink = inkBox(glyph);
+    ASSERT_FALSE(ink.isEmpty());
+    const QRect head = inkBox(glyph, QRect(0, ink.top(), glyph.width(), 3));
+    const QRect foot = inkBox(glyph, QRect(0, ink.bottom() - 2, glyph.width(), 3));
+    EXPECT_GT(head.width(), ink.width() * 3 / 4);  // the F's top bar
+    EXPECT_LT(foot.width(), ink.width() / 2);      // only its stem at the foot, on the left
+    EXPECT_NEAR(foot.left(), ink.left(), 1);
+}
+
+namespace {
+
+QString lines(const QString& word, int count)
+{
+    QStringList list;
+    for (int line = 1; line <= count; ++line) list.append(word + QString::number(line));
+    return list.join("\r\n");
+}
+
+// The strike-out under the goods as it lies on the page: the row of its horizontal line and how far it runs,
+// in tenths of a millimetre; found as the longest run of ink across the goods boxes.
+struct StrikeOut {
+    int y = -1;
+    int left = 0;
+    int right = 0;
+};
+
+StrikeOut strikeOutIn(const QImage& image, QPoint origin)
+{
+    StrikeOut best;
+    int bestWidth = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRect row = inkBox(image, QRect(0, y, image.width(), 1));
+        int dark = 0;
+        for (int x = row.left(); x <= row.right(); ++x) dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        if (dark > bestWidth && dark > image.width() / 2) {
+            bestWidth = dark;
+            best = {origin.y() + y, origin.x() + row.left(), origin.x() + row.right() + 1};
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+TEST_F(ATRPrint, TheStrikeOutRunsBelowTheTallestGoodsTextAcrossTheGoodsBoxesAtAnyPrintAreaScaling)
+{
+    texts[8] = lines("Pos", 2);
+    texts[9] = lines("Ware", 12);
+    texts[10] = lines("kg", 2);
+    struct Scaling {
+        int vertical;
+        int horizontal;
+    };
+    for (const Scaling s :
+         {Scaling{970, 970}, Scaling{1000, 1000}, Scaling{1030, 1030}, Scaling{1030, 970}}) {
+        SCOPED_TRACE(std::to_string(s.vertical) + " " + std::to_string(s.horizontal));
+        Calibration c;
+        c.areaVertical = s.vertical;
+        c.areaHorizontal = s.horizontal;
+        store(c);
+        ASSERT_TRUE(print()) << complaint.toStdString();
+        const Placed numbers = placedField(8, c);
+        const Placed weights = placedField(10, c);
+        const std::optional<QRectF> lastGoods = word("Ware12");
+        const std::optional<QRectF> lastWeight = word("kg2");
+        ASSERT_TRUE(lastGoods && lastWeight);
+
+        const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
+        const QImage band = rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120)));
+        const StrikeOut line = strikeOutIn(band, origin);
+        ASSERT_GE(line.y, 0) << "no strike-out";
+        // In the empty line below the twelfth goods line, 2 mm above its end: below every goods text, never
+        // through one.
+        const double lineHeight = printerFontHeight(3, c.fontFactor) / 10.0;
+        EXPECT_GT(line.y / 10.0, lastGoods->bottom() + 1.0);
+        EXPECT_LT(line.y / 10.0, lastGoods->bottom() + lineHeight);
+        EXPECT_GT(line.y / 10.0, lastWeight->bottom() + 1.0);
+        // From the left edge of box 9 to the right edge of box 11, as their texts are placed.
+        EXPECT_NEAR(line.left, numbers.left, 2);
+        EXPECT_NEAR(line.right, weights.right, 2);
+        // Then down to the lower-left corner of box 9.
+        const QImage corner = rendered(QRect(numbers.left - 10, -numbers.bottom - 20, 30, 30));
+        const QRect cornerInk = inkBox(corner).translated(numbers.left - 10, -numbers.bottom - 20);
+        EXPECT_NEAR(cornerInk.left(), numbers.left, 3);
+        EXPECT_NEAR(cornerInk.bottom() + 1, -numbers.bottom, 3);
+    }
+}
+
+TEST_F(ATRPrint, GoodsRunningPastTheBoxGetAStrikeOutThatNeverClimbs)
+{
+    texts[8] = lines("Pos", 1);
+    texts[9] = lines("Ware", 32);
+    texts[10] = lines("kg", 1);
+    store({});
+    ASSERT_TRUE(print()) << complaint.toStdString();
+    const Calibration c;
+    const Placed numbers = placedField(8, c);
+    const Placed weights = placedField(10, c);
+    const std::optional<QRectF> lastGoods = word("Ware32");
+    ASSERT_TRUE(lastGoods);
+    ASSERT_GT(lastGoods->bottom() * 10, -numbers.bottom);  // the goods run below the box
+
+    const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
+    const StrikeOut line =
+        strikeOutIn(rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120))), origin);
+    ASSERT_GE(line.y, 0) << "no strike-out";
+    EXPECT_GT(line.y / 10.0, lastGoods->bottom() + kTolerance);
+    // Between the box's lower edge and the line, right of the goods texts, a diagonal back up to the box's
+    // corner would be the only ink.
+    const QRect between(600, -numbers.bottom + 10, 1200, line.y - 10 - (-numbers.bottom + 10));
+    ASSERT_GT(between.height(), 0);
+    EXPECT_TRUE(inkBox(rendered(between)).isEmpty());
+}
+
+TEST_F(ATRPrint, NoPrintBNaseLeavesOutTheStrikeOutAndNothingElse)
+{
+    texts[0] = "Brandel";
+    texts[9] = lines("Ware", 3);
+    app.WriteProfileInt(kNoPrintBNase.in(kATRSection), 1);
+    ASSERT_TRUE(print()) << complaint.toStdString();
+    ASSERT_TRUE(word("Brandel"));
+    const std::optional<QRectF> lastGoods = word("Ware3");
+    ASSERT_TRUE(lastGoods);
+    const Placed numbers = placedField(8, {});
+    const Placed weights = placedField(10, {});
+    const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
+    const StrikeOut line =
+        strikeOutIn(rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120))), origin);
+    EXPECT_LT(line.y, 0);
+    // The marks stay.
+    EXPECT_FALSE(inkBox(rendered(QRect(110, 40, 60, 60))).isEmpty());
+}
+
+TEST_F(ATRPrint, OnlyTheSheetsThePrintDialogOffersCanBePrinted)
+{
+    texts[0] = "Brandel";
+    EXPECT_FALSE(print(3));
+    EXPECT_TRUE(complaint.contains("sheet 1 to 1")) << complaint.toStdString();
+    EXPECT_FALSE(print(0));
+    ASSERT_TRUE(print(1)) << complaint.toStdString();
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+    // A4, and the printable area is the whole sheet: the page's corner is the origin.
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("595 x 842 pts (A4)"));
+}
