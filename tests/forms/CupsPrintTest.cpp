@@ -5,6 +5,7 @@
 #include "tests/forms/ProgramPrinting.h"
 #include "tests/support/PdfWords.h"
 
+#include <sys/prctl.h>
 #include <unistd.h>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <csignal>
 
 using namespace settings;
 
@@ -33,7 +35,8 @@ void write(const QString& path, const QString& text)
 }
 
 // A cupsd of its own: its configuration, spool and logs in `root`, listening on a socket there and on no
-// network address, not browsing, never started as a service. It ends with the object.
+// network address, not browsing, never started as a service. It ends with the object, or with the test's
+// process.
 class PrivateCups {
 public:
     explicit PrivateCups(const QString& root) : m_root(root) {}
@@ -57,6 +60,8 @@ public:
                    "cups-client)";
         for (const char* folder : {"etc", "spool/tmp", "cache", "state", "log"}) m_root.mkpath(folder);
         writeConfiguration();
+        // The scheduler never outlives the test, however the test ends.
+        m_daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_daemon.start(cupsd, {"-f", "-c", m_root.filePath("etc/cupsd.conf"), "-s",
                                m_root.filePath("etc/cups-files.conf")});
         if (!m_daemon.waitForStarted(5000)) return "cupsd cannot be started: " + m_daemon.errorString();
