@@ -2,22 +2,32 @@
 
 #include "platform/dialog/QtUiService.h"
 
+#include <QDialog>
+
 namespace platform {
 namespace {
 
-UiService*& replacement() {
+UiService*& replacement()
+{
     static UiService* service = nullptr;
     return service;
 }
 
 }  // namespace
 
-UiService& UiService::instance() {
+UiService& UiService::instance()
+{
     static QtUiService real;
     return replacement() ? *replacement() : real;
 }
 
-void UiService::setInstance(UiService* service) {
+int UiService::runDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+void UiService::setInstance(UiService* service)
+{
     replacement() = service;
 }
 

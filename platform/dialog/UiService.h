@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QDialog;
+
 namespace platform {
 
 enum class MessageIcon { None, Warning, Stop };
@@ -48,6 +50,9 @@ public:
     virtual bool hasTaskDialogs() const = 0;
     // The id of the command link chosen, answer::kCancel when the dialog was closed without one.
     virtual int taskDialog(const TaskDialogRequest& request) = 0;
+    // Runs one of the program's own dialogs modally and answers the result it ended with. A test puts its
+    // own service in place that shows the dialog without waiting and works it as a person would.
+    virtual int runDialog(QDialog& dialog);
 
     static UiService& instance();
     // Null goes back to the real dialogs. The service must outlive its use.

@@ -1,0 +1,92 @@
+#include "platform/dialog/Dialog.h"
+
+#include "platform/dialog/UiService.h"
+
+#include <QAbstractButton>
+
+namespace platform {
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent,
+               const DialogControls::ImageSource& images)
+    : QDialog(parent), m_controls(*this, dialogTemplate, images)
+{
+    setWindowTitle(dialogTemplate.caption);
+    onClicked(control::kOk, [this] { onOk(); });
+    onClicked(control::kCancel, [this] { onCancel(); });
+    onClicked(control::kHelp, [] { HelpContext::showHelp(); });
+}
+
+int Dialog::doModal()
+{
+    return UiService::instance().runDialog(*this);
+}
+
+bool Dialog::updateData(bool saveAndValidate)
+{
+    DataExchange exchange(m_controls, saveAndValidate);
+    doDataExchange(exchange);
+    return !exchange.failed();
+}
+
+void Dialog::endDialog(int result)
+{
+    done(result);
+}
+
+void Dialog::onInitDialog()
+{
+    updateData(false);
+}
+
+void Dialog::onOk()
+{
+    if (updateData(true)) endDialog(answer::kOk);
+}
+
+void Dialog::onCancel()
+{
+    endDialog(answer::kCancel);
+}
+
+void Dialog::onClicked(int id, std::function<void()> handler)
+{
+    if (auto* button = itemAs<QAbstractButton>(id)) connect(button, &QAbstractButton::clicked, this, handler);
+}
+
+void Dialog::keepHelpContext(int& currentId, int ownId)
+{
+    m_helpContext.emplace(currentId, ownId);
+}
+
+void Dialog::changeHelpContext(int ownId)
+{
+    if (m_helpContext) m_helpContext->change(ownId);
+}
+
+void Dialog::showEvent(QShowEvent* event)
+{
+    if (!m_initialized) {
+        m_initialized = true;
+        onInitDialog();
+        m_controls.fit();
+    }
+    QDialog::showEvent(event);
+}
+
+void Dialog::accept()
+{
+    onOk();
+}
+
+void Dialog::reject()
+{
+    onCancel();
+}
+
+void Dialog::done(int result)
+{
+    m_helpContext.reset();
+    QDialog::done(result);
+}
+
+}  // namespace platform

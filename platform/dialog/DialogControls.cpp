@@ -1,0 +1,175 @@
+#include "platform/dialog/DialogControls.h"
+
+#include "platform/dialog/BitmapButton.h"
+#include "platform/dialog/TextFit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+// Each step widens by 2 %; beyond three times the template's width a dialog would no longer be usable.
+constexpr double kWideningStep = 1.02;
+constexpr double kMostWidening = 3.0;
+
+QLabel* staticText(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* createOfKind(const ControlTemplate& control, QWidget* parent)
+{
+    switch (control.kind) {
+        case ControlKind::Static:
+            return staticText(control.text, parent);
+        case ControlKind::GroupBox:
+            return new QGroupBox(control.text, parent);
+        case ControlKind::Icon:
+            return new QLabel(parent);
+        case ControlKind::EtchedLine: {
+            auto* line = new QFrame(parent);
+            line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+            return line;
+        }
+        case ControlKind::CheckBox:
+            return new QCheckBox(control.text, parent);
+        case ControlKind::PushButton:
+            return new QPushButton(control.text, parent);
+        case ControlKind::DefPushButton: {
+            auto* button = new QPushButton(control.text, parent);
+            button->setDefault(true);
+            return button;
+        }
+        case ControlKind::OwnerDrawButton: {
+            auto* button = new BitmapButton(parent);
+            button->setText(control.text);
+            return button;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(control.text, parent);
+            edit->setReadOnly(control.readOnly);
+            return edit;
+        }
+        case ControlKind::DropList: {
+            auto* list = new QComboBox(parent);
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+bool takesFocus(const QWidget* control)
+{
+    return (control->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+}  // namespace
+
+DialogControls::DialogControls(QWidget& host, DialogTemplate dialogTemplate, const ImageSource& images)
+    : m_host(host),
+      m_template(std::move(dialogTemplate)),
+      m_units(DialogUnits::dialogFont(m_template.fontFace, m_template.fontPoints))
+{
+    m_host.setFont(DialogUnits::dialogFont(m_template.fontFace, m_template.fontPoints));
+    for (const ControlTemplate& control : m_template.controls) {
+        QWidget* widget = create(control, images);
+        m_controls.append(widget);
+        if (control.id != 0) m_items.insert(control.id, widget);
+    }
+    setTabOrderAndBuddies();
+    fit();
+}
+
+QWidget* DialogControls::create(const ControlTemplate& control, const ImageSource& images)
+{
+    QWidget* widget = createOfKind(control, &m_host);
+    if (control.id != 0) widget->setObjectName(QString::number(control.id));
+    if (control.kind == ControlKind::Icon && images)
+        static_cast<QLabel*>(widget)->setPixmap(images(control.image));
+    return widget;
+}
+
+void DialogControls::setTabOrderAndBuddies()
+{
+    QWidget* previous = nullptr;
+    for (qsizetype i = 0; i < m_controls.size(); ++i) {
+        QWidget* control = m_controls[i];
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label && label->text().contains(u'&')) {
+            // A static's mnemonic moves the focus to the next control that takes it, as on Windows.
+            const auto next = std::find_if(m_controls.begin() + i + 1, m_controls.end(), takesFocus);
+            if (next != m_controls.end()) label->setBuddy(*next);
+        }
+        if (!takesFocus(control)) continue;
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+QString DialogControls::text(int id) const
+{
+    QWidget* control = item(id);
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentText();
+    if (auto* group = qobject_cast<QGroupBox*>(control)) return group->title();
+    return {};
+}
+
+void DialogControls::setText(int id, const QString& text)
+{
+    QWidget* control = item(id);
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
+    if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
+    if (control && !textFits(*control)) fit();
+}
+
+void DialogControls::fit()
+{
+    layOut();
+    while (!allTextsFit() && m_widening < kMostWidening) {
+        m_widening *= kWideningStep;
+        layOut();
+    }
+}
+
+void DialogControls::layOut()
+{
+    for (qsizetype i = 0; i < m_controls.size(); ++i) {
+        QWidget* control = m_controls[i];
+        QRect rect = m_units.toPixels(m_template.controls[i].rect, m_widening);
+        if (qobject_cast<QComboBox*>(control)) {
+            // The template's height includes the dropped-down list.
+            rect.setHeight(control->sizeHint().height());
+        } else if (auto* icon = qobject_cast<QLabel*>(control); icon && !icon->pixmap().isNull()) {
+            rect.setSize(icon->pixmap().deviceIndependentSize().toSize());
+        } else if (auto* button = qobject_cast<BitmapButton*>(control);
+                   button && !button->sizeHint().isEmpty()) {
+            rect.setSize(button->sizeHint());
+        }
+        control->setGeometry(rect);
+    }
+    m_host.setFixedSize(m_units.toPixels(m_template.size, m_widening));
+}
+
+bool DialogControls::allTextsFit() const
+{
+    return std::all_of(m_controls.begin(), m_controls.end(), [](const QWidget* c) { return textFits(*c); });
+}
+
+}  // namespace platform
