@@ -1,6 +1,7 @@
 #include "forms/print/CDlgDrucken.h"
 
 #include "app/CQELWinAppEx.h"
+#include "app/HelpContextIds.h"
 #include "forms/print/PrintImages.h"
 #include "platform/dialog/DialogTemplate.h"
 
@@ -21,7 +22,7 @@ constexpr int kPortraitTick = 1014;
 constexpr int kAlwaysThisPrinter = 1015;
 constexpr int kPrinterChoice = 1016;
 // The help context while the dialog opens, before it knows its form.
-constexpr int kOpeningHelpContext = 121;
+constexpr int kOpeningHelpContext = HelpContextIds::kPrintEUR1;
 
 struct FormPrinting {
     QStringView section;
@@ -37,18 +38,22 @@ const std::array<FormPrinting, 4> kForms{{
      u"EUR.1 Dokument drucken",
      {u"EUR.1 Vorderseite", u"EUR.1 Antrag - Vorderseite", u"EUR.1 Antrag - Rückseite"},
      true,
-     121},
+     HelpContextIds::kPrintEUR1},
     {settings::kUZSection,
      u"UZ Dokument drucken",
      {u"UZ Original", u"UZ Antrag Vorderseite", u"UZ Antrag Rückseite", u"UZ Kopie von Original"},
      true,
-     123},
-    {settings::kATRSection, u"A.TR. Dokument drucken", {u"A.TR. Vorderseite"}, false, 122},
+     HelpContextIds::kPrintUZ},
+    {settings::kATRSection,
+     u"A.TR. Dokument drucken",
+     {u"A.TR. Vorderseite"},
+     false,
+     HelpContextIds::kPrintATR},
     {settings::kLZE1Section,
      u"Langzeit-Lieferantenerklärung drucken",
      {u"Langzeitlief.-Erklärung"},
      false,
-     124},
+     HelpContextIds::kPrintLZE},
 }};
 
 const FormPrinting& formOf(PrintFormKind kind)

@@ -1,13 +1,12 @@
 #include "forms/print/MarginDialogRun.h"
 
 #include "app/CQELWinAppEx.h"
+#include "app/HelpContextIds.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "forms/print/Common_DlgMargin02.h"
 #include "platform/dialog/HelpContext.h"
 
 namespace {
-
-constexpr int kMarginHelpContext = 120;
 
 int RunOnePage(CQELWinAppEx& app, const MarginForm& form)
 {
@@ -57,6 +56,6 @@ const MarginForm kUZMargins{settings::kUZSection, u"Ränder beim Ausdruck für U
 
 int RunMarginDialog(CQELWinAppEx& app, const MarginForm& form)
 {
-    const platform::HelpContextGuard helpContext(app.m_nHelpContext, kMarginHelpContext);
+    const platform::HelpContextGuard helpContext(app.m_nHelpContext, HelpContextIds::kMargins);
     return form.sheets == 1 ? RunOnePage(app, form) : RunSheet(app, form);
 }
