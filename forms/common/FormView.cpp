@@ -144,8 +144,8 @@ Rect FormView::GetPrintFieldRect(std::uint16_t field, int page) const
 
 platform::Font FormView::FontOf(FormFont font) const
 {
-    const FormFontSpec& spec = m_style.fonts[static_cast<std::size_t>(font)];
-    return {QStringLiteral("Arial"), m_nZoom * spec.numerator / spec.denominator, spec.weight, 0};
+    const FormFontSpec& size = m_style.fonts[static_cast<std::size_t>(font)];
+    return {QStringLiteral("Arial"), m_nZoom * size.numerator / size.denominator, size.weight, 0};
 }
 
 platform::Pen FormView::PenOf(FormPen pen) const

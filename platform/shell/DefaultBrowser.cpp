@@ -15,7 +15,7 @@ QByteArray contentsOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.read(1024 * 1024) : QByteArray();
 }
 
-// In the order of the XDG specification: desktop-specific lists before the general one, the user's
+// In the order the XDG MIME applications rules give: desktop-specific lists before the general one, the user's
 // configuration before the system's, configuration folders before data folders.
 QStringList mimeappsLists() {
     const QStringList desktops =
