@@ -53,6 +53,8 @@ void ChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Closed already while the MDI area looks for the next frame to activate.
+    m_closed = true;
     QMdiSubWindow::closeEvent(event);
     m_closed = event->isAccepted();
 }

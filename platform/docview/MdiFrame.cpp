@@ -26,6 +26,9 @@ MdiFrame::~MdiFrame()
 ChildFrame* MdiFrame::MDIGetActive() const
 {
     auto* frame = qobject_cast<ChildFrame*>(m_mdiArea->currentSubWindow());
+    // The MDI area forgets a child frame that was activated before this window was shown once the window
+    // becomes active; the document last worked on stays the active one, so that its commands stay on.
+    if (!frame && m_lastActive && m_lastActive->isVisible()) frame = m_lastActive;
     return frame && !frame->isClosed() ? frame : nullptr;
 }
 

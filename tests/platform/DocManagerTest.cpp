@@ -6,6 +6,7 @@
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/QtDocumentUi.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
@@ -262,4 +263,16 @@ TEST(FileDialogTypes, EveryNameEndsWithItsPatternsAndAllFilesMatchesNamesWithout
                                     {"Alle Dateien (*.*)", "*.*"}};
     EXPECT_EQ(QtDocumentUi::nameFilters(filters), QStringList({"Alle Kalvenport Dateien (*.fme *.fmu)",
                                                                "EUR1 Form. (*.fme)", "Alle Dateien (*)"}));
+}
+
+TEST_F(Documents, AFormOpenedBeforeTheMainWindowShowsStaysActiveWhenTheWindowIsActivated)
+{
+    auto* document = manager.OpenDocumentFile(writeNote("vorher.not", "Hallo"));
+    ASSERT_TRUE(document);
+    frame.showMaximized();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QTest::qWait(20);
+    ASSERT_NE(frame.MDIGetActive(), nullptr);
+    EXPECT_EQ(frame.MDIGetActive(), manager.frameOf(*document));
 }
