@@ -25,12 +25,14 @@ constexpr quint32 kProgramVersion = (kz::kVersionMajor << 16) | (kz::kVersionMin
 constexpr QStringView kAppPathsKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 constexpr QStringView kFileVersion = u"FileVersion";
 
-QByteArray resource(QStringView path) {
+QByteArray resource(QStringView path)
+{
     QFile file(path.toString());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool isOwnFileTypeId(QStringView fileTypeId) {
+bool isOwnFileTypeId(QStringView fileTypeId)
+{
     return std::any_of(kShellFileTypes.begin(), kShellFileTypes.end(), [&](const ShellFileType& type) {
         return !fileTypeId.isEmpty() && type.fileTypeId.compare(fileTypeId, Qt::CaseInsensitive) == 0;
     });
@@ -40,14 +42,18 @@ bool isOwnFileTypeId(QStringView fileTypeId) {
 
 CRegeditManagment::CRegeditManagment(QString registryFolder)
     : m_strSystemRoot(platform::systeminfo::dataHome() + u'/' + CQELWinAppEx::kProgramId.toString()),
-      m_registry(std::move(registryFolder)) {}
+      m_registry(std::move(registryFolder))
+{
+}
 
-void CRegeditManagment::RegisterApplication(const CQELWinAppEx& app, const char* creationDate) {
+void CRegeditManagment::RegisterApplication(const CQELWinAppEx& app, const char* creationDate)
+{
     Initialize(app.exeName(), app.exePath(), creationDate, kProgramVersion);
 }
 
 void CRegeditManagment::Initialize(const QString& exeName, const QString& exePath, const char* creationDate,
-                                   quint32 version) {
+                                   quint32 version)
+{
     m_strExeName = exeName;
     m_strExePath = exePath;
     m_strCreationDate = platform::codepage1252::toUnicode(creationDate);
@@ -56,7 +62,8 @@ void CRegeditManagment::Initialize(const QString& exeName, const QString& exePat
     m_bInitialized = true;
 }
 
-void CRegeditManagment::SetVersion(quint32 version) {
+void CRegeditManagment::SetVersion(quint32 version)
+{
     m_dwVersion = version;
     m_wVersionHigh = version >> 24;
     m_wVersionMajor = (version >> 16) & 0xFF;
@@ -64,18 +71,21 @@ void CRegeditManagment::SetVersion(quint32 version) {
     m_wVersionBuild = version & 0xFF;
 }
 
-QString CRegeditManagment::GetVersionString() const {
+QString CRegeditManagment::GetVersionString() const
+{
     return QString::asprintf("%d.%02d.%03d", m_wVersionMajor, m_wVersionMinor, m_wVersionBuild);
 }
 
-bool CRegeditManagment::requireInitialized() const {
+bool CRegeditManagment::requireInitialized() const
+{
     if (m_bInitialized) return true;
     platform::UiService::instance().messageBox(
         {CQELWinAppEx::kAppName.toString(), QStringLiteral("CRegeditManagment-Error")});
     return false;
 }
 
-void CRegeditManagment::WriteAppKeys() {
+void CRegeditManagment::WriteAppKeys()
+{
     const QString appKey = QStringLiteral("SOFTWARE\\") + m_strCompanyKey + u'\\' + m_strExeName;
     const QString folder = GetProgramDirectory();
     m_registry.writeString(RegistryHive::LocalMachine, appKey, u"CreationDate", m_strCreationDate);
@@ -86,13 +96,15 @@ void CRegeditManagment::WriteAppKeys() {
     m_registry.writeString(RegistryHive::LocalMachine, appKey, u"Path", folder);
 }
 
-void CRegeditManagment::RegisterAppPath() {
+void CRegeditManagment::RegisterAppPath()
+{
     const QString key = kAppPathsKey.toString() + u'\\' + QFileInfo(m_strExePath).fileName();
     m_registry.writeString(RegistryHive::LocalMachine, key, {}, m_strExePath);
     m_registry.writeString(RegistryHive::LocalMachine, key, u"Path", GetProgramDirectory() + u';');
 }
 
-void CRegeditManagment::RegisterFileTypes(int firstIconNumber, QByteArrayView shellNewData) {
+void CRegeditManagment::RegisterFileTypes(int firstIconNumber, QByteArrayView shellNewData)
+{
     RegisterAppPath();
     WriteAppKeys();
     RegisterDefaultIcons(firstIconNumber);
@@ -103,7 +115,8 @@ void CRegeditManagment::RegisterFileTypes(int firstIconNumber, QByteArrayView sh
     RegisterWithDesktop();
 }
 
-void CRegeditManagment::RegisterDefaultIcons(int firstIconNumber) {
+void CRegeditManagment::RegisterDefaultIcons(int firstIconNumber)
+{
     int iconNumber = firstIconNumber;
     for (const ShellFileType& type : kShellFileTypes) {
         if (!type.hasTemplate) continue;
@@ -113,12 +126,14 @@ void CRegeditManagment::RegisterDefaultIcons(int firstIconNumber) {
     }
 }
 
-void CRegeditManagment::RegisterShellNew(QByteArrayView data) {
+void CRegeditManagment::RegisterShellNew(QByteArrayView data)
+{
     const ShellFileType& first = kShellFileTypes.front();
     CreateShellNewFile(first.docName.toString() + first.extension.toString(), data);
 }
 
-void CRegeditManagment::CreateShellNewFile(const QString& fileName, QByteArrayView data) {
+void CRegeditManagment::CreateShellNewFile(const QString& fileName, QByteArrayView data)
+{
     const QString extension = fileName.sliced(std::max<qsizetype>(fileName.lastIndexOf(u'.'), 0)).toLower();
     const QString folder = m_strSystemRoot + QStringLiteral("/ShellNew");
     const QString path = folder + u'/' + fileName;
@@ -132,7 +147,8 @@ void CRegeditManagment::CreateShellNewFile(const QString& fileName, QByteArrayVi
     m_registry.deleteValue(RegistryHive::ClassesRoot, key, u"NullFile");
 }
 
-void CRegeditManagment::RegisterOpenCommand() {
+void CRegeditManagment::RegisterOpenCommand()
+{
     // Both quoted: a blank in the program's path never splits it, and a file name is one argument.
     const QString command = u'"' + m_strExePath + QStringLiteral("\" \"%1\"");
     for (const ShellFileType& type : kShellFileTypes) {
@@ -145,11 +161,13 @@ void CRegeditManagment::RegisterOpenCommand() {
     }
 }
 
-void CRegeditManagment::SetFileTypeVersion(QStringView extension, quint32 version) {
+void CRegeditManagment::SetFileTypeVersion(QStringView extension, quint32 version)
+{
     m_registry.writeDword(RegistryHive::ClassesRoot, extension.toString().toLower(), kFileVersion, version);
 }
 
-void CRegeditManagment::CheckFileTypeVersion(QStringView extension, quint32 version) {
+void CRegeditManagment::CheckFileTypeVersion(QStringView extension, quint32 version)
+{
     if (!requireInitialized() || extension.size() < 4) return;
     if (!m_registry.keyExists(RegistryHive::ClassesRoot, extension)) return;
     const QString fileTypeId =
@@ -164,21 +182,25 @@ void CRegeditManagment::CheckFileTypeVersion(QStringView extension, quint32 vers
     SetFileTypeVersion(extension, version);
 }
 
-QString CRegeditManagment::GetProgramDirectory() const {
+QString CRegeditManagment::GetProgramDirectory() const
+{
     return m_strExePath.isEmpty() ? QString() : QFileInfo(m_strExePath).absolutePath();
 }
 
-bool CRegeditManagment::ReadUserName(QString& out) const {
+bool CRegeditManagment::ReadUserName(QString& out) const
+{
     out = platform::systeminfo::userName().value_or(QString());
     return !out.isEmpty();
 }
 
-bool CRegeditManagment::ReadComputerName(QString& out) const {
+bool CRegeditManagment::ReadComputerName(QString& out) const
+{
     out = platform::systeminfo::computerName().value_or(QString());
     return !out.isEmpty();
 }
 
-QString CRegeditManagment::GetDataDirectory(bool create) const {
+QString CRegeditManagment::GetDataDirectory(bool create) const
+{
     const std::optional<QString> documents = platform::systeminfo::documentsFolder();
     if (!documents || (create && !QDir().mkpath(*documents))) {
         platform::UiService::instance().messageBox(
@@ -188,13 +210,15 @@ QString CRegeditManagment::GetDataDirectory(bool create) const {
     return *documents + u'/' + m_strExeName;
 }
 
-QString CRegeditManagment::GetDataDirectoryWithBackslash() const {
+QString CRegeditManagment::GetDataDirectoryWithBackslash() const
+{
     const QString folder = GetDataDirectory(false);
     // Without a folder the result stays empty rather than becoming the root folder.
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-void CRegeditManagment::RegisterWithDesktop() const {
+void CRegeditManagment::RegisterWithDesktop() const
+{
     // Without the program's path there is nothing the desktop could start.
     if (!m_bInitialized) return;
     platform::DesktopProgram program{CQELWinAppEx::kProgramId.toString(),

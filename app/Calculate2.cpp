@@ -15,8 +15,7 @@ std::optional<QByteArray> Calculate2::ToCodePage1252(QStringView text)
 
     // Through code page 1252 and back: what 1252 cannot hold becomes '?', and its bytes 0x80 to 0x9F come
     // back as their code points above U+00FF, which the folding then handles.
-    const QString roundTrip =
-        platform::codepage1252::toUnicode(platform::codepage1252::fromUnicode(text));
+    const QString roundTrip = platform::codepage1252::toUnicode(platform::codepage1252::fromUnicode(text));
     QByteArray bytes;
     bytes.reserve(roundTrip.size());
     for (const QChar unit : roundTrip) {
@@ -38,17 +37,27 @@ int Calculate2::FoldCodePoint(int codePoint)
 {
     if (codePoint < 0x100) return codePoint;
     switch (codePoint) {
-    case 0x2012: case 0x2013: case 0x2014: case 0x2015:  // figure dash, en dash, em dash, horizontal bar
-        return '-';
-    case 0x2018: case 0x2019: case 0x201A: case 0x201B:  // single quotation marks
-        return '\'';
-    case 0x201C: case 0x201D: case 0x201E: case 0x201F:  // double quotation marks
-    case 0x2033: case 0x2034:                            // double and triple prime
-        return '"';
-    case 0x20AC:  // euro sign
-        return 'E';
-    default:
-        return 0xA5;
+        case 0x2012:
+        case 0x2013:
+        case 0x2014:
+        case 0x2015:  // figure dash, en dash, em dash, horizontal bar
+            return '-';
+        case 0x2018:
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:  // single quotation marks
+            return '\'';
+        case 0x201C:
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:  // double quotation marks
+        case 0x2033:
+        case 0x2034:  // double and triple prime
+            return '"';
+        case 0x20AC:  // euro sign
+            return 'E';
+        default:
+            return 0xA5;
     }
 }
 

@@ -5,7 +5,8 @@
 
 using platform::ArchiveException;
 
-void EditorArchiveBlock::Store(platform::Archive& archive, EditorFieldModel& model) {
+void EditorArchiveBlock::Store(platform::Archive& archive, EditorFieldModel& model)
+{
     archive.writeWord(kMark);
     archive.writeWord(kVersion);
     TrimAll(model.lineTexts);
@@ -18,7 +19,8 @@ void EditorArchiveBlock::Store(platform::Archive& archive, EditorFieldModel& mod
     archive.writeWordArray(model.cellFlags);
 }
 
-EditorFieldModel EditorArchiveBlock::Load(platform::Archive& archive, EditorFieldModel model) {
+EditorFieldModel EditorArchiveBlock::Load(platform::Archive& archive, EditorFieldModel model)
+{
     if (archive.readWord() != kMark) {
         throw ArchiveException(ArchiveException::Cause::BadClass, "not a field editor block");
     }
@@ -37,13 +39,15 @@ EditorFieldModel EditorArchiveBlock::Load(platform::Archive& archive, EditorFiel
     return model;
 }
 
-void EditorArchiveBlock::TrimAll(QStringList& texts) {
+void EditorArchiveBlock::TrimAll(QStringList& texts)
+{
     for (QString& text : texts) text = WithoutTrailingWhiteSpace(text);
 }
 
 // The file decides how many page-1 fields there are only when it has more than the editor: the fields it
 // adds start as fresh fields (format word 1), and fields it lacks stay empty.
-void EditorArchiveBlock::LoadLines(platform::Archive& archive, EditorFieldModel& model) {
+void EditorArchiveBlock::LoadLines(platform::Archive& archive, EditorFieldModel& model)
+{
     model.lineTexts = archive.readStringArray();
     TrimAll(model.lineTexts);
     model.lineFlags = archive.readWordArray();
@@ -58,7 +62,8 @@ void EditorArchiveBlock::LoadLines(platform::Archive& archive, EditorFieldModel&
 
 // The mode is taken as the file gives it and the cell arrays as read; MakeConsistent then fits them to each
 // other, so nothing is sized from the file's claims before their bytes are there.
-void EditorArchiveBlock::LoadTable(platform::Archive& archive, EditorFieldModel& model) {
+void EditorArchiveBlock::LoadTable(platform::Archive& archive, EditorFieldModel& model)
+{
     model.mode = archive.readWord();
     model.columnCount = archive.readWord();
     model.cellTexts = archive.readStringArray();

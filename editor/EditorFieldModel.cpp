@@ -5,13 +5,15 @@
 
 namespace {
 
-void MarkAdded(QList<std::uint16_t>& flags, qsizetype from, qsizetype to, std::uint16_t word) {
+void MarkAdded(QList<std::uint16_t>& flags, qsizetype from, qsizetype to, std::uint16_t word)
+{
     for (qsizetype i = from; i < to; ++i) flags[i] = word;
 }
 
 }  // namespace
 
-void EditorFieldModel::SetCounts(std::uint16_t lines, std::uint16_t columns, bool initialise) {
+void EditorFieldModel::SetCounts(std::uint16_t lines, std::uint16_t columns, bool initialise)
+{
     const std::uint16_t oldLines = lineCount;
     lineCount = lines;
     ResizeLines(lines);
@@ -25,7 +27,8 @@ void EditorFieldModel::SetCounts(std::uint16_t lines, std::uint16_t columns, boo
     if (initialise) MarkAdded(cellFlags, oldColumns, columns, kInitialFlags);
 }
 
-void EditorFieldModel::MakeConsistent() {
+void EditorFieldModel::MakeConsistent()
+{
     ResizeLines(lineCount);
     columnRects.resize(columnCount);
     if (columnCount == 0) {
@@ -41,8 +44,8 @@ void EditorFieldModel::MakeConsistent() {
     ResizeCells(rows * columnCount, 0);
 }
 
-std::optional<EditorFieldModel::Slot> EditorFieldModel::SlotOf(std::uint16_t field,
-                                                               std::uint16_t page) const {
+std::optional<EditorFieldModel::Slot> EditorFieldModel::SlotOf(std::uint16_t field, std::uint16_t page) const
+{
     if (page == 1) {
         if (field >= lineCount || field >= lineTexts.size() || field >= lineFlags.size()) return std::nullopt;
         return Slot{false, field};
@@ -53,29 +56,35 @@ std::optional<EditorFieldModel::Slot> EditorFieldModel::SlotOf(std::uint16_t fie
     return Slot{true, index};
 }
 
-const EditorFieldModel::Rect* EditorFieldModel::LineRect(std::uint16_t field) const {
+const EditorFieldModel::Rect* EditorFieldModel::LineRect(std::uint16_t field) const
+{
     return field < lineCount && field < lineRects.size() ? &lineRects[field] : nullptr;
 }
 
-EditorFieldModel::Rect* EditorFieldModel::LineRect(std::uint16_t field) {
+EditorFieldModel::Rect* EditorFieldModel::LineRect(std::uint16_t field)
+{
     // The non-const subscript, so that a shared copy of the array is never written through.
     return std::as_const(*this).LineRect(field) ? &lineRects[field] : nullptr;
 }
 
-const EditorFieldModel::Rect* EditorFieldModel::ColumnRect(std::uint16_t column) const {
+const EditorFieldModel::Rect* EditorFieldModel::ColumnRect(std::uint16_t column) const
+{
     return column < columnCount && column < columnRects.size() ? &columnRects[column] : nullptr;
 }
 
-EditorFieldModel::Rect* EditorFieldModel::ColumnRect(std::uint16_t column) {
+EditorFieldModel::Rect* EditorFieldModel::ColumnRect(std::uint16_t column)
+{
     return std::as_const(*this).ColumnRect(column) ? &columnRects[column] : nullptr;
 }
 
-void EditorFieldModel::ResizeCells(qsizetype size, std::uint16_t newFlags) {
+void EditorFieldModel::ResizeCells(qsizetype size, std::uint16_t newFlags)
+{
     cellTexts.resize(size);
     cellFlags.resize(size, newFlags);
 }
 
-void EditorFieldModel::ResizeLines(qsizetype size) {
+void EditorFieldModel::ResizeLines(qsizetype size)
+{
     lineTexts.resize(size);
     lineFlags.resize(size, 0);
     lineRects.resize(size);

@@ -75,11 +75,13 @@ struct EditorFieldModel {
     // such field. Every access to texts and format words goes through here.
     std::optional<Slot> SlotOf(std::uint16_t field, std::uint16_t page) const;
     QString& TextAt(Slot slot) { return slot.isCell ? cellTexts[slot.index] : lineTexts[slot.index]; }
-    const QString& TextAt(Slot slot) const {
+    const QString& TextAt(Slot slot) const
+    {
         return slot.isCell ? cellTexts[slot.index] : lineTexts[slot.index];
     }
     std::uint16_t& FlagsAt(Slot slot) { return slot.isCell ? cellFlags[slot.index] : lineFlags[slot.index]; }
-    std::uint16_t FlagsAt(Slot slot) const {
+    std::uint16_t FlagsAt(Slot slot) const
+    {
         return slot.isCell ? cellFlags[slot.index] : lineFlags[slot.index];
     }
     // The rectangle of a page-1 field or of a column, or null when there is none.

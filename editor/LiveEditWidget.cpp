@@ -88,8 +88,8 @@ void LiveEditWidget::insertFromMimeData(const QMimeData* source)
 }
 
 // The edit runs as one step of the undo history, so that taking it back restores the text exactly; the
-// caret is put back by hand. A text that already needed more room than the window has (a larger font, a loaded file) may still
-// be edited as long as it does not grow.
+// caret is put back by hand. A text that already needed more room than the window has (a larger font, a
+// loaded file) may still be edited as long as it does not grow.
 void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
 {
     if (m_inEdit) {

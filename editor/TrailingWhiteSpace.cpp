@@ -1,10 +1,12 @@
 #include "editor/TrailingWhiteSpace.h"
 
-bool IsTrailingWhiteSpace(QChar unit) {
+bool IsTrailingWhiteSpace(QChar unit)
+{
     return unit.isSpace();
 }
 
-QString WithoutTrailingWhiteSpace(QStringView text) {
+QString WithoutTrailingWhiteSpace(QStringView text)
+{
     qsizetype end = text.size();
     while (end > 0 && IsTrailingWhiteSpace(text[end - 1])) --end;
     return text.first(end).toString();

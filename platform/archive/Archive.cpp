@@ -58,10 +58,22 @@ std::uint64_t Archive::readLittleEndian(int size)
     return value;
 }
 
-void Archive::writeByte(std::uint8_t value) { writeLittleEndian(value, 1); }
-void Archive::writeWord(std::uint16_t value) { writeLittleEndian(value, 2); }
-void Archive::writeDword(std::uint32_t value) { writeLittleEndian(value, 4); }
-void Archive::writeQword(std::uint64_t value) { writeLittleEndian(value, 8); }
+void Archive::writeByte(std::uint8_t value)
+{
+    writeLittleEndian(value, 1);
+}
+void Archive::writeWord(std::uint16_t value)
+{
+    writeLittleEndian(value, 2);
+}
+void Archive::writeDword(std::uint32_t value)
+{
+    writeLittleEndian(value, 4);
+}
+void Archive::writeQword(std::uint64_t value)
+{
+    writeLittleEndian(value, 8);
+}
 
 void Archive::writeRaw(QByteArrayView bytes)
 {
@@ -69,10 +81,22 @@ void Archive::writeRaw(QByteArrayView bytes)
     m_sink->append(bytes);
 }
 
-std::uint8_t Archive::readByte() { return static_cast<std::uint8_t>(readLittleEndian(1)); }
-std::uint16_t Archive::readWord() { return static_cast<std::uint16_t>(readLittleEndian(2)); }
-std::uint32_t Archive::readDword() { return static_cast<std::uint32_t>(readLittleEndian(4)); }
-std::uint64_t Archive::readQword() { return readLittleEndian(8); }
+std::uint8_t Archive::readByte()
+{
+    return static_cast<std::uint8_t>(readLittleEndian(1));
+}
+std::uint16_t Archive::readWord()
+{
+    return static_cast<std::uint16_t>(readLittleEndian(2));
+}
+std::uint32_t Archive::readDword()
+{
+    return static_cast<std::uint32_t>(readLittleEndian(4));
+}
+std::uint64_t Archive::readQword()
+{
+    return readLittleEndian(8);
+}
 
 QByteArray Archive::readRaw(qsizetype size)
 {

@@ -3,18 +3,21 @@
 namespace platform {
 namespace {
 
-Clock::Source& source() {
+Clock::Source& source()
+{
     static Clock::Source current;
     return current;
 }
 
 }  // namespace
 
-QDateTime Clock::now() {
+QDateTime Clock::now()
+{
     return source() ? source()() : QDateTime::currentDateTime();
 }
 
-void Clock::setSource(Source newSource) {
+void Clock::setSource(Source newSource)
+{
     source() = std::move(newSource);
 }
 

@@ -7,7 +7,8 @@
 namespace platform {
 namespace {
 
-QMessageBox::Icon qtIcon(MessageIcon icon) {
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
     switch (icon) {
         case MessageIcon::Warning:
             return QMessageBox::Warning;
@@ -21,14 +22,16 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 }  // namespace
 
-int QtUiService::messageBox(const MessageBoxRequest& request) {
+int QtUiService::messageBox(const MessageBoxRequest& request)
+{
     const QMessageBox::StandardButtons buttons =
         request.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
     QMessageBox box(qtIcon(request.icon), request.title, request.text, buttons, QApplication::activeWindow());
     return box.exec() == QMessageBox::Ok ? answer::kOk : answer::kCancel;
 }
 
-int QtUiService::taskDialog(const TaskDialogRequest& request) {
+int QtUiService::taskDialog(const TaskDialogRequest& request)
+{
     QMessageBox box(qtIcon(request.icon), request.title, request.mainInstruction, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setInformativeText(request.content);

@@ -12,21 +12,24 @@ namespace platform {
 namespace {
 
 // Pixels between the reference point and the left end of the text.
-double horizontalOffset(unsigned align, double width) {
+double horizontalOffset(unsigned align, double width)
+{
     if ((align & TextAlign::Center) == TextAlign::Center) return -width / 2;
     if (align & TextAlign::Right) return -width;
     return 0;
 }
 
 // Pixels between the reference point and the baseline, downwards.
-double baselineOffset(unsigned align, const QFontMetricsF& metrics) {
+double baselineOffset(unsigned align, const QFontMetricsF& metrics)
+{
     if ((align & TextAlign::Baseline) == TextAlign::Baseline) return 0;
     if (align & TextAlign::Bottom) return -metrics.descent();
     return metrics.ascent();
 }
 
 // Pixels between the rectangle's left edge and the line's left end.
-double lineIndent(unsigned format, double rectWidth, double lineWidth) {
+double lineIndent(unsigned format, double rectWidth, double lineWidth)
+{
     if (format & DrawTextFormat::Center) return (rectWidth - lineWidth) / 2;
     if (format & DrawTextFormat::Right) return rectWidth - lineWidth;
     return 0;
@@ -37,37 +40,44 @@ double lineIndent(unsigned format, double rectWidth, double lineWidth) {
 Dc::Dc(QPainter& painter)
     : m_painter(painter),
       m_mapper(Mapper::forDevice(*painter.device())),
-      m_deviceTransform(painter.worldTransform()) {
+      m_deviceTransform(painter.worldTransform())
+{
     m_painter.save();
     m_font.faceName = QGuiApplication::font().family();
 }
 
-Dc::~Dc() {
+Dc::~Dc()
+{
     m_painter.restore();
 }
 
-void Dc::selectFont(const Font& font) {
+void Dc::selectFont(const Font& font)
+{
     m_font = font;
     m_realizedFont.reset();
 }
 
-void Dc::lineTo(QPoint point) {
+void Dc::lineTo(QPoint point)
+{
     m_painter.setWorldTransform(m_mapper.transform() * m_deviceTransform);
     m_painter.setPen(qtPen());
     m_painter.drawLine(QPointF(m_position), QPointF(point));
     m_position = point;
 }
 
-void Dc::fillRect(const Rect& rect, ColorRef color) {
+void Dc::fillRect(const Rect& rect, ColorRef color)
+{
     m_painter.setWorldTransform(m_deviceTransform);
     m_painter.fillRect(m_mapper.toDevice(rect), toQColor(color));
 }
 
-void Dc::textOut(QPoint point, const QString& text) {
+void Dc::textOut(QPoint point, const QString& text)
+{
     drawLineAt(m_mapper.toDevice(point), text, m_textAlign);
 }
 
-int Dc::drawText(const QString& text, Rect& rect, unsigned format) {
+int Dc::drawText(const QString& text, Rect& rect, unsigned format)
+{
     const RealizedFont& font = realizedFont();
     const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
     const auto widthOf = [&](QStringView line) {
@@ -100,13 +110,15 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format) {
     return signedHeight;
 }
 
-QSizeF Dc::textExtent(const QString& text) const {
+QSizeF Dc::textExtent(const QString& text) const
+{
     const QFontMetricsF& metrics = realizedFont().metrics;
     return {metrics.horizontalAdvance(text) / m_mapper.pixelsPerUnitX(),
             (metrics.ascent() + metrics.descent()) / m_mapper.pixelsPerUnitY()};
 }
 
-TextMetrics Dc::textMetrics() const {
+TextMetrics Dc::textMetrics() const
+{
     const QFontMetricsF& metrics = realizedFont().metrics;
     const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
     TextMetrics result;
@@ -117,7 +129,8 @@ TextMetrics Dc::textMetrics() const {
     return result;
 }
 
-const Dc::RealizedFont& Dc::realizedFont() const {
+const Dc::RealizedFont& Dc::realizedFont() const
+{
     const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
     if (!m_realizedFont || m_realizedFont->pixelsPerUnit != pixelsPerUnit) {
         const QFont font = toQFont(m_font, pixelsPerUnit, m_mapper.dpiY());
@@ -129,7 +142,8 @@ const Dc::RealizedFont& Dc::realizedFont() const {
 // A pen that would be thinner than a device pixel is drawn one pixel wide, dotted if asked. Wider pens are
 // measured in logical units under the mapper's transform, so a printer with other resolutions across and down
 // gets each line's thickness right; like Windows, they draw solid whatever their style.
-QPen Dc::qtPen() const {
+QPen Dc::qtPen() const
+{
     QPen pen(toQColor(m_pen.color));
     const double thinnerPixels = m_pen.width * std::min(m_mapper.pixelsPerUnitX(), m_mapper.pixelsPerUnitY());
     if (thinnerPixels > 1.0) {
@@ -145,7 +159,8 @@ QPen Dc::qtPen() const {
     return pen;
 }
 
-void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align) {
+void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align)
+{
     const RealizedFont& font = realizedFont();
     const double width = font.metrics.horizontalAdvance(text);
     const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, font.metrics));
@@ -163,7 +178,8 @@ void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align) {
     m_painter.drawText(baselineStart, text);
 }
 
-double Dc::lineAdvancePixels(unsigned format) const {
+double Dc::lineAdvancePixels(unsigned format) const
+{
     const QFontMetricsF& metrics = realizedFont().metrics;
     const double leading =
         (format & DrawTextFormat::ExternalLeading) ? std::max(0.0, metrics.leading()) : 0.0;

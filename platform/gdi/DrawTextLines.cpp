@@ -6,11 +6,13 @@ namespace platform {
 
 namespace {
 
-bool isLineEnd(QChar c) {
+bool isLineEnd(QChar c)
+{
     return c == u'\r' || c == u'\n';
 }
 
-QStringList splitAtLineEnds(QStringView text) {
+QStringList splitAtLineEnds(QStringView text)
+{
     QStringList paragraphs;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -23,18 +25,21 @@ QStringList splitAtLineEnds(QStringView text) {
     return paragraphs;
 }
 
-qsizetype skipBlanks(QStringView text, qsizetype from) {
+qsizetype skipBlanks(QStringView text, qsizetype from)
+{
     while (from < text.size() && text[from] == u' ') ++from;
     return from;
 }
 
-qsizetype skipWord(QStringView text, qsizetype from) {
+qsizetype skipWord(QStringView text, qsizetype from)
+{
     while (from < text.size() && text[from] != u' ') ++from;
     return from;
 }
 
 // Where the line starting at `start` ends: after the last word that still fits, but after at least one word.
-qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const TextWidth& widthOf) {
+qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const TextWidth& widthOf)
+{
     qsizetype end = start;
     bool hasWord = false;
     while (end < paragraph.size()) {
@@ -48,7 +53,8 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
     return end;
 }
 
-void appendWrapped(QStringList& lines, QStringView paragraph, double width, const TextWidth& widthOf) {
+void appendWrapped(QStringList& lines, QStringView paragraph, double width, const TextWidth& widthOf)
+{
     qsizetype start = 0;
     do {
         const qsizetype end = endOfLine(paragraph, start, width, widthOf);
@@ -59,7 +65,8 @@ void appendWrapped(QStringList& lines, QStringView paragraph, double width, cons
 
 }  // namespace
 
-QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf) {
+QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf)
+{
     if (format & DrawTextFormat::SingleLine) {
         QString line = text.toString();
         line.removeIf(isLineEnd);

@@ -15,19 +15,22 @@ constexpr int ReferenceEmPixels = 2048;
 // Far beyond any page; keeps a hand-edited height from overflowing the pixel size.
 constexpr double LargestEmPixels = 100000.0;
 
-double cellHeightPerEm(QFont face) {
+double cellHeightPerEm(QFont face)
+{
     face.setPixelSize(ReferenceEmPixels);
     const QFontMetricsF metrics(face);
     return (metrics.ascent() + metrics.descent()) / ReferenceEmPixels;
 }
 
-double applicationFontEmPixels(double dpiY) {
+double applicationFontEmPixels(double dpiY)
+{
     const QFont application = QGuiApplication::font();
     if (application.pixelSize() > 0) return application.pixelSize();
     return application.pointSizeF() * dpiY / 72.0;
 }
 
-double emPixels(const QFont& face, int height, double pixelsPerUnit, double dpiY) {
+double emPixels(const QFont& face, int height, double pixelsPerUnit, double dpiY)
+{
     if (height > 0) return height * pixelsPerUnit / cellHeightPerEm(face);
     if (height < 0) return -height * pixelsPerUnit;
     return applicationFontEmPixels(dpiY);
@@ -35,7 +38,8 @@ double emPixels(const QFont& face, int height, double pixelsPerUnit, double dpiY
 
 }  // namespace
 
-QFont toQFont(const Font& font, double pixelsPerUnit, double dpiY) {
+QFont toQFont(const Font& font, double pixelsPerUnit, double dpiY)
+{
     QFont face(font.faceName);
     face.setStyleHint(QFont::SansSerif);
     face.setWeight(QFont::Weight(std::clamp(font.weight == 0 ? 400 : font.weight, 1, 1000)));

@@ -10,7 +10,8 @@ namespace platform {
 // A colour as 0x00BBGGRR.
 using ColorRef = std::uint32_t;
 
-inline QColor toQColor(ColorRef color) {
+inline QColor toQColor(ColorRef color)
+{
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 

@@ -12,12 +12,14 @@ const QString kOlderHeader = QStringLiteral("REGEDIT4");
 constexpr qsizetype kHexLineWidth = 76;
 const QString kHexContinuation = QStringLiteral("\\\n  ");
 
-bool sameName(QStringView a, QStringView b) {
+bool sameName(QStringView a, QStringView b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // Part by part, so that a key is followed by its subkeys before its next sibling ("A", "A\B", "A B").
-bool keyLess(const QString& a, const QString& b) {
+bool keyLess(const QString& a, const QString& b)
+{
     const QList<QStringView> left = QStringView(a).split(u'\\');
     const QList<QStringView> right = QStringView(b).split(u'\\');
     for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
@@ -27,7 +29,8 @@ bool keyLess(const QString& a, const QString& b) {
     return left.size() < right.size();
 }
 
-QString quoted(QStringView text) {
+QString quoted(QStringView text)
+{
     QString out(u'"');
     for (QChar c : text) {
         if (c == u'\\' || c == u'"') out += u'\\';
@@ -37,7 +40,8 @@ QString quoted(QStringView text) {
 }
 
 // Reads the quoted text that starts at `pos`; `pos` ends behind the closing quote.
-std::optional<QString> readQuoted(QStringView line, qsizetype& pos) {
+std::optional<QString> readQuoted(QStringView line, qsizetype& pos)
+{
     QString text;
     for (++pos; pos < line.size(); ++pos) {
         QChar c = line[pos];
@@ -51,7 +55,8 @@ std::optional<QString> readQuoted(QStringView line, qsizetype& pos) {
     return std::nullopt;
 }
 
-std::optional<QByteArray> parseHexBytes(QStringView text) {
+std::optional<QByteArray> parseHexBytes(QStringView text)
+{
     QByteArray bytes;
     if (text.trimmed().isEmpty()) return bytes;
     for (QStringView token : text.split(u',')) {
@@ -64,12 +69,14 @@ std::optional<QByteArray> parseHexBytes(QStringView text) {
     return bytes;
 }
 
-bool startsWithHex(QStringView data) {
+bool startsWithHex(QStringView data)
+{
     return data.startsWith(u"hex:", Qt::CaseInsensitive) || data.startsWith(u"hex(", Qt::CaseInsensitive);
 }
 
 // The data behind "name=": a quoted text, dword:0000abcd, hex:.. (binary) or hex(N):.. (type N).
-std::optional<RegistryValue> parseData(QStringView data) {
+std::optional<RegistryValue> parseData(QStringView data)
+{
     if (data.startsWith(u'"')) {
         qsizetype pos = 0;
         const std::optional<QString> text = readQuoted(data, pos);
@@ -97,7 +104,8 @@ std::optional<RegistryValue> parseData(QStringView data) {
     return RegistryValue{type, *bytes};
 }
 
-QString hexBytes(const QByteArray& bytes, qsizetype column) {
+QString hexBytes(const QByteArray& bytes, qsizetype column)
+{
     QString out;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         QString byte = QStringLiteral("%1").arg(uint(static_cast<quint8>(bytes[i])), 2, 16, QChar(u'0'));
@@ -113,7 +121,8 @@ QString hexBytes(const QByteArray& bytes, qsizetype column) {
 }
 
 // `column` is where the data starts on its line, for wrapping hex data.
-QString dataText(const RegistryValue& value, qsizetype column) {
+QString dataText(const RegistryValue& value, qsizetype column)
+{
     if (value.type == RegistryValue::kString) {
         const std::optional<QString> text = value.toString();
         if (RegistryFile::isWritableName(*text) && RegistryValue::fromString(*text) == value)
@@ -128,23 +137,27 @@ QString dataText(const RegistryValue& value, qsizetype column) {
 
 }  // namespace
 
-bool RegistryFile::isWithin(QStringView path, QStringView key) {
+bool RegistryFile::isWithin(QStringView path, QStringView key)
+{
     if (key.isEmpty() || path.size() == key.size()) return key.isEmpty() || sameName(path, key);
     return path.size() > key.size() && path[key.size()] == u'\\' && sameName(path.first(key.size()), key);
 }
 
-bool RegistryFile::isWritableName(QStringView name) {
+bool RegistryFile::isWritableName(QStringView name)
+{
     return name.isValidUtf16() &&
            std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
-QString RegistryFile::normalizedKey(QStringView key) {
+QString RegistryFile::normalizedKey(QStringView key)
+{
     QStringList parts;
     for (QStringView part : key.split(u'\\', Qt::SkipEmptyParts)) parts.append(part.toString());
     return parts.join(u'\\');
 }
 
-RegistryFile RegistryFile::parse(RegistryHive hive, QByteArrayView text) {
+RegistryFile RegistryFile::parse(RegistryHive hive, QByteArrayView text)
+{
     RegistryFile file(hive);
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString decoded = decoder(text);
@@ -154,7 +167,8 @@ RegistryFile RegistryFile::parse(RegistryHive hive, QByteArrayView text) {
     return file;
 }
 
-void RegistryFile::parseLines(const QStringList& lines) {
+void RegistryFile::parseLines(const QStringList& lines)
+{
     const QString hiveName = registryHiveName(m_hive);
     std::optional<QString> currentKey;  // none before the first key and under a key of another hive
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -171,7 +185,8 @@ void RegistryFile::parseLines(const QStringList& lines) {
     }
 }
 
-bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsizetype& index) {
+bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsizetype& index)
+{
     const QStringView line = QStringView(lines[index]).trimmed();
     qsizetype pos = 0;
     QString name;
@@ -197,7 +212,8 @@ bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsi
     return true;
 }
 
-QByteArray RegistryFile::serialize() const {
+QByteArray RegistryFile::serialize() const
+{
     QList<const Key*> keys;
     for (const Key& key : m_keys) keys.append(&key);
     std::stable_sort(keys.begin(), keys.end(),
@@ -207,7 +223,8 @@ QByteArray RegistryFile::serialize() const {
     return out.toUtf8();
 }
 
-void RegistryFile::serializeKey(QString& out, const Key& key) const {
+void RegistryFile::serializeKey(QString& out, const Key& key) const
+{
     const QString path =
         key.path.isEmpty() ? registryHiveName(m_hive) : registryHiveName(m_hive) + u'\\' + key.path;
     out += QStringLiteral("\n[") + path + QStringLiteral("]\n");
@@ -217,20 +234,23 @@ void RegistryFile::serializeKey(QString& out, const Key& key) const {
     }
 }
 
-const RegistryFile::Key* RegistryFile::findKey(QStringView path) const {
+const RegistryFile::Key* RegistryFile::findKey(QStringView path) const
+{
     const QString normalized = normalizedKey(path);
     const auto found = std::find_if(m_keys.begin(), m_keys.end(),
                                     [&](const Key& key) { return sameName(key.path, normalized); });
     return found == m_keys.end() ? nullptr : &*found;
 }
 
-RegistryFile::Key& RegistryFile::keyForWriting(QStringView path) {
+RegistryFile::Key& RegistryFile::keyForWriting(QStringView path)
+{
     if (const Key* key = findKey(path)) return const_cast<Key&>(*key);
     m_keys.append(Key{normalizedKey(path), {}});
     return m_keys.last();
 }
 
-const RegistryValue* RegistryFile::value(QStringView key, QStringView name) const {
+const RegistryValue* RegistryFile::value(QStringView key, QStringView name) const
+{
     const Key* found = findKey(key);
     if (!found) return nullptr;
     for (const NamedValue& named : found->values) {
@@ -239,19 +259,22 @@ const RegistryValue* RegistryFile::value(QStringView key, QStringView name) cons
     return nullptr;
 }
 
-bool RegistryFile::hasKey(QStringView key) const {
+bool RegistryFile::hasKey(QStringView key) const
+{
     const QString normalized = normalizedKey(key);
     return normalized.isEmpty() || std::any_of(m_keys.begin(), m_keys.end(),
                                                [&](const Key& k) { return isWithin(k.path, normalized); });
 }
 
-bool RegistryFile::createKey(QStringView key) {
+bool RegistryFile::createKey(QStringView key)
+{
     if (hasKey(key)) return false;
     keyForWriting(key);
     return true;
 }
 
-bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryValue& value) {
+bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryValue& value)
+{
     Key& target = keyForWriting(key);
     for (NamedValue& named : target.values) {
         if (!sameName(named.name, name)) continue;
@@ -263,14 +286,16 @@ bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryVal
     return true;
 }
 
-bool RegistryFile::removeValue(QStringView key, QStringView name) {
+bool RegistryFile::removeValue(QStringView key, QStringView name)
+{
     const Key* found = findKey(key);
     if (!found) return false;
     QList<NamedValue>& values = const_cast<Key*>(found)->values;
     return values.removeIf([&](const NamedValue& named) { return sameName(named.name, name); }) > 0;
 }
 
-bool RegistryFile::removeTree(QStringView key) {
+bool RegistryFile::removeTree(QStringView key)
+{
     const QString normalized = normalizedKey(key);
     return m_keys.removeIf([&](const Key& k) { return isWithin(k.path, normalized); }) > 0;
 }

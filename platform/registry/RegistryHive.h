@@ -8,7 +8,8 @@ namespace platform {
 enum class RegistryHive { CurrentUser, LocalMachine, ClassesRoot };
 
 // The name under which the hive heads its keys in a .reg file, and the name of that file.
-inline QString registryHiveName(RegistryHive hive) {
+inline QString registryHiveName(RegistryHive hive)
+{
     switch (hive) {
         case RegistryHive::CurrentUser:
             return QStringLiteral("HKEY_CURRENT_USER");

@@ -27,25 +27,29 @@ constexpr SystemKey kSystemKeys[] = {
     {RegistryHive::ClassesRoot, kHtmlClass},
 };
 
-bool same(QStringView a, QStringView b) {
+bool same(QStringView a, QStringView b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-std::optional<RegistryValue> text(const std::optional<QString>& answer) {
+std::optional<RegistryValue> text(const std::optional<QString>& answer)
+{
     if (!answer) return std::nullopt;
     return RegistryValue::fromString(*answer);
 }
 
 }  // namespace
 
-bool owns(RegistryHive hive, QStringView key) {
+bool owns(RegistryHive hive, QStringView key)
+{
     const QString path = RegistryFile::normalizedKey(key);
     return std::any_of(std::begin(kSystemKeys), std::end(kSystemKeys), [&](const SystemKey& system) {
         return system.hive == hive && RegistryFile::isWithin(path, system.path);
     });
 }
 
-std::optional<RegistryValue> value(RegistryHive hive, QStringView key, QStringView name) {
+std::optional<RegistryValue> value(RegistryHive hive, QStringView key, QStringView name)
+{
     const QString path = RegistryFile::normalizedKey(key);
     if (hive == RegistryHive::CurrentUser && same(path, kShellFolders) && same(name, u"Personal")) {
         return text(systeminfo::documentsFolder());

@@ -15,7 +15,8 @@ namespace {
 const QString kMimeNamespace = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
 
 // shared-mime-info reads a string match with C escapes; printable ASCII stands for itself.
-QString magicValue(const QByteArray& bytes) {
+QString magicValue(const QByteArray& bytes)
+{
     QString out;
     for (char byte : bytes) {
         const auto code = static_cast<quint8>(byte);
@@ -28,7 +29,8 @@ QString magicValue(const QByteArray& bytes) {
     return out;
 }
 
-void writeMimeType(QXmlStreamWriter& xml, const DesktopFileType& type) {
+void writeMimeType(QXmlStreamWriter& xml, const DesktopFileType& type)
+{
     xml.writeStartElement(QStringLiteral("mime-type"));
     xml.writeAttribute(QStringLiteral("type"), type.mimeType);
     xml.writeTextElement(QStringLiteral("comment"), type.comment);
@@ -50,11 +52,13 @@ void writeMimeType(QXmlStreamWriter& xml, const DesktopFileType& type) {
 
 DesktopIntegration::DesktopIntegration(QString dataHome) : m_dataHome(std::move(dataHome)) {}
 
-QString DesktopIntegration::iconName(const QString& mimeType) {
+QString DesktopIntegration::iconName(const QString& mimeType)
+{
     return QString(mimeType).replace(u'/', u'-');
 }
 
-QByteArray DesktopIntegration::desktopEntry(const DesktopProgram& program) {
+QByteArray DesktopIntegration::desktopEntry(const DesktopProgram& program)
+{
     QString mimeTypes;
     for (const DesktopFileType& type : program.fileTypes) {
         if (type.openedByProgram) mimeTypes += type.mimeType + u';';
@@ -73,7 +77,8 @@ QByteArray DesktopIntegration::desktopEntry(const DesktopProgram& program) {
     return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
-QByteArray DesktopIntegration::mimePackage(const DesktopProgram& program) {
+QByteArray DesktopIntegration::mimePackage(const DesktopProgram& program)
+{
     QByteArray out;
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
@@ -87,7 +92,8 @@ QByteArray DesktopIntegration::mimePackage(const DesktopProgram& program) {
 }
 
 DesktopIntegration::Outcome DesktopIntegration::writeIfChanged(const QString& relativePath,
-                                                               const QByteArray& contents) const {
+                                                               const QByteArray& contents) const
+{
     const QString path = m_dataHome + u'/' + relativePath;
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == contents.size() &&
@@ -100,7 +106,8 @@ DesktopIntegration::Outcome DesktopIntegration::writeIfChanged(const QString& re
     return written ? Outcome::Written : Outcome::Failed;
 }
 
-bool DesktopIntegration::registerProgram(const DesktopProgram& program) const {
+bool DesktopIntegration::registerProgram(const DesktopProgram& program) const
+{
     const QString iconFolder = QStringLiteral("icons/hicolor/scalable/");
     QList<Outcome> icons = {writeIfChanged(
         iconFolder + QStringLiteral("apps/") + program.id + QStringLiteral(".svg"), program.iconSvg)};

@@ -9,13 +9,15 @@
 namespace platform::systeminfo {
 namespace {
 
-std::optional<QString> nonEmpty(const QString& text) {
+std::optional<QString> nonEmpty(const QString& text)
+{
     return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
 }
 
 }  // namespace
 
-std::optional<QString> userName() {
+std::optional<QString> userName()
+{
     const long suggested = sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(suggested > 0 ? static_cast<size_t>(suggested) : 16384);
     passwd entry{};
@@ -27,19 +29,23 @@ std::optional<QString> userName() {
     return nonEmpty(qEnvironmentVariable("USER"));
 }
 
-std::optional<QString> computerName() {
+std::optional<QString> computerName()
+{
     return nonEmpty(QSysInfo::machineHostName());
 }
 
-std::optional<QString> documentsFolder() {
+std::optional<QString> documentsFolder()
+{
     return nonEmpty(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-QString configHome() {
+QString configHome()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-QString dataHome() {
+QString dataHome()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 

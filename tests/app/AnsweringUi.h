@@ -10,12 +10,14 @@ public:
     AnsweringUi() { setInstance(this); }
     ~AnsweringUi() override { setInstance(nullptr); }
 
-    int messageBox(const platform::MessageBoxRequest& request) override {
+    int messageBox(const platform::MessageBoxRequest& request) override
+    {
         messageBoxes.append(request);
         return messageBoxAnswer;
     }
     bool hasTaskDialogs() const override { return offersTaskDialogs; }
-    int taskDialog(const platform::TaskDialogRequest& request) override {
+    int taskDialog(const platform::TaskDialogRequest& request) override
+    {
         taskDialogs.append(request);
         return taskDialogAnswer;
     }

@@ -17,7 +17,8 @@ constexpr int kNo = 202;
 
 class Application : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(app.InitInstance());
         app.WriteProfileInt(kPrnFactorV, 990);
         app.WriteProfileInt(kScreenFontHeights.regular[0], 33);
@@ -36,7 +37,8 @@ protected:
 
     QByteArray userFile() const { return TestEnvironment::contentsOf(folder + "/HKEY_CURRENT_USER.reg"); }
 
-    bool sectionIsThere(QStringView section) const {
+    bool sectionIsThere(QStringView section) const
+    {
         return other.keyExists(platform::RegistryHive::CurrentUser, app.root() + '\\' + section.toString());
     }
 
@@ -72,7 +74,8 @@ const ResetCase kResets[] = {
 
 }  // namespace
 
-TEST_F(Application, StartsWithHelpContext100AndNothingForbidden) {
+TEST_F(Application, StartsWithHelpContext100AndNothingForbidden)
+{
     EXPECT_EQ(app.m_nHelpContext, 100);
     EXPECT_EQ(app.m_bRegistryReset, 0);
     EXPECT_EQ(app.root(), QString("Software\\Brandel\\Kalvenport-Zuzaza"));
@@ -80,7 +83,8 @@ TEST_F(Application, StartsWithHelpContext100AndNothingForbidden) {
     EXPECT_EQ(app.programDirectory(), QString("/opt/Kalvenport Zuzaza/bin"));
 }
 
-TEST_F(Application, TheLanguageIsGermanUnlessSetToEnglish) {
+TEST_F(Application, TheLanguageIsGermanUnlessSetToEnglish)
+{
     const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 0}, {-1, 0}, {49, 0}};
     for (const auto& [stored, language] : cases) {
         app.WriteProfileInt(kLanguage, stored);
@@ -92,7 +96,8 @@ TEST_F(Application, TheLanguageIsGermanUnlessSetToEnglish) {
     EXPECT_EQ(app.m_nLanguage, 0);
 }
 
-TEST_F(Application, EachResetDeletesExactlyItsKey) {
+TEST_F(Application, EachResetDeletesExactlyItsKey)
+{
     for (const ResetCase& reset : kResets) {
         SetUp();
         ui.taskDialogAnswer = kYes;
@@ -111,7 +116,8 @@ TEST_F(Application, EachResetDeletesExactlyItsKey) {
     }
 }
 
-TEST_F(Application, AnsweringNoLeavesEveryFileAsItWas) {
+TEST_F(Application, AnsweringNoLeavesEveryFileAsItWas)
+{
     const QByteArray user = userFile();
     const QStringList files = QDir(folder).entryList(QDir::Files);
     for (const ResetCase& reset : kResets) {
@@ -128,7 +134,8 @@ TEST_F(Application, AnsweringNoLeavesEveryFileAsItWas) {
     EXPECT_EQ(ui.taskDialogs.size(), 6);
 }
 
-TEST_F(Application, TheQuestionOffersTwoCommandLinksWithNoAsDefault) {
+TEST_F(Application, TheQuestionOffersTwoCommandLinksWithNoAsDefault)
+{
     app.ResetFontSizes();
     ASSERT_EQ(ui.taskDialogs.size(), 1);
     const platform::TaskDialogRequest& asked = ui.taskDialogs[0];
@@ -146,7 +153,8 @@ TEST_F(Application, TheQuestionOffersTwoCommandLinksWithNoAsDefault) {
     EXPECT_EQ(asked.defaultId, kNo);
 }
 
-TEST_F(Application, WithoutTaskDialogsAMessageBoxAsks) {
+TEST_F(Application, WithoutTaskDialogsAMessageBoxAsks)
+{
     ui.offersTaskDialogs = false;
     ui.messageBoxAnswer = platform::answer::kCancel;
     app.ResetRegistry();
@@ -161,7 +169,8 @@ TEST_F(Application, WithoutTaskDialogsAMessageBoxAsks) {
     EXPECT_TRUE(ui.taskDialogs.isEmpty());
 }
 
-TEST_F(Application, TheSilentWorkspaceResetNeitherAsksNorCloses) {
+TEST_F(Application, TheSilentWorkspaceResetNeitherAsksNorCloses)
+{
     app.ResetWorkspace(true);
     EXPECT_FALSE(sectionIsThere(u"Workspace"));
     EXPECT_TRUE(sectionIsThere(u"Font"));

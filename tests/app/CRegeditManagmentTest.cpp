@@ -18,7 +18,8 @@ const QString kExe = QStringLiteral("/opt/Kalvenport Zuzaza/bin/kalvenport-zuzaz
 
 class RegistryManager : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         platform::ProcessLauncher::setLauncher([this](const QString& tool, const QStringList&) {
             started.append(tool);
             return true;
@@ -28,7 +29,8 @@ protected:
 
     void initialize() { manager.Initialize("kalvenport-zuzaza", kExe, "Jan  6 2020", kVersion3_20_4); }
 
-    std::optional<QString> classesText(const QString& key, const QString& name = {}) const {
+    std::optional<QString> classesText(const QString& key, const QString& name = {}) const
+    {
         return registry.readString(RegistryHive::ClassesRoot, key, name);
     }
 
@@ -42,7 +44,8 @@ protected:
 
 }  // namespace
 
-TEST(RegistryManagerVersion, TextIsMajorMinorAndBuildInWholeParts) {
+TEST(RegistryManagerVersion, TextIsMajorMinorAndBuildInWholeParts)
+{
     const std::pair<quint32, QString> cases[] = {
         {0x031404, "3.20.004"}, {0x03022D, "3.02.045"},    {0x0A0507, "10.05.007"},
         {0, "0.00.000"},        {0xFFFFFF, "255.255.255"}, {0x7F031404, "3.20.004"},
@@ -55,7 +58,8 @@ TEST(RegistryManagerVersion, TextIsMajorMinorAndBuildInWholeParts) {
     }
 }
 
-TEST_F(RegistryManager, TheProgramsVersionComesFromItsBuild) {
+TEST_F(RegistryManager, TheProgramsVersionComesFromItsBuild)
+{
     CQELWinAppEx app(folder, kExe);
     app.m_RegeditManagment.RegisterApplication(app, "Jan  6 2020");
     const CRegeditManagment& registered = app.m_RegeditManagment;
@@ -66,7 +70,8 @@ TEST_F(RegistryManager, TheProgramsVersionComesFromItsBuild) {
     EXPECT_EQ(registered.GetProgramDirectory(), QString("/opt/Kalvenport Zuzaza/bin"));
 }
 
-TEST_F(RegistryManager, InitializeWritesTheApplicationKeys) {
+TEST_F(RegistryManager, InitializeWritesTheApplicationKeys)
+{
     initialize();
     const QString appKey = "SOFTWARE\\QEL\\kalvenport-zuzaza";
     EXPECT_EQ(registry.readString(RegistryHive::LocalMachine, appKey, u"CreationDate"),
@@ -77,7 +82,8 @@ TEST_F(RegistryManager, InitializeWritesTheApplicationKeys) {
     }
 }
 
-TEST_F(RegistryManager, FileTypeCheckClearsOnlyOlderRegistrationsOfItsOwnClasses) {
+TEST_F(RegistryManager, FileTypeCheckClearsOnlyOlderRegistrationsOfItsOwnClasses)
+{
     initialize();
     struct Case {
         const char* name;
@@ -111,7 +117,8 @@ TEST_F(RegistryManager, FileTypeCheckClearsOnlyOlderRegistrationsOfItsOwnClasses
     }
 }
 
-TEST_F(RegistryManager, FileTypeCheckWritesNothingForAnUnknownOrShortExtension) {
+TEST_F(RegistryManager, FileTypeCheckWritesNothingForAnUnknownOrShortExtension)
+{
     initialize();
     manager.CheckFileTypeVersion(u".lz2", kVersion3_20_4);
     manager.CheckFileTypeVersion(u".fm", kVersion3_20_4);
@@ -120,7 +127,8 @@ TEST_F(RegistryManager, FileTypeCheckWritesNothingForAnUnknownOrShortExtension) 
     EXPECT_TRUE(ui.messageBoxes.isEmpty());
 }
 
-TEST_F(RegistryManager, BeforeInitializeTheFileTypeCheckRefusesWithAMessage) {
+TEST_F(RegistryManager, BeforeInitializeTheFileTypeCheckRefusesWithAMessage)
+{
     registry.writeString(RegistryHive::ClassesRoot, u".fme", {}, u"EUR1-Dokument");
     manager.CheckFileTypeVersion(u".fme", kVersion3_20_4);
     ASSERT_EQ(ui.messageBoxes.size(), 1);
@@ -128,7 +136,8 @@ TEST_F(RegistryManager, BeforeInitializeTheFileTypeCheckRefusesWithAMessage) {
     EXPECT_EQ(registry.readDword(RegistryHive::ClassesRoot, u".fme", u"FileVersion"), std::nullopt);
 }
 
-TEST_F(RegistryManager, FileTypesGetIconsNewFileTemplateAndQuotedOpenCommands) {
+TEST_F(RegistryManager, FileTypesGetIconsNewFileTemplateAndQuotedOpenCommands)
+{
     initialize();
     registry.writeString(RegistryHive::ClassesRoot, u"ATR-Dokument\\shell\\open\\ddeexec", {},
                          u"[open(\"%1\")]");
@@ -151,7 +160,8 @@ TEST_F(RegistryManager, FileTypesGetIconsNewFileTemplateAndQuotedOpenCommands) {
               QString("/opt/Kalvenport Zuzaza/bin;"));
 }
 
-TEST_F(RegistryManager, FileTypesAreRegisteredWithTheDesktop) {
+TEST_F(RegistryManager, FileTypesAreRegisteredWithTheDesktop)
+{
     initialize();
     manager.RegisterFileTypes(1);
     const QByteArray entry =
@@ -179,7 +189,8 @@ TEST_F(RegistryManager, FileTypesAreRegisteredWithTheDesktop) {
     EXPECT_TRUE(started.isEmpty());
 }
 
-TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments) {
+TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments)
+{
     initialize();
     environment.writeFile("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
     EXPECT_EQ(manager.GetDataDirectory(false), environment.path("home/Dokumente/kalvenport-zuzaza"));
@@ -190,7 +201,8 @@ TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments) {
     EXPECT_FALSE(QFileInfo::exists(environment.path("home/Dokumente/kalvenport-zuzaza")));
 }
 
-TEST_F(RegistryManager, UserAndComputerNamesComeFromThisMachine) {
+TEST_F(RegistryManager, UserAndComputerNamesComeFromThisMachine)
+{
     QString user = "old";
     QString computer = "old";
     EXPECT_TRUE(manager.ReadUserName(user));

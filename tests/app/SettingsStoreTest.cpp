@@ -18,13 +18,14 @@ protected:
     QString folder = environment.path("config/kalvenport-zuzaza");
     SettingsStore store{folder, kRoot};
 
-    QStringList fileLines() const {
+    QStringList fileLines() const
+    {
         return QString::fromUtf8(TestEnvironment::contentsOf(folder + "/HKEY_CURRENT_USER.reg")).split(u'\n');
     }
 };
 
-void expectHeights(const SettingsStore& store, const FontHeights& fonts,
-                   const std::array<int, 12>& expected) {
+void expectHeights(const SettingsStore& store, const FontHeights& fonts, const std::array<int, 12>& expected)
+{
     std::array<int, 12> read{};
     for (size_t i = 0; i < 5; ++i) read[i] = store.GetProfileInt(fonts.regular[i]);
     read[5] = store.GetProfileInt(fonts.extra1);
@@ -35,7 +36,8 @@ void expectHeights(const SettingsStore& store, const FontHeights& fonts,
 
 }  // namespace
 
-TEST_F(Settings, AFreshUserReadsEveryDefaultOfTheMasterTable) {
+TEST_F(Settings, AFreshUserReadsEveryDefaultOfTheMasterTable)
+{
     environment.set("XDG_CONFIG_HOME", {});
     CQELWinAppEx app;
     ASSERT_TRUE(app.InitInstance());
@@ -77,7 +79,8 @@ TEST_F(Settings, AFreshUserReadsEveryDefaultOfTheMasterTable) {
     EXPECT_FALSE(QFileInfo::exists(environment.path("home/.config/kalvenport-zuzaza")));
 }
 
-TEST_F(Settings, WrittenValuesAreReadBack) {
+TEST_F(Settings, WrittenValuesAreReadBack)
+{
     EXPECT_TRUE(store.WriteProfileInt(kLeftMargin1.in(kATRSection), -99));
     EXPECT_TRUE(store.WriteProfileString(kExporteur.in(kEUR1Section),
                                          QString::fromUtf8("Müller \"GmbH\"\r\nHafen 1")));
@@ -87,14 +90,16 @@ TEST_F(Settings, WrittenValuesAreReadBack) {
     EXPECT_EQ(store.GetProfileInt(u"atrform_defaults", u"LEFTMARGIN1", 0), -99);
 }
 
-TEST_F(Settings, AValueOfTheOtherTypeReadsAsItsDefault) {
+TEST_F(Settings, AValueOfTheOtherTypeReadsAsItsDefault)
+{
     store.WriteProfileString(kLanguage, u"1");
     store.WriteProfileInt(kPrinter.in(kUZSection), 7);
     EXPECT_EQ(store.GetProfileInt(kLanguage), 0);
     EXPECT_EQ(store.GetProfileString(kPrinter.in(kUZSection)), QString("@"));
 }
 
-TEST_F(Settings, TwoStoresOnOneFolderKeepBothTheirValues) {
+TEST_F(Settings, TwoStoresOnOneFolderKeepBothTheirValues)
+{
     SettingsStore other(folder, kRoot);
     EXPECT_TRUE(store.WriteProfileInt(kZoomFactor.in(kEUR1Section), 14));
     EXPECT_TRUE(other.WriteProfileInt(kZoomFactor.in(kATRSection), 17));
@@ -108,7 +113,8 @@ TEST_F(Settings, TwoStoresOnOneFolderKeepBothTheirValues) {
     }
 }
 
-TEST_F(Settings, APersonFindsTheValuesByTheirSectionAndName) {
+TEST_F(Settings, APersonFindsTheValuesByTheirSectionAndName)
+{
     store.WriteProfileInt(kPrnFactorV, 1000);
     store.WriteProfileString(kPrinter.in(kEUR1Section), u"HP LaserJet");
     store.WriteProfileInt(kScreenFontHeights.bold[4], 60);
@@ -122,7 +128,8 @@ TEST_F(Settings, APersonFindsTheValuesByTheirSectionAndName) {
     EXPECT_GE(indexOf("[HKEY_CURRENT_USER\\Software\\Brandel\\Kalvenport-Zuzaza\\Font]"), 0);
 }
 
-TEST_F(Settings, WithoutARootThereIsNoStore) {
+TEST_F(Settings, WithoutARootThereIsNoStore)
+{
     SettingsStore unrooted(folder);
     EXPECT_FALSE(unrooted.WriteProfileInt(kLanguage, 1));
     EXPECT_EQ(unrooted.GetProfileInt(kPrnFactorH), 1000);

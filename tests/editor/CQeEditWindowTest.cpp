@@ -10,7 +10,8 @@ constexpr std::uint16_t kBoldCentredSize2 = 0x0112;
 
 // An editor of `lines` fields and a table of `columns` columns and `rows` rows; every field and cell holds a
 // text and a format word of its own, so that a shifted index shows.
-void Fill(CQeEditWindow& editor, std::uint16_t lines, std::uint16_t columns, std::uint16_t rows) {
+void Fill(CQeEditWindow& editor, std::uint16_t lines, std::uint16_t columns, std::uint16_t rows)
+{
     editor.SetFieldCounts(lines, columns, true);
     if (columns > 0) editor.SetTableRows(rows, 1);
     for (std::uint16_t page = 1; page <= editor.GetPageCount(); ++page) {
@@ -22,13 +23,15 @@ void Fill(CQeEditWindow& editor, std::uint16_t lines, std::uint16_t columns, std
     }
 }
 
-QString CellText(int page, int field) {
+QString CellText(int page, int field)
+{
     return QString("p%1f%2").arg(page).arg(field);
 }
 
 }  // namespace
 
-TEST(FieldCounts, ANewEditorHasNoFieldsOnePageAndStandsOnField0OfPage1) {
+TEST(FieldCounts, ANewEditorHasNoFieldsOnePageAndStandsOnField0OfPage1)
+{
     const CQeEditWindow editor;
     EXPECT_EQ(editor.GetLineCount(), 0);
     EXPECT_EQ(editor.GetColumnCount(), 0);
@@ -39,7 +42,8 @@ TEST(FieldCounts, ANewEditorHasNoFieldsOnePageAndStandsOnField0OfPage1) {
     EXPECT_TRUE(editor.IsInsertMode());
 }
 
-TEST(FieldCounts, InitialisedFieldsAndCellsStartWithSize1AndATableOfOneRow) {
+TEST(FieldCounts, InitialisedFieldsAndCellsStartWithSize1AndATableOfOneRow)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(21, 11, true);
     EXPECT_EQ(editor.GetLineCount(), 21);
@@ -52,7 +56,8 @@ TEST(FieldCounts, InitialisedFieldsAndCellsStartWithSize1AndATableOfOneRow) {
     EXPECT_EQ(editor.GetFontSize(0, 3), CQeEditWindow::kUnknownFontSize);
 }
 
-TEST(FieldCounts, FieldsAddedWithoutInitialisationHaveWord0) {
+TEST(FieldCounts, FieldsAddedWithoutInitialisationHaveWord0)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 1, true);
     editor.SetFieldCounts(4, 3, false);
@@ -62,7 +67,8 @@ TEST(FieldCounts, FieldsAddedWithoutInitialisationHaveWord0) {
     EXPECT_EQ(editor.GetFieldFlags(1, 2), 0);
 }
 
-TEST(FieldCounts, CuttingToOneFieldKeepsField0AndDropsTheRestAndTheTable) {
+TEST(FieldCounts, CuttingToOneFieldKeepsField0AndDropsTheRestAndTheTable)
+{
     CQeEditWindow editor;
     Fill(editor, 21, 11, 1);
     editor.SetFieldCounts(1, 0, true);
@@ -76,7 +82,8 @@ TEST(FieldCounts, CuttingToOneFieldKeepsField0AndDropsTheRestAndTheTable) {
     EXPECT_EQ(editor.GetFieldText(0, 2), "");
 }
 
-TEST(FieldAddressing, EveryCellOfEveryRowKeepsItsOwnTextAndWord) {
+TEST(FieldAddressing, EveryCellOfEveryRowKeepsItsOwnTextAndWord)
+{
     CQeEditWindow editor;
     Fill(editor, 4, 3, 3);
     ASSERT_EQ(editor.GetPageCount(), 4);
@@ -89,7 +96,8 @@ TEST(FieldAddressing, EveryCellOfEveryRowKeepsItsOwnTextAndWord) {
     }
 }
 
-TEST(FieldAddressing, Page0IsTheCurrentPage) {
+TEST(FieldAddressing, Page0IsTheCurrentPage)
+{
     CQeEditWindow editor;
     Fill(editor, 4, 3, 2);
     ASSERT_EQ(editor.Activate(1, 3), 0);
@@ -101,7 +109,8 @@ TEST(FieldAddressing, Page0IsTheCurrentPage) {
 }
 
 // Fields and pages that do not exist: 4 fields, 3 columns, 2 rows (pages 2 and 3).
-TEST(FieldAddressing, AFieldOrPageThatDoesNotExistGivesNeutralAnswersAndChangesNothing) {
+TEST(FieldAddressing, AFieldOrPageThatDoesNotExistGivesNeutralAnswersAndChangesNothing)
+{
     const std::pair<std::uint16_t, std::uint16_t> missing[] = {
         {4, 1}, {25, 1}, {0xFFFF, 1}, {3, 2}, {2, 4}, {0, 4}, {0, 255}, {0, 0xFFFF},
     };
@@ -136,7 +145,8 @@ TEST(FieldAddressing, AFieldOrPageThatDoesNotExistGivesNeutralAnswersAndChangesN
     }
 }
 
-TEST(Rectangles, EdgesAreKeptAsTheirLow16BitsAndReadBackUnsigned) {
+TEST(Rectangles, EdgesAreKeptAsTheirLow16BitsAndReadBackUnsigned)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 2, true);
     EXPECT_EQ(editor.SetLineRectLTRB(1, -1, 70000, 5, 0x1FFFF), 0);
@@ -156,7 +166,8 @@ TEST(Rectangles, EdgesAreKeptAsTheirLow16BitsAndReadBackUnsigned) {
     EXPECT_EQ(editor.GetLineLeft(0), 0);
 }
 
-TEST(Rectangles, AFieldOrColumnOutOfRangeIsRefused) {
+TEST(Rectangles, AFieldOrColumnOutOfRangeIsRefused)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
     CQeEditWindow::Rect rect{1, 2, 3, 4};
@@ -169,7 +180,8 @@ TEST(Rectangles, AFieldOrColumnOutOfRangeIsRefused) {
     EXPECT_EQ(editor.GetColumnLeft(0), 0);
 }
 
-TEST(FontSize, SettingASizeClearsBoldKeepsAlignmentAndTakesOnlyFourBits) {
+TEST(FontSize, SettingASizeClearsBoldKeepsAlignmentAndTakesOnlyFourBits)
+{
     const struct {
         std::uint16_t size;
         std::uint16_t expected;
@@ -184,14 +196,16 @@ TEST(FontSize, SettingASizeClearsBoldKeepsAlignmentAndTakesOnlyFourBits) {
     }
 }
 
-TEST(FontSize, Page0IsNoPageForSetFontSize) {
+TEST(FontSize, Page0IsNoPageForSetFontSize)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
     editor.SetFontSize(0, 0, 3);
     EXPECT_EQ(editor.GetFontSize(0, 1), 1);
 }
 
-TEST(FontSize, StepsStayWithin0To4AndReactivateOnlyWhenTheyChangeSomething) {
+TEST(FontSize, StepsStayWithin0To4AndReactivateOnlyWhenTheyChangeSomething)
+{
     const struct {
         std::uint16_t size;
         bool increase;
@@ -215,7 +229,8 @@ TEST(FontSize, StepsStayWithin0To4AndReactivateOnlyWhenTheyChangeSomething) {
     }
 }
 
-TEST(FontSize, WithoutACurrentFieldNothingCanBeStepped) {
+TEST(FontSize, WithoutACurrentFieldNothingCanBeStepped)
+{
     ProbeEditor editor;
     EXPECT_FALSE(editor.CanIncreaseFontSize());
     EXPECT_FALSE(editor.CanDecreaseFontSize());
@@ -225,7 +240,8 @@ TEST(FontSize, WithoutACurrentFieldNothingCanBeStepped) {
     EXPECT_EQ(editor.activations, 0);
 }
 
-TEST(Bold, ToggleFlipsTheCurrentFieldAndReactivatesIt) {
+TEST(Bold, ToggleFlipsTheCurrentFieldAndReactivatesIt)
+{
     ProbeEditor editor;
     editor.SetFieldCounts(3, 0, true);
     editor.Activate(1, 1);
@@ -238,7 +254,8 @@ TEST(Bold, ToggleFlipsTheCurrentFieldAndReactivatesIt) {
     EXPECT_EQ(editor.activations, 2);
 }
 
-TEST(Bold, SetAndClearTouchOnlyTheBoldBitAndDoNotReactivate) {
+TEST(Bold, SetAndClearTouchOnlyTheBoldBitAndDoNotReactivate)
+{
     ProbeEditor editor;
     editor.SetFieldCounts(3, 0, true);
     editor.SetFieldFlags(2, 1, 0x0203);
@@ -256,7 +273,8 @@ TEST(Bold, SetAndClearTouchOnlyTheBoldBitAndDoNotReactivate) {
     EXPECT_EQ(editor.activations, 0);
 }
 
-TEST(Alignment, SettingItKeepsSizeAndBoldAndReactivatesOnlyTheCurrentFieldOfALiveWindow) {
+TEST(Alignment, SettingItKeepsSizeAndBoldAndReactivatesOnlyTheCurrentFieldOfALiveWindow)
+{
     const struct {
         std::uint16_t field;
         bool liveWindow;
@@ -275,7 +293,8 @@ TEST(Alignment, SettingItKeepsSizeAndBoldAndReactivatesOnlyTheCurrentFieldOfALiv
     }
 }
 
-TEST(Alignment, TheCurrentFieldOperationsActOnTheCurrentPage) {
+TEST(Alignment, TheCurrentFieldOperationsActOnTheCurrentPage)
+{
     ProbeEditor editor;
     editor.SetFieldCounts(3, 2, true);
     editor.Activate(1, 2);
@@ -292,7 +311,8 @@ TEST(Alignment, TheCurrentFieldOperationsActOnTheCurrentPage) {
     EXPECT_EQ(editor.GetFieldFlags(1, 2), 1);
 }
 
-TEST(Texts, AreKeptAsGivenWithTheirLineEnds) {
+TEST(Texts, AreKeptAsGivenWithTheirLineEnds)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 1, true);
     editor.SetFieldText(0, "Zeile 1\r\nZeile 2\r\n", 1);
@@ -302,7 +322,8 @@ TEST(Texts, AreKeptAsGivenWithTheirLineEnds) {
     EXPECT_TRUE(editor.GetFieldText(0, 1).isEmpty());
 }
 
-TEST(Texts, TheCurrentTextIsCommittedByActivationFirst) {
+TEST(Texts, TheCurrentTextIsCommittedByActivationFirst)
+{
     ProbeEditor editor;
     editor.SetFieldCounts(2, 2, true);
     editor.Activate(1, 2);
@@ -313,7 +334,8 @@ TEST(Texts, TheCurrentTextIsCommittedByActivationFirst) {
     EXPECT_EQ(editor.activations, 1);
 }
 
-TEST(InsertMode, IsStoredAsGiven) {
+TEST(InsertMode, IsStoredAsGiven)
+{
     CQeEditWindow editor;
     editor.SetInsertMode(false);
     EXPECT_FALSE(editor.IsInsertMode());
@@ -321,7 +343,8 @@ TEST(InsertMode, IsStoredAsGiven) {
     EXPECT_TRUE(editor.IsInsertMode());
 }
 
-TEST(ContextMenu, TakesTwentyFiveItemsAndSeparatorsLoseIdAndText) {
+TEST(ContextMenu, TakesTwentyFiveItemsAndSeparatorsLoseIdAndText)
+{
     CQeEditWindow editor;
     EXPECT_TRUE(editor.AddContextMenuItem(0x800, 57634, "Kopieren"));
     for (int i = 1; i < 25; ++i) EXPECT_TRUE(editor.AddContextMenuItem(0, 1000 + i, QString::number(i)));
@@ -335,7 +358,8 @@ TEST(ContextMenu, TakesTwentyFiveItemsAndSeparatorsLoseIdAndText) {
     EXPECT_EQ(items[24].text, "24");
 }
 
-TEST(ResizeFields, RefusesToShrinkEitherCount) {
+TEST(ResizeFields, RefusesToShrinkEitherCount)
+{
     CQeEditWindow editor;
     Fill(editor, 4, 3, 1);
     EXPECT_FALSE(editor.ResizeFields(3, 3));
@@ -344,7 +368,8 @@ TEST(ResizeFields, RefusesToShrinkEitherCount) {
     EXPECT_EQ(editor.GetColumnCount(), 3);
 }
 
-TEST(ResizeFields, KeepsEveryTextAndWordAtItsFieldAndRow) {
+TEST(ResizeFields, KeepsEveryTextAndWordAtItsFieldAndRow)
+{
     CQeEditWindow editor;
     Fill(editor, 2, 2, 3);
     ASSERT_TRUE(editor.ResizeFields(3, 4));
@@ -361,7 +386,8 @@ TEST(ResizeFields, KeepsEveryTextAndWordAtItsFieldAndRow) {
     }
 }
 
-TEST(ResizeFields, GivesAnEditorWithoutTableOneEmptyRow) {
+TEST(ResizeFields, GivesAnEditorWithoutTableOneEmptyRow)
+{
     CQeEditWindow editor;
     Fill(editor, 2, 0, 0);
     ASSERT_TRUE(editor.ResizeFields(2, 3));
@@ -370,7 +396,8 @@ TEST(ResizeFields, GivesAnEditorWithoutTableOneEmptyRow) {
     EXPECT_EQ(editor.GetFieldText(1, 1), CellText(1, 1));
 }
 
-TEST(TableRows, AddedRowsGetTheGivenWordAndThePageCountStopsAt255) {
+TEST(TableRows, AddedRowsGetTheGivenWordAndThePageCountStopsAt255)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(1, 2, true);
     editor.SetTableRows(3, 0x0104);
@@ -383,7 +410,8 @@ TEST(TableRows, AddedRowsGetTheGivenWordAndThePageCountStopsAt255) {
     EXPECT_EQ(editor.GetFieldFlags(1, 255), 0);
 }
 
-TEST(LinesToColumns, TurnsThePage1FieldsIntoOneRowWithTheirRectanglesAndWordsButNotTheirTexts) {
+TEST(LinesToColumns, TurnsThePage1FieldsIntoOneRowWithTheirRectanglesAndWordsButNotTheirTexts)
+{
     CQeEditWindow editor;
     Fill(editor, 3, 0, 0);
     editor.SetLineRectLTRB(2, 5, 6, 7, 8);
@@ -396,7 +424,8 @@ TEST(LinesToColumns, TurnsThePage1FieldsIntoOneRowWithTheirRectanglesAndWordsBut
     EXPECT_EQ(editor.GetFieldText(2, 2), "");
 }
 
-TEST(LinesToColumns, AddsARowOfSize1CellsToATable) {
+TEST(LinesToColumns, AddsARowOfSize1CellsToATable)
+{
     CQeEditWindow editor;
     Fill(editor, 3, 2, 1);
     editor.LinesToColumns();
@@ -405,14 +434,16 @@ TEST(LinesToColumns, AddsARowOfSize1CellsToATable) {
     EXPECT_EQ(editor.GetFieldFlags(1, 3), 1);
 }
 
-TEST(LinesToColumns, MakesNoTableWithoutFields) {
+TEST(LinesToColumns, MakesNoTableWithoutFields)
+{
     CQeEditWindow editor;
     editor.LinesToColumns();
     EXPECT_EQ(editor.GetMode(), 0x1000);
     EXPECT_EQ(editor.GetColumnCount(), 0);
 }
 
-TEST(RemovePage, MovesLaterRowsUpWithTheirWordsAndTheCurrentPageFollowsItsRow) {
+TEST(RemovePage, MovesLaterRowsUpWithTheirWordsAndTheCurrentPageFollowsItsRow)
+{
     ProbeEditor editor;
     Fill(editor, 4, 3, 3);
     editor.Activate(1, 4);
@@ -432,7 +463,8 @@ TEST(RemovePage, MovesLaterRowsUpWithTheirWordsAndTheCurrentPageFollowsItsRow) {
     EXPECT_EQ(editor.activations, 0);
 }
 
-TEST(RemovePage, LeavesTheRemovedCurrentPageForOneThatStays) {
+TEST(RemovePage, LeavesTheRemovedCurrentPageForOneThatStays)
+{
     const struct {
         std::uint16_t removed;
         std::uint16_t currentAfter;
@@ -454,7 +486,8 @@ TEST(RemovePage, LeavesTheRemovedCurrentPageForOneThatStays) {
     }
 }
 
-TEST(RemovePage, RemovingTheOnlyRowEndsTheTable) {
+TEST(RemovePage, RemovingTheOnlyRowEndsTheTable)
+{
     ProbeEditor editor;
     Fill(editor, 4, 3, 1);
     editor.Activate(2, 2);
@@ -467,7 +500,8 @@ TEST(RemovePage, RemovingTheOnlyRowEndsTheTable) {
     EXPECT_EQ(editor.GetFieldText(0, 2), "");
 }
 
-TEST(RemovePage, RemovingPage1MovesTheFirstRowIntoTheFields) {
+TEST(RemovePage, RemovingPage1MovesTheFirstRowIntoTheFields)
+{
     ProbeEditor editor;
     Fill(editor, 3, 3, 1);
     editor.Activate(1, 2);
@@ -479,7 +513,8 @@ TEST(RemovePage, RemovingPage1MovesTheFirstRowIntoTheFields) {
     EXPECT_EQ(editor.GetCurrentField(), 1);
 }
 
-TEST(RemovePage, RefusesPagesItCannotRemove) {
+TEST(RemovePage, RefusesPagesItCannotRemove)
+{
     const struct {
         std::uint16_t lines, columns, rows, page;
     } cases[] = {
@@ -498,7 +533,8 @@ TEST(RemovePage, RefusesPagesItCannotRemove) {
     }
 }
 
-TEST(InsertLine, InsertsAnEmptySize1FieldAndTheCurrentFieldFollowsItsText) {
+TEST(InsertLine, InsertsAnEmptySize1FieldAndTheCurrentFieldFollowsItsText)
+{
     ProbeEditor editor;
     Fill(editor, 3, 0, 0);
     editor.SetLineRectLTRB(1, 1, 2, 3, 4);
@@ -519,7 +555,8 @@ TEST(InsertLine, InsertsAnEmptySize1FieldAndTheCurrentFieldFollowsItsText) {
     EXPECT_EQ(editor.GetLineCount(), 5);
 }
 
-TEST(DeleteLine, RemovesTheFieldAndTheCurrentFieldFollowsItsText) {
+TEST(DeleteLine, RemovesTheFieldAndTheCurrentFieldFollowsItsText)
+{
     ProbeEditor editor;
     Fill(editor, 4, 0, 0);
     editor.Activate(3, 1);
@@ -535,7 +572,8 @@ TEST(DeleteLine, RemovesTheFieldAndTheCurrentFieldFollowsItsText) {
     EXPECT_EQ(editor.GetLineCount(), 3);
 }
 
-TEST(DeleteLine, LeavesTheDeletedCurrentFieldForANeighbour) {
+TEST(DeleteLine, LeavesTheDeletedCurrentFieldForANeighbour)
+{
     const struct {
         std::uint16_t deleted;
         std::uint16_t currentAfter;
@@ -553,7 +591,8 @@ TEST(DeleteLine, LeavesTheDeletedCurrentFieldForANeighbour) {
     }
 }
 
-TEST(InsertAndDeleteLine, OnPage2OnlyTellTheUserAndElsewhereDoNothing) {
+TEST(InsertAndDeleteLine, OnPage2OnlyTellTheUserAndElsewhereDoNothing)
+{
     ProbeEditor editor;
     Fill(editor, 3, 2, 2);
     editor.InsertLine(0, 2);
@@ -568,7 +607,8 @@ TEST(InsertAndDeleteLine, OnPage2OnlyTellTheUserAndElsewhereDoNothing) {
     EXPECT_EQ(editor.GetFieldText(0, 3), CellText(3, 0));
 }
 
-TEST(Activate, MovesToTheFieldAndPage0KeepsThePage) {
+TEST(Activate, MovesToTheFieldAndPage0KeepsThePage)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(3, 2, true);
     EXPECT_EQ(editor.Activate(1, 2), 0);

@@ -15,40 +15,47 @@ using Cause = platform::ArchiveException::Cause;
 
 namespace {
 
-QByteArray Bytes(std::initializer_list<int> values) {
+QByteArray Bytes(std::initializer_list<int> values)
+{
     QByteArray result;
     for (int v : values) result.append(static_cast<char>(v));
     return result;
 }
 
-QByteArray Word(int value) {
+QByteArray Word(int value)
+{
     return Bytes({value & 0xFF, (value >> 8) & 0xFF});
 }
 
 // A text as the block writes it, for texts below 255 code units.
-QByteArray Utf16String(const QString& text) {
+QByteArray Utf16String(const QString& text)
+{
     QByteArray result = Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(text.size())});
     for (const QChar unit : text) result += Word(unit.unicode());
     return result;
 }
 
-QByteArray StringArray(const QStringList& texts) {
+QByteArray StringArray(const QStringList& texts)
+{
     QByteArray result = Word(static_cast<int>(texts.size()));
     for (const QString& text : texts) result += Utf16String(text);
     return result;
 }
 
-QByteArray WordArray(const QList<int>& words) {
+QByteArray WordArray(const QList<int>& words)
+{
     QByteArray result = Word(static_cast<int>(words.size()));
     for (int word : words) result += Word(word);
     return result;
 }
 
-QByteArray Header(int version) {
+QByteArray Header(int version)
+{
     return Word(0x1206) + Word(version);
 }
 
-QByteArray Stored(CQeEditWindow& editor) {
+QByteArray Stored(CQeEditWindow& editor)
+{
     QByteArray sink;
     Archive archive(sink);
     editor.Serialize(archive);
@@ -56,13 +63,15 @@ QByteArray Stored(CQeEditWindow& editor) {
 }
 
 // Loads a block that must be read to its last byte.
-void Load(CQeEditWindow& editor, const QByteArray& block) {
+void Load(CQeEditWindow& editor, const QByteArray& block)
+{
     Archive archive(QByteArrayView{block});
     editor.Serialize(archive);
     EXPECT_EQ(archive.bytesLeft(), 0);
 }
 
-std::optional<Cause> FailureOfLoading(CQeEditWindow& editor, const QByteArray& block) {
+std::optional<Cause> FailureOfLoading(CQeEditWindow& editor, const QByteArray& block)
+{
     Archive archive(QByteArrayView{block});
     try {
         editor.Serialize(archive);
@@ -72,7 +81,8 @@ std::optional<Cause> FailureOfLoading(CQeEditWindow& editor, const QByteArray& b
     return std::nullopt;
 }
 
-QStringList Numbered(const QString& stem, int count) {
+QStringList Numbered(const QString& stem, int count)
+{
     QStringList texts;
     for (int i = 0; i < count; ++i) texts << stem + QString::number(i);
     return texts;
@@ -89,12 +99,15 @@ struct Snapshot {
         : block(Stored(editor)),
           currentField(editor.GetCurrentField()),
           currentPage(editor.GetCurrentPage()),
-          lastLineLeft(editor.GetLineLeft(editor.GetLineCount() - 1)) {}
+          lastLineLeft(editor.GetLineLeft(editor.GetLineCount() - 1))
+    {
+    }
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
 // An EUR.1-like editor: 21 fields, 11 columns, 3 rows, every text and word its own.
-void FillTable(CQeEditWindow& editor) {
+void FillTable(CQeEditWindow& editor)
+{
     editor.SetFieldCounts(21, 11, true);
     editor.SetTableRows(3, 1);
     for (std::uint16_t page = 1; page <= 4; ++page) {
@@ -109,7 +122,8 @@ void FillTable(CQeEditWindow& editor) {
 
 // Every field operation on every field and page up to a few beyond what exists: none may reach outside the
 // arrays (the sanitizer build checks).
-void TouchEveryField(ProbeEditor& editor) {
+void TouchEveryField(ProbeEditor& editor)
+{
     const int pages = editor.GetPageCount() + 3;
     const int fields = std::max(editor.GetLineCount(), editor.GetColumnCount()) + 3;
     for (int p = 0; p <= pages; ++p) {
@@ -140,7 +154,8 @@ struct BlockCounts {
 };
 
 // Reads back the counts of a stored block.
-BlockCounts CountsOf(const QByteArray& block) {
+BlockCounts CountsOf(const QByteArray& block)
+{
     Archive archive(QByteArrayView{block});
     archive.readWord();
     archive.readWord();
@@ -156,7 +171,8 @@ BlockCounts CountsOf(const QByteArray& block) {
 
 }  // namespace
 
-TEST(EditorBlock, TwentyOneFieldsWithoutTableAreWrittenByteForByte) {
+TEST(EditorBlock, TwentyOneFieldsWithoutTableAreWrittenByteForByte)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(21, 0, true);
     QStringList texts = Numbered("Feld ", 21);
@@ -174,7 +190,8 @@ TEST(EditorBlock, TwentyOneFieldsWithoutTableAreWrittenByteForByte) {
     EXPECT_EQ(Stored(editor).left(6), Bytes({0x06, 0x12, 0x02, 0x00, 0x15, 0x00}));
 }
 
-TEST(EditorBlock, StoringTrimsTrailingWhiteSpaceInTheFileAndInTheEditor) {
+TEST(EditorBlock, StoringTrimsTrailingWhiteSpaceInTheFileAndInTheEditor)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 1, true);
     editor.SetFieldText(0, " \t\r\n ", 1);
@@ -189,20 +206,23 @@ TEST(EditorBlock, StoringTrimsTrailingWhiteSpaceInTheFileAndInTheEditor) {
     EXPECT_EQ(editor.GetFieldText(0, 2), "Zelle");
 }
 
-TEST(TrailingWhiteSpace, IsUnicodeWhiteSpaceNoBreakSpacesIncluded) {
+TEST(TrailingWhiteSpace, IsUnicodeWhiteSpaceNoBreakSpacesIncluded)
+{
     const std::set<char16_t> whiteSpace = {0x0009, 0x000A, 0x000B, 0x000C, 0x000D, 0x0020, 0x0085,
                                            0x00A0, 0x1680, 0x2000, 0x2001, 0x2002, 0x2003, 0x2004,
                                            0x2005, 0x2006, 0x2007, 0x2008, 0x2009, 0x200A, 0x2028,
                                            0x2029, 0x202F, 0x205F, 0x3000};
     for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
         const auto u = static_cast<char16_t>(unit);
-        EXPECT_EQ(IsTrailingWhiteSpace(QChar(u)), whiteSpace.contains(u)) << std::hex << static_cast<unsigned>(unit);
+        EXPECT_EQ(IsTrailingWhiteSpace(QChar(u)), whiteSpace.contains(u))
+            << std::hex << static_cast<unsigned>(unit);
     }
     EXPECT_EQ(WithoutTrailingWhiteSpace(utf16(u"a\u00A0b \u00A0\t"sv)), utf16(u"a\u00A0b"sv));
     EXPECT_EQ(WithoutTrailingWhiteSpace(utf16(u"\u200Bx\u200B"sv)), utf16(u"\u200Bx\u200B"sv));
 }
 
-TEST(EditorBlock, ATableRoundTripsAndTheCountsOfTheEditorStay) {
+TEST(EditorBlock, ATableRoundTripsAndTheCountsOfTheEditorStay)
+{
     CQeEditWindow written;
     FillTable(written);
     const QByteArray block = Stored(written);
@@ -222,7 +242,8 @@ TEST(EditorBlock, ATableRoundTripsAndTheCountsOfTheEditorStay) {
     EXPECT_EQ(Stored(read), block);
 }
 
-TEST(EditorBlock, LoadingKeepsTheCurrentFieldAndTheRectangles) {
+TEST(EditorBlock, LoadingKeepsTheCurrentFieldAndTheRectangles)
+{
     CQeEditWindow editor;
     FillTable(editor);
     const Snapshot before(editor);
@@ -232,7 +253,8 @@ TEST(EditorBlock, LoadingKeepsTheCurrentFieldAndTheRectangles) {
     EXPECT_EQ(editor.GetFieldText(0, 1), "S1 F0\r\nzwei");
 }
 
-TEST(EditorBlock, Version1HasNoTable) {
+TEST(EditorBlock, Version1HasNoTable)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 11, true);
     Load(editor, Header(1) + StringArray({"a", "b"}) + WordArray({0x0102, 0x0003}));
@@ -245,7 +267,8 @@ TEST(EditorBlock, Version1HasNoTable) {
     EXPECT_EQ(CountsOf(Stored(editor)).cellTexts, 0);
 }
 
-TEST(EditorBlock, MoreTextsThanFieldsAddFieldsThatStartWithWord1) {
+TEST(EditorBlock, MoreTextsThanFieldsAddFieldsThatStartWithWord1)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(21, 0, true);
     Load(editor, Header(2) + StringArray(Numbered("t", 25)) + WordArray(QList<int>(25, 0x0203)) +
@@ -258,7 +281,8 @@ TEST(EditorBlock, MoreTextsThanFieldsAddFieldsThatStartWithWord1) {
     }
 }
 
-TEST(EditorBlock, FewerTextsThanFieldsLeaveTheOtherFieldsEmptyWithWord0) {
+TEST(EditorBlock, FewerTextsThanFieldsLeaveTheOtherFieldsEmptyWithWord0)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(21, 0, true);
     for (std::uint16_t field = 0; field < 21; ++field) editor.SetFieldText(field, "alt", 1);
@@ -273,7 +297,8 @@ TEST(EditorBlock, FewerTextsThanFieldsLeaveTheOtherFieldsEmptyWithWord0) {
     }
 }
 
-TEST(EditorBlock, LoadingTrimsPage1TextsButNotCells) {
+TEST(EditorBlock, LoadingTrimsPage1TextsButNotCells)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(1, 1, true);
     Load(editor, Header(2) + StringArray({"Feld \r\n"}) + WordArray({1}) + Word(0x2002) + Word(1) +
@@ -282,7 +307,8 @@ TEST(EditorBlock, LoadingTrimsPage1TextsButNotCells) {
     EXPECT_EQ(editor.GetFieldText(0, 2), "Zelle \r\n");
 }
 
-TEST(EditorBlock, Old8BitTextsAreCodePage1252) {
+TEST(EditorBlock, Old8BitTextsAreCodePage1252)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
     Load(editor, Header(2) + Word(2) + Bytes({0x03, 'a', 'b', 0xE4}) + Bytes({0x02, 0x80, 0x96}) +
@@ -291,7 +317,8 @@ TEST(EditorBlock, Old8BitTextsAreCodePage1252) {
     EXPECT_EQ(editor.GetFieldText(1, 1), utf16(u"€–"sv));
 }
 
-TEST(EditorBlock, EveryCutOffBlockFailsWithEndOfFileAndLeavesTheEditorAsItWas) {
+TEST(EditorBlock, EveryCutOffBlockFailsWithEndOfFileAndLeavesTheEditorAsItWas)
+{
     CQeEditWindow source;
     FillTable(source);
     source.SetFieldText(5, QString(300, QChar(u'ß')), 2);
@@ -309,7 +336,8 @@ TEST(EditorBlock, EveryCutOffBlockFailsWithEndOfFileAndLeavesTheEditorAsItWas) {
     }
 }
 
-TEST(EditorBlock, AForeignMarkOrANewerVersionIsAFormatFailureAndChangesNothing) {
+TEST(EditorBlock, AForeignMarkOrANewerVersionIsAFormatFailureAndChangesNothing)
+{
     const QByteArray rest = StringArray({"a"}) + WordArray({1}) + Word(0x1000) + Word(0) + Word(0) + Word(0);
     const std::pair<QByteArray, Cause> cases[] = {
         {Word(0x1205) + Word(2) + rest, Cause::BadClass},
@@ -326,7 +354,8 @@ TEST(EditorBlock, AForeignMarkOrANewerVersionIsAFormatFailureAndChangesNothing) 
     }
 }
 
-TEST(EditorBlock, MoreFieldsThanACountCanHoldAreRefused) {
+TEST(EditorBlock, MoreFieldsThanACountCanHoldAreRefused)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
     const Snapshot before(editor);
@@ -336,7 +365,8 @@ TEST(EditorBlock, MoreFieldsThanACountCanHoldAreRefused) {
     EXPECT_EQ(Snapshot(editor), before);
 }
 
-TEST(EditorBlock, VersionZeroReadsLikeVersion1) {
+TEST(EditorBlock, VersionZeroReadsLikeVersion1)
+{
     CQeEditWindow editor;
     editor.SetFieldCounts(1, 1, true);
     Load(editor, Header(0) + StringArray({"x"}) + WordArray({0x0104}));
@@ -347,7 +377,8 @@ TEST(EditorBlock, VersionZeroReadsLikeVersion1) {
 
 // Blocks no release writes: modes and arrays that disagree. The editor comes out with arrays that fit its
 // counts and a mode that fits its columns, and no operation reaches outside them.
-TEST(EditorBlock, HostileBlocksLoadToAConsistentEditor) {
+TEST(EditorBlock, HostileBlocksLoadToAConsistentEditor)
+{
     const struct {
         const char* what;
         int version;

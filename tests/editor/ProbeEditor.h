@@ -5,7 +5,8 @@
 // A field editor that counts what would reach the live window and the user.
 class ProbeEditor : public CQeEditWindow {
 public:
-    int Activate(std::uint16_t field, std::uint16_t page) override {
+    int Activate(std::uint16_t field, std::uint16_t page) override
+    {
         ++activations;
         return CQeEditWindow::Activate(field, page);
     }

@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
-static bool operator==(const FormRect& a, const FormRect& b) {
+static bool operator==(const FormRect& a, const FormRect& b)
+{
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-static std::ostream& operator<<(std::ostream& out, const FormRect& r) {
+static std::ostream& operator<<(std::ostream& out, const FormRect& r)
+{
     return out << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}';
 }
 
@@ -47,36 +49,43 @@ const FormCase kForms[] = {
     {"certificate of origin", UZ_FieldTable, {340, 349}, {350, 350}, {12, 13}, {}},
 };
 
-bool contains(std::initializer_list<int> rows, std::size_t row) {
+bool contains(std::initializer_list<int> rows, std::size_t row)
+{
     return std::find(rows.begin(), rows.end(), static_cast<int>(row)) != rows.end();
 }
 
-bool isBox(const FormRect& r) {
+bool isBox(const FormRect& r)
+{
     return r.left < r.right && r.top < r.bottom;
 }
 
-bool liesOnTheSheet(const FormRect& r) {
+bool liesOnTheSheet(const FormRect& r)
+{
     return r.left >= 0 && r.top >= 0 && r.right <= kFormSheetWidth && r.bottom <= kFormSheetHeight;
 }
 
 // Half-open, as a click test sees them: boxes that only touch do not overlap.
-bool overlap(const FormRect& a, const FormRect& b) {
+bool overlap(const FormRect& a, const FormRect& b)
+{
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
 // Where a row lands on paper with the print origin (x, y): y grows upwards there.
-FormRect onPaper(const FormRect& r, int x, int y) {
+FormRect onPaper(const FormRect& r, int x, int y)
+{
     const auto v = [](int value) { return static_cast<std::int16_t>(value); };
     return {v(x + r.left), v(y - r.top), v(x + r.right), v(y - r.bottom)};
 }
 
-FormRect zoomed(const FormRect& r, int zoom) {
+FormRect zoomed(const FormRect& r, int zoom)
+{
     const auto v = [zoom](int value) { return static_cast<std::int16_t>(value * zoom / 10); };
     return {v(r.left), v(r.top), v(r.right), v(r.bottom)};
 }
 
 // The fields a user types into: enabled and not after the page's last tab stop.
-std::vector<std::size_t> inputFields(std::span<const FormFieldRow> rows, std::size_t last) {
+std::vector<std::size_t> inputFields(std::span<const FormFieldRow> rows, std::size_t last)
+{
     std::vector<std::size_t> fields;
     for (std::size_t i = 0; i <= last && i < rows.size(); ++i)
         if (rows[i].enabled) fields.push_back(i);
@@ -84,23 +93,27 @@ std::vector<std::size_t> inputFields(std::span<const FormFieldRow> rows, std::si
 }
 
 void expectDisjoint(std::span<const FormFieldRow> rows, const std::vector<std::size_t>& fields,
-                    FormRect (*pick)(const FormFieldRow&), const char* what) {
+                    FormRect (*pick)(const FormFieldRow&), const char* what)
+{
     for (std::size_t a = 0; a < fields.size(); ++a)
         for (std::size_t b = a + 1; b < fields.size(); ++b)
             EXPECT_FALSE(overlap(pick(rows[fields[a]]), pick(rows[fields[b]])))
                 << what << " of fields " << fields[a] << " and " << fields[b];
 }
 
-FormRect screenOf(const FormFieldRow& row) {
+FormRect screenOf(const FormFieldRow& row)
+{
     return row.screen;
 }
-FormRect printOf(const FormFieldRow& row) {
+FormRect printOf(const FormFieldRow& row)
+{
     return row.print;
 }
 
 }  // namespace
 
-TEST(FormFieldTable, HoldsOneRowPerEditorField) {
+TEST(FormFieldTable, HoldsOneRowPerEditorField)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         const FormFieldTable& t = form.table;
@@ -112,7 +125,8 @@ TEST(FormFieldTable, HoldsOneRowPerEditorField) {
     }
 }
 
-TEST(FormFieldTable, EveryBoxIsWellFormedAndOnTheSheet) {
+TEST(FormFieldTable, EveryBoxIsWellFormedAndOnTheSheet)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         const FormFieldTable& t = form.table;
@@ -132,7 +146,8 @@ TEST(FormFieldTable, EveryBoxIsWellFormedAndOnTheSheet) {
     }
 }
 
-TEST(FormFieldTable, EmptyRowsAreNoInputFields) {
+TEST(FormFieldTable, EmptyRowsAreNoInputFields)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         for (int i : form.page1EmptyScreenRows) EXPECT_FALSE(form.table.page1[i].enabled) << i;
@@ -140,7 +155,8 @@ TEST(FormFieldTable, EmptyRowsAreNoInputFields) {
     }
 }
 
-TEST(FormFieldTable, StartFlagsAreSizesAndAlignmentsTheEditorKnows) {
+TEST(FormFieldTable, StartFlagsAreSizesAndAlignmentsTheEditorKnows)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         for (auto rows : {form.table.page1, form.table.page2}) {
@@ -154,7 +170,8 @@ TEST(FormFieldTable, StartFlagsAreSizesAndAlignmentsTheEditorKnows) {
     }
 }
 
-TEST(FormFieldTable, InputFieldsOpenTopicsOfTheirForm) {
+TEST(FormFieldTable, InputFieldsOpenTopicsOfTheirForm)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         const FormFieldTable& t = form.table;
@@ -171,7 +188,8 @@ TEST(FormFieldTable, InputFieldsOpenTopicsOfTheirForm) {
     }
 }
 
-TEST(FormFieldTable, TabWrapsOntoInputFields) {
+TEST(FormFieldTable, TabWrapsOntoInputFields)
+{
     // Activating a disabled field moves on to a neighbour; a disabled field 0 would send the wrap below zero.
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
@@ -185,7 +203,8 @@ TEST(FormFieldTable, TabWrapsOntoInputFields) {
     }
 }
 
-TEST(FormFieldTable, InputFieldsNeitherHideEachOtherNorPrintOverEachOther) {
+TEST(FormFieldTable, InputFieldsNeitherHideEachOtherNorPrintOverEachOther)
+{
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.name);
         const FormFieldTable& t = form.table;
@@ -201,7 +220,8 @@ TEST(FormFieldTable, InputFieldsNeitherHideEachOtherNorPrintOverEachOther) {
     }
 }
 
-TEST(FormFieldTable, PrintPositionsStayCloseToTheirBoxesOnScreen) {
+TEST(FormFieldTable, PrintPositionsStayCloseToTheirBoxesOnScreen)
+{
     // Screen and paper show the same form, so a field prints near where its box is drawn; a slipped or
     // doubled digit moves a value by far more than the 25 mm allowed here.
     static constexpr int kNear = 250;
@@ -223,7 +243,8 @@ TEST(FormFieldTable, PrintPositionsStayCloseToTheirBoxesOnScreen) {
     }
 }
 
-TEST(ATR_FieldTable, PlacesBoxesWhereTheFormHasThem) {
+TEST(ATR_FieldTable, PlacesBoxesWhereTheFormHasThem)
+{
     const FormFieldTable& t = ATR_FieldTable;
     EXPECT_EQ(t.page1[0].screen, (FormRect{210, 160, 1105, 340}));
     // With the origin the A.TR. print sets for zero margins, box 1 starts 15 mm from the left and 12 mm
@@ -239,7 +260,8 @@ TEST(ATR_FieldTable, PlacesBoxesWhereTheFormHasThem) {
     EXPECT_EQ(t.page2[0].print, (FormRect{180, 635, 1830, 695}));
 }
 
-TEST(ATR_FieldTable, StartFlagsMatchTheWordsOfANewFile) {
+TEST(ATR_FieldTable, StartFlagsMatchTheWordsOfANewFile)
+{
     // The flag words a blank A.TR. file carries: size in the low bits, alignment in bits 8-11.
     const std::uint16_t expected[] = {3, 3, 3, 3, 0x103, 3, 3, 3,     3,     3, 0x203,
                                       2, 2, 2, 2, 2,     2, 2, 0x102, 0x102, 2};
@@ -250,7 +272,8 @@ TEST(ATR_FieldTable, StartFlagsMatchTheWordsOfANewFile) {
     }
 }
 
-TEST(EUR1_FieldTable, PlacesBoxesWhereTheFormHasThem) {
+TEST(EUR1_FieldTable, PlacesBoxesWhereTheFormHasThem)
+{
     const FormFieldTable& t = EUR1_FieldTable;
     // With the origin the print sets for zero margins, box 1 lands 13 mm from the left, 11 mm from the top,
     // and the strike-out's diagonal ends at the lower-left corner of box 8.
@@ -268,7 +291,8 @@ TEST(EUR1_FieldTable, PlacesBoxesWhereTheFormHasThem) {
     EXPECT_EQ(t.page2[10].screen, (FormRect{920, 1905, 1830, 1965}));
 }
 
-TEST(EUR1_FieldTable, BothEditionsOfTheBackPlaceTheirLinesAsPrinted) {
+TEST(EUR1_FieldTable, BothEditionsOfTheBackPlaceTheirLinesAsPrinted)
+{
     const FormFieldTable& t = EUR1_FieldTable;
     // First edition: the description from 64.5 mm, the documents from 111.5 mm, place and date at 190.5 mm.
     EXPECT_EQ(t.page2[0].print.top, 645);
@@ -282,7 +306,8 @@ TEST(EUR1_FieldTable, BothEditionsOfTheBackPlaceTheirLinesAsPrinted) {
     EXPECT_EQ(t.page2SecondPrint[10], (FormRect{920, 2080, 1830, 2130}));
 }
 
-TEST(EUR1_FieldTable, SharesTheBoxesOfTheATRCertificateWhereBothFormsHaveThem) {
+TEST(EUR1_FieldTable, SharesTheBoxesOfTheATRCertificateWhereBothFormsHaveThem)
+{
     // Exporter, consignee, transport, remarks, the right-hand goods column, parts of the customs endorsement
     // and the declaration sit in the same places on both movement certificates.
     for (std::size_t field : {0, 1, 6, 7, 10, 11, 13, 19, 20}) {
@@ -292,7 +317,8 @@ TEST(EUR1_FieldTable, SharesTheBoxesOfTheATRCertificateWhereBothFormsHaveThem) {
     }
 }
 
-TEST(LZE848a_FieldTable, PlacesBoxesWhereTheFormHasThem) {
+TEST(LZE848a_FieldTable, PlacesBoxesWhereTheFormHasThem)
+{
     const FormFieldTable& t = LZE848a_FieldTable;
     // Two-line fields 0 and 1 grow upwards by their own height on screen and by 3.4 mm on paper.
     const auto twoLineTop = [](const FormRect& r) { return r.top - (r.bottom - r.top); };
@@ -310,7 +336,8 @@ TEST(LZE848a_FieldTable, PlacesBoxesWhereTheFormHasThem) {
     EXPECT_EQ(t.page1[12].helpId, 0);
 }
 
-TEST(UZ_FieldTable, PlacesBoxesWhereTheFormHasThem) {
+TEST(UZ_FieldTable, PlacesBoxesWhereTheFormHasThem)
+{
     const FormFieldTable& t = UZ_FieldTable;
     EXPECT_EQ(t.page1[0].print, (FormRect{1250, 75, 1600, 125}));
     EXPECT_EQ(zoomed(t.page1[1].screen, 14), (FormRect{154, 98, 1414, 378}));

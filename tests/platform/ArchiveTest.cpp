@@ -112,8 +112,14 @@ TEST(ArchiveStrings, AreWrittenAsUtf16WithTheShortestLength)
 TEST(ArchiveStrings, RoundTripEveryLengthFormAndEveryCodeUnit)
 {
     const QString texts[] = {
-        "", "abc", QString(254, 'a'), QString(255, 'b'), QString(300, 'c'), QString(0xFFFD, 'd'),
-        QString(0xFFFE, 'e'), QString(0x10005, 'f'),
+        "",
+        "abc",
+        QString(254, 'a'),
+        QString(255, 'b'),
+        QString(300, 'c'),
+        QString(0xFFFD, 'd'),
+        QString(0xFFFE, 'e'),
+        QString(0x10005, 'f'),
         utf16(u"zero\0inside, lone \xD800 surrogate, CR LF\r\nend"sv),
     };
     for (const QString& text : texts) EXPECT_EQ(loaded(stored(text)), text) << text.size();
@@ -139,8 +145,8 @@ TEST(ArchiveStrings, FFFEAfterTheMarkerIsALength)
 
 TEST(ArchiveStrings, QwordLengthAboveTheLongestTextIsAGenericFailure)
 {
-    const QByteArray data = bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                   0x00, 0x00, 0x00, 0x80, 0x00, 0x00, 0x00, 0x00});
+    const QByteArray data = bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00,
+                                   0x00, 0x80, 0x00, 0x00, 0x00, 0x00});
     EXPECT_EQ(failureOf(data, [](Archive& a) { a.readString(); }), Cause::Generic);
 }
 
@@ -184,8 +190,8 @@ TEST(ArchiveArrays, LoadingReplacesTheArrayWithExactlyTheCountRead)
     Archive out(sink);
     out.writeStringArray({"a", "b"});
     out.writeWordArray({7, 0xFFFF, 0});
-    EXPECT_EQ(sink, bytes({0x02, 0x00, 0xFF, 0xFE, 0xFF, 0x01, 0x61, 0x00, 0xFF, 0xFE, 0xFF, 0x01, 0x62, 0x00,
-                           0x03, 0x00, 0x07, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(sink, bytes({0x02, 0x00, 0xFF, 0xFE, 0xFF, 0x01, 0x61, 0x00, 0xFF, 0xFE, 0xFF,
+                           0x01, 0x62, 0x00, 0x03, 0x00, 0x07, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
 
     Archive in(QByteArrayView{sink});
     EXPECT_EQ(in.readStringArray(), QStringList({"a", "b"}));

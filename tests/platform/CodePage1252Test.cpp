@@ -28,5 +28,7 @@ TEST(CodePage1252, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
 {
     EXPECT_EQ(codepage1252::fromUnicode(QString::fromUtf8("Łx😀y")), QByteArray("?x?y"));
     // A lone surrogate is one character too.
-    EXPECT_EQ(codepage1252::fromUnicode(utf16(u"a\xD800" "b"sv)), QByteArray("a?b"));
+    EXPECT_EQ(codepage1252::fromUnicode(utf16(u"a\xD800"
+                                              "b"sv)),
+              QByteArray("a?b"));
 }

@@ -13,7 +13,8 @@ namespace {
 
 // A white page of `width` x `height` pixels at `dpiX` x `dpiY`. At 254 dpi one pixel is a tenth of a
 // millimetre.
-QImage page(int width, int height, double dpiX = 254, double dpiY = 254) {
+QImage page(int width, int height, double dpiX = 254, double dpiY = 254)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpiX / 0.0254));
     image.setDotsPerMeterY(qRound(dpiY / 0.0254));
@@ -22,7 +23,8 @@ QImage page(int width, int height, double dpiX = 254, double dpiY = 254) {
 }
 
 // Draws on `image` through a Dc in the metric mode, the way the forms draw.
-void drawMetric(QImage& image, const std::function<void(Dc&)>& draw) {
+void drawMetric(QImage& image, const std::function<void(Dc&)>& draw)
+{
     QPainter painter(&image);
     Dc dc(painter);
     dc.mapper().setMapMode(MapMode::LoMetric);
@@ -30,7 +32,8 @@ void drawMetric(QImage& image, const std::function<void(Dc&)>& draw) {
     draw(dc);
 }
 
-Font arial(int height, int escapement = 0) {
+Font arial(int height, int escapement = 0)
+{
     return Font{"Arial", height, 400, escapement};
 }
 
@@ -43,7 +46,8 @@ struct FontHeightCase {
 
 class FontHeight : public ::testing::TestWithParam<FontHeightCase> {};
 
-TEST_P(FontHeight, PositiveHeightIsTheCellWithinAPixel) {
+TEST_P(FontHeight, PositiveHeightIsTheCellWithinAPixel)
+{
     const auto [height, dpi] = GetParam();
     QImage image = page(10, 10, dpi, dpi);
     drawMetric(image, [&](Dc& dc) {
@@ -54,7 +58,8 @@ TEST_P(FontHeight, PositiveHeightIsTheCellWithinAPixel) {
     });
 }
 
-TEST_P(FontHeight, NegativeHeightIsTheEmSoTheCellIsArialsCellPerEmLarger) {
+TEST_P(FontHeight, NegativeHeightIsTheEmSoTheCellIsArialsCellPerEmLarger)
+{
     const auto [height, dpi] = GetParam();
     QImage image = page(10, 10, dpi, dpi);
     drawMetric(image, [&](Dc& dc) {
@@ -69,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Dc, FontHeight,
                                            FontHeightCase{20, 600}, FontHeightCase{36, 600},
                                            FontHeightCase{100, 254}));
 
-TEST(DcFont, CapitalsOfACharacterHeightMatchThoseOfTheCellHoldingIt) {
+TEST(DcFont, CapitalsOfACharacterHeightMatchThoseOfTheCellHoldingIt)
+{
     // Ink only, no metrics of ours: "H" at character height 100 and at the cell height that holds an em of
     // 100.
     QImage byEm = page(300, 200);
@@ -86,7 +92,8 @@ TEST(DcFont, CapitalsOfACharacterHeightMatchThoseOfTheCellHoldingIt) {
     EXPECT_NEAR(inkBox(byEm).height(), 100 * 1409 / 2048.0, 1.5);  // the capital height of the face
 }
 
-TEST(DcFont, MetricsAreTheSameInLogicalUnitsOnEveryResolution) {
+TEST(DcFont, MetricsAreTheSameInLogicalUnitsOnEveryResolution)
+{
     QImage coarse = page(10, 10, 300, 300);
     QImage fine = page(10, 10, 1200, 1200);
     TextMetrics a, b;
@@ -104,7 +111,8 @@ TEST(DcFont, MetricsAreTheSameInLogicalUnitsOnEveryResolution) {
     EXPECT_NEAR(b.externalLeading, b.height * 67 / 2288, 0.2);
 }
 
-TEST(DcFont, PairsAreNotKernedSoWidthsAddUpAsOnWindows) {
+TEST(DcFont, PairsAreNotKernedSoWidthsAddUpAsOnWindows)
+{
     QImage image = page(10, 10, 600, 600);
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(100));
@@ -121,7 +129,8 @@ constexpr QPoint anchor{300, -150};
 constexpr int anchorX = 300;
 constexpr int anchorY = 150;
 
-QRect inkOfH(unsigned align, TextMetrics* metrics = nullptr) {
+QRect inkOfH(unsigned align, TextMetrics* metrics = nullptr)
+{
     QImage image = page(600, 300);
     drawMetric(image, [&](Dc& dc) {
         dc.selectFont(arial(-100));
@@ -141,7 +150,8 @@ struct HorizontalCase {
 
 class TextOutHorizontal : public ::testing::TestWithParam<HorizontalCase> {};
 
-TEST_P(TextOutHorizontal, InkLiesWhereTheAlignmentSays) {
+TEST_P(TextOutHorizontal, InkLiesWhereTheAlignmentSays)
+{
     const QRect ink = inkOfH(GetParam().align | TextAlign::Baseline);
     const double advance = 100 * 1479 / 2048.0;
     EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0 - anchorX, GetParam().expectedInkCentre * advance, 1.5);
@@ -152,25 +162,29 @@ INSTANTIATE_TEST_SUITE_P(Dc, TextOutHorizontal,
                                            HorizontalCase{TextAlign::Center, 0},
                                            HorizontalCase{TextAlign::Right, -0.5}));
 
-TEST(DcTextOut, BaselineAlignmentPutsTheCapitalsUprightOnThePoint) {
+TEST(DcTextOut, BaselineAlignmentPutsTheCapitalsUprightOnThePoint)
+{
     const QRect ink = inkOfH(TextAlign::Left | TextAlign::Baseline);
     EXPECT_NEAR(ink.bottom() + 1, anchorY, 1);
     EXPECT_NEAR(ink.top(), anchorY - 100 * 1409 / 2048.0, 1.5);
 }
 
-TEST(DcTextOut, TopAlignmentPutsTheBaselineAnAscentBelowThePoint) {
+TEST(DcTextOut, TopAlignmentPutsTheBaselineAnAscentBelowThePoint)
+{
     TextMetrics metrics;
     const QRect ink = inkOfH(TextAlign::Left | TextAlign::Top, &metrics);
     EXPECT_NEAR(ink.bottom() + 1, anchorY + metrics.ascent, 1);
 }
 
-TEST(DcTextOut, BottomAlignmentPutsTheBaselineADescentAboveThePoint) {
+TEST(DcTextOut, BottomAlignmentPutsTheBaselineADescentAboveThePoint)
+{
     TextMetrics metrics;
     const QRect ink = inkOfH(TextAlign::Center | TextAlign::Bottom, &metrics);
     EXPECT_NEAR(ink.bottom() + 1, anchorY - metrics.descent, 1);
 }
 
-TEST(DcTextOut, NegativeEscapementTurnsTheBaselineClockwise) {
+TEST(DcTextOut, NegativeEscapementTurnsTheBaselineClockwise)
+{
     QImage image = page(800, 400);
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(-60, -150));
@@ -184,7 +198,8 @@ TEST(DcTextOut, NegativeEscapementTurnsTheBaselineClockwise) {
     EXPECT_NEAR(lastLetters.bottom() - firstLetter.bottom(), 107, 12);
 }
 
-TEST(DcTextOut, OpaqueBackgroundWhitensTheCellTransparentLeavesThePage) {
+TEST(DcTextOut, OpaqueBackgroundWhitensTheCellTransparentLeavesThePage)
+{
     for (const BackgroundMode mode : {BackgroundMode::Opaque, BackgroundMode::Transparent}) {
         QImage image = page(300, 200);
         image.fill(Qt::black);
@@ -199,7 +214,8 @@ TEST(DcTextOut, OpaqueBackgroundWhitensTheCellTransparentLeavesThePage) {
     }
 }
 
-TEST(DcTextOut, TextColourIsAColorRef) {
+TEST(DcTextOut, TextColourIsAColorRef)
+{
     QImage image = page(300, 200);
     drawMetric(image, [](Dc& dc) {
         dc.setTextColor(0x0000FF);
@@ -216,7 +232,8 @@ constexpr unsigned FieldFormat = DrawTextFormat::WordBreak | DrawTextFormat::NoC
                                  DrawTextFormat::ExternalLeading | DrawTextFormat::NoPrefix;
 }  // namespace
 
-TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegative) {
+TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegative)
+{
     QImage image = page(600, 600);
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(42));
@@ -230,7 +247,8 @@ TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegative) {
     });
 }
 
-TEST(DcDrawText, ReportsAPositiveHeightInPixels) {
+TEST(DcDrawText, ReportsAPositiveHeightInPixels)
+{
     QImage image = page(600, 600);
     QPainter painter(&image);
     Dc dc(painter);
@@ -239,7 +257,8 @@ TEST(DcDrawText, ReportsAPositiveHeightInPixels) {
     EXPECT_NEAR(dc.drawText("a\r\nb", rect, 0), 2 * dc.textMetrics().height, 0.5);
 }
 
-TEST(DcDrawText, CalcRectMeasuresTheWrappedTextAndDrawsNothing) {
+TEST(DcDrawText, CalcRectMeasuresTheWrappedTextAndDrawsNothing)
+{
     QImage image = page(600, 600);
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(40));
@@ -255,7 +274,8 @@ TEST(DcDrawText, CalcRectMeasuresTheWrappedTextAndDrawsNothing) {
     EXPECT_TRUE(inkBox(image).isEmpty());
 }
 
-TEST(DcDrawText, LinesFollowEachOtherDownTheRectangle) {
+TEST(DcDrawText, LinesFollowEachOtherDownTheRectangle)
+{
     QImage image = page(400, 600);
     TextMetrics metrics;
     drawMetric(image, [&](Dc& dc) {
@@ -276,7 +296,8 @@ struct LineAlignCase {
 
 class DrawTextAlignment : public ::testing::TestWithParam<LineAlignCase> {};
 
-TEST_P(DrawTextAlignment, EachLineSitsLeftCentredOrRightInTheRectangle) {
+TEST_P(DrawTextAlignment, EachLineSitsLeftCentredOrRightInTheRectangle)
+{
     QImage image = page(600, 300);
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(-100));
@@ -292,7 +313,8 @@ INSTANTIATE_TEST_SUITE_P(Dc, DrawTextAlignment,
                                            LineAlignCase{DrawTextFormat::Center, 300},
                                            LineAlignCase{DrawTextFormat::Right, 500 - 100 * 1479 / 4096.0}));
 
-TEST(DcDrawText, ClipsToTheRectangleUnlessToldNotTo) {
+TEST(DcDrawText, ClipsToTheRectangleUnlessToldNotTo)
+{
     for (const bool noClip : {false, true}) {
         QImage image = page(600, 300);
         drawMetric(image, [&](Dc& dc) {
@@ -304,7 +326,8 @@ TEST(DcDrawText, ClipsToTheRectangleUnlessToldNotTo) {
     }
 }
 
-TEST(DcLines, PenWidthIsLogicalAcrossAndDownOnItsOwnResolution) {
+TEST(DcLines, PenWidthIsLogicalAcrossAndDownOnItsOwnResolution)
+{
     // 254 dpi across, 508 down: a width of 6 is 6 pixels across and 12 down.
     QImage image = page(600, 1200, 254, 508);
     drawMetric(image, [](Dc& dc) {
@@ -318,7 +341,8 @@ TEST(DcLines, PenWidthIsLogicalAcrossAndDownOnItsOwnResolution) {
     EXPECT_NEAR(inkBox(image, QRect(0, 500, 600, 400)).width(), 6, 1);
 }
 
-TEST(DcLines, TheDefaultPenDrawsOnePixelAndMovesTheCurrentPosition) {
+TEST(DcLines, TheDefaultPenDrawsOnePixelAndMovesTheCurrentPosition)
+{
     QImage image = page(600, 300, 600, 600);
     drawMetric(image, [](Dc& dc) {
         dc.moveTo({10, -10});
@@ -335,7 +359,8 @@ TEST(DcLines, TheDefaultPenDrawsOnePixelAndMovesTheCurrentPosition) {
     EXPECT_NEAR(ink.bottom(), 100 * pixelsPerUnit, 1.5);
 }
 
-TEST(DcLines, DottedPenLeavesGapsOnAThinLine) {
+TEST(DcLines, DottedPenLeavesGapsOnAThinLine)
+{
     QImage image = page(400, 100, 96, 96);
     drawMetric(image, [](Dc& dc) {
         dc.selectPen(Pen{PenStyle::Dot, 1, 0});
@@ -348,7 +373,8 @@ TEST(DcLines, DottedPenLeavesGapsOnAThinLine) {
     EXPECT_NEAR(inked, 150, 10);
 }
 
-TEST(DcFillRect, FillsTheMappedRectangleInItsColorRefColour) {
+TEST(DcFillRect, FillsTheMappedRectangleInItsColorRefColour)
+{
     QImage image = page(300, 300);
     drawMetric(image, [](Dc& dc) {
         dc.mapper().setViewportOrigin({10, 20});

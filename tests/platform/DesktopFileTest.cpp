@@ -4,7 +4,8 @@
 
 using namespace platform;
 
-TEST(DesktopFile, FindsAKeyInItsGroupOnly) {
+TEST(DesktopFile, FindsAKeyInItsGroupOnly)
+{
     const QByteArray content =
         "# comment\n[Desktop Action new]\nExec=wrong\n[Desktop Entry]\nName[de]=Netz\nExec = a\\sb\\\\c %u \n"
         "[Other]\nExec=other\n";
@@ -13,7 +14,8 @@ TEST(DesktopFile, FindsAKeyInItsGroupOnly) {
     EXPECT_EQ(desktopfile::value(content, u"Missing", u"Exec"), QString());
 }
 
-TEST(DesktopFile, TheProgramIsTheFirstArgumentOfTheExecLine) {
+TEST(DesktopFile, TheProgramIsTheFirstArgumentOfTheExecLine)
+{
     const std::pair<QString, QString> cases[] = {
         {"firefox %u", "firefox"},
         {"  /usr/bin/web", "/usr/bin/web"},
@@ -26,7 +28,8 @@ TEST(DesktopFile, TheProgramIsTheFirstArgumentOfTheExecLine) {
         EXPECT_EQ(desktopfile::execProgram(exec), program) << exec.toStdString();
 }
 
-TEST(DesktopFile, QuotedArgumentsReadBackAsTheyWere) {
+TEST(DesktopFile, QuotedArgumentsReadBackAsTheyWere)
+{
     for (const QString& path :
          {QString("/opt/Kalvenport Zuzaza/bin/kz"), QString("/a\"b`c$d\\e"), QString("/100%")}) {
         const QString exec = desktopfile::escapedValue(desktopfile::quotedExecArgument(path) + " %f");

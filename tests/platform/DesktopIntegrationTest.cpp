@@ -11,7 +11,8 @@ using namespace platform;
 
 namespace {
 
-DesktopProgram program(const QString& executable) {
+DesktopProgram program(const QString& executable)
+{
     return {"kz-test",
             "KZ Test",
             executable,
@@ -26,7 +27,8 @@ struct MimeType {
     QString magic;
 };
 
-QMap<QString, MimeType> readMimePackage(const QByteArray& xml) {
+QMap<QString, MimeType> readMimePackage(const QByteArray& xml)
+{
     QMap<QString, MimeType> types;
     QString current;
     QXmlStreamReader reader(xml);
@@ -43,7 +45,8 @@ QMap<QString, MimeType> readMimePackage(const QByteArray& xml) {
 
 class DesktopFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ProcessLauncher::setLauncher([this](const QString& tool, const QStringList& arguments) {
             started.append(tool + " " + arguments.join(' '));
             return true;
@@ -51,7 +54,8 @@ protected:
     }
     void TearDown() override { ProcessLauncher::setLauncher({}); }
 
-    QByteArray file(const QString& relative) const {
+    QByteArray file(const QString& relative) const
+    {
         return TestEnvironment::contentsOf(environment.path("data/" + relative));
     }
 
@@ -62,7 +66,8 @@ protected:
 
 }  // namespace
 
-TEST_F(DesktopFiles, RegistersTheProgramItsTypesAndTheirIcons) {
+TEST_F(DesktopFiles, RegistersTheProgramItsTypesAndTheirIcons)
+{
     EXPECT_TRUE(desktop.registerProgram(program("/opt/KZ Test/bin/kz")));
     const QByteArray entry = file("applications/kz-test.desktop");
     EXPECT_EQ(desktopfile::value(entry, u"Desktop Entry", u"Exec"), QString("\"/opt/KZ Test/bin/kz\" %f"));
@@ -79,7 +84,8 @@ TEST_F(DesktopFiles, RegistersTheProgramItsTypesAndTheirIcons) {
                                     "update-desktop-database " + environment.path("data/applications")}));
 }
 
-TEST_F(DesktopFiles, AnUnchangedRegistrationWritesAndStartsNothing) {
+TEST_F(DesktopFiles, AnUnchangedRegistrationWritesAndStartsNothing)
+{
     desktop.registerProgram(program("/opt/kz"));
     started.clear();
     // Back-dated, so that any rewrite shows in the time stamp.
@@ -94,7 +100,8 @@ TEST_F(DesktopFiles, AnUnchangedRegistrationWritesAndStartsNothing) {
     EXPECT_TRUE(started.isEmpty());
 }
 
-TEST_F(DesktopFiles, AMovedProgramRewritesOnlyItsEntry) {
+TEST_F(DesktopFiles, AMovedProgramRewritesOnlyItsEntry)
+{
     desktop.registerProgram(program("/opt/old/kz"));
     started.clear();
     EXPECT_TRUE(desktop.registerProgram(program("/opt/new/kz")));
@@ -103,14 +110,16 @@ TEST_F(DesktopFiles, AMovedProgramRewritesOnlyItsEntry) {
     EXPECT_EQ(started, QStringList("update-desktop-database " + environment.path("data/applications")));
 }
 
-TEST_F(DesktopFiles, MagicBytesThatAreNotPlainTextAreEscaped) {
+TEST_F(DesktopFiles, MagicBytesThatAreNotPlainTextAreEscaped)
+{
     DesktopProgram withBinaryMagic = program("/kz");
     withBinaryMagic.fileTypes[0].magic = QByteArray("A\\ \x01", 4);
     const QMap<QString, MimeType> types = readMimePackage(DesktopIntegration::mimePackage(withBinaryMagic));
     EXPECT_EQ(types["application/x-kz-one"].magic, QString("0:A\\x5c\\x20\\x01"));
 }
 
-TEST_F(DesktopFiles, AFolderThatCannotBeWrittenFailsQuietly) {
+TEST_F(DesktopFiles, AFolderThatCannotBeWrittenFailsQuietly)
+{
     environment.writeFile("data/applications", "a file where the folder belongs");
     EXPECT_FALSE(desktop.registerProgram(program("/kz")));
     EXPECT_FALSE(file("mime/packages/kz-test.xml").isEmpty());

@@ -6,12 +6,12 @@
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/QtDocumentUi.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace platform;
 

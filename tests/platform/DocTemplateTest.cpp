@@ -8,7 +8,8 @@ using Field = DocTemplate::Field;
 
 namespace {
 
-std::vector<DocTemplate> formTemplates() {
+std::vector<DocTemplate> formTemplates()
+{
     const DocTemplate::Factory none = [] { return nullptr; };
     return {
         DocTemplate(
@@ -25,7 +26,8 @@ std::vector<DocTemplate> formTemplates() {
 
 }  // namespace
 
-TEST(DocTemplate, SplitsTheSevenFieldsOfItsDocumentString) {
+TEST(DocTemplate, SplitsTheSevenFieldsOfItsDocumentString)
+{
     const auto templates = formTemplates();
     EXPECT_EQ(templates[0].field(Field::WindowTitle), "");
     EXPECT_EQ(templates[0].field(Field::DocName), "Euform");
@@ -34,7 +36,8 @@ TEST(DocTemplate, SplitsTheSevenFieldsOfItsDocumentString) {
     EXPECT_EQ(templates[1].field(Field::RegFileTypeName), QString::fromUtf8("Langzeiterklärung 848a"));
 }
 
-TEST(DocTemplate, FindsTheTemplateByExtensionWithoutRegardToCase) {
+TEST(DocTemplate, FindsTheTemplateByExtensionWithoutRegardToCase)
+{
     const auto templates = formTemplates();
     EXPECT_EQ(DocTemplate::findForFile(templates, "/a/b.lz1")->resourceId(), 134);
     EXPECT_EQ(DocTemplate::findForFile(templates, "/a/B.FME")->resourceId(), 131);

@@ -15,7 +15,8 @@ public:
     QString text;
     bool failWhileStoring = false;
 
-    void Serialize(Archive& archive) override {
+    void Serialize(Archive& archive) override
+    {
         if (archive.isStoring()) {
             archive.writeString(text);
             if (failWhileStoring) throw ArchiveException(ArchiveException::Cause::Generic, "disk gone");
@@ -26,12 +27,14 @@ public:
     void DeleteContents() override { text = "new"; }
 };
 
-QByteArray contentsOf(const QString& path) {
+QByteArray contentsOf(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -45,7 +48,8 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentFiles, SaveWritesTheFileAndClearsTheModifiedFlag) {
+TEST_F(DocumentFiles, SaveWritesTheFileAndClearsTheModifiedFlag)
+{
     TextDocument doc;
     doc.text = "abc";
     doc.setModifiedFlag();
@@ -60,7 +64,8 @@ TEST_F(DocumentFiles, SaveWritesTheFileAndClearsTheModifiedFlag) {
     EXPECT_EQ(reopened.text, "abc");
 }
 
-TEST_F(DocumentFiles, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+TEST_F(DocumentFiles, AFailedSaveKeepsTheOldFileAndTheModifiedFlag)
+{
     writeFile(path("old.doc"), "old contents");
     TextDocument doc;
     doc.text = "replacement";
@@ -77,7 +82,8 @@ TEST_F(DocumentFiles, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
     EXPECT_TRUE(doc.isModified());
 }
 
-TEST_F(DocumentFiles, OpenFailuresNameTheirCause) {
+TEST_F(DocumentFiles, OpenFailuresNameTheirCause)
+{
     TextDocument doc;
     EXPECT_FALSE(doc.OnOpenDocument(path("missing.doc")));
     EXPECT_EQ(doc.lastError(), Document::kOpenFailedMessage);
@@ -89,7 +95,8 @@ TEST_F(DocumentFiles, OpenFailuresNameTheirCause) {
     EXPECT_EQ(doc.lastError(), Document::kUnexpectedFormatMessage);
 }
 
-TEST(Document, PathGivesTheTitleAndNewDocumentsAreUntitled) {
+TEST(Document, PathGivesTheTitleAndNewDocumentsAreUntitled)
+{
     TextDocument doc;
     doc.setPathName("/tmp/forms/Lieferung 7.fma");
     EXPECT_EQ(doc.title(), "Lieferung 7.fma");

@@ -9,7 +9,8 @@ using namespace platform;
 namespace {
 
 // Every character ten units wide, so that the widths in the cases can be counted by eye.
-double tenPerCharacter(QStringView text) {
+double tenPerCharacter(QStringView text)
+{
     return 10.0 * text.size();
 }
 
@@ -55,7 +56,8 @@ class DrawTextWrap : public ::testing::TestWithParam<WrapCase> {};
 
 }  // namespace
 
-TEST_P(DrawTextWrap, GivesTheLinesDrawTextDraws) {
+TEST_P(DrawTextWrap, GivesTheLinesDrawTextDraws)
+{
     const WrapCase& c = GetParam();
     EXPECT_EQ(drawTextLines(QStringView(c.text), c.format, c.width, tenPerCharacter), c.lines) << c.name;
 }

@@ -67,7 +67,8 @@ const MappingCase mappingCases[] = {
 
 class LogicalToDevice : public ::testing::TestWithParam<MappingCase> {};
 
-Mapper mapperFor(const MappingCase& c) {
+Mapper mapperFor(const MappingCase& c)
+{
     Mapper mapper(c.dpiX, c.dpiY);
     mapper.setMapMode(c.mode);
     mapper.setScale(c.scale);
@@ -77,21 +78,24 @@ Mapper mapperFor(const MappingCase& c) {
 
 }  // namespace
 
-TEST_P(LogicalToDevice, MapsThePointWhereTheDeviceResolutionPutsIt) {
+TEST_P(LogicalToDevice, MapsThePointWhereTheDeviceResolutionPutsIt)
+{
     const MappingCase& c = GetParam();
     const QPointF device = mapperFor(c).toDevice(c.logical);
     EXPECT_NEAR(device.x(), c.device.x(), 1e-9) << c.name;
     EXPECT_NEAR(device.y(), c.device.y(), 1e-9) << c.name;
 }
 
-TEST_P(LogicalToDevice, TransformAgreesWithThePointMapping) {
+TEST_P(LogicalToDevice, TransformAgreesWithThePointMapping)
+{
     const MappingCase& c = GetParam();
     const QPointF device = mapperFor(c).transform().map(c.logical);
     EXPECT_NEAR(device.x(), c.device.x(), 1e-9) << c.name;
     EXPECT_NEAR(device.y(), c.device.y(), 1e-9) << c.name;
 }
 
-TEST_P(LogicalToDevice, DeviceToLogicalGivesThePointBack) {
+TEST_P(LogicalToDevice, DeviceToLogicalGivesThePointBack)
+{
     const MappingCase& c = GetParam();
     const Mapper mapper = mapperFor(c);
     for (const QPointF logical : {c.logical, QPointF(-1234.5, 987.25), QPointF(0.1, -0.1)}) {
@@ -103,13 +107,15 @@ TEST_P(LogicalToDevice, DeviceToLogicalGivesThePointBack) {
 
 INSTANTIATE_TEST_SUITE_P(Mapper, LogicalToDevice, ::testing::ValuesIn(mappingCases));
 
-TEST(Mapper, MetricRectangleWithTopAboveBottomCoversTheDeviceRectangleTopDown) {
+TEST(Mapper, MetricRectangleWithTopAboveBottomCoversTheDeviceRectangleTopDown)
+{
     Mapper mapper(254, 254);
     mapper.setMapMode(MapMode::LoMetric);
     EXPECT_EQ(mapper.toDevice(Rect{100, -100, 300, -400}), QRectF(100, 100, 200, 300));
 }
 
-TEST(Mapper, HimetricIsAPureScaleByTheResolutionWhateverTheMapping) {
+TEST(Mapper, HimetricIsAPureScaleByTheResolutionWhateverTheMapping)
+{
     Mapper mapper(96, 192);
     mapper.setMapMode(MapMode::LoMetric);
     mapper.setScale(1.7);
@@ -121,7 +127,8 @@ TEST(Mapper, HimetricIsAPureScaleByTheResolutionWhateverTheMapping) {
     EXPECT_NEAR(back.y(), 567, 1e-9);
 }
 
-TEST(Mapper, ImagesAreMeasuredByTheirLogicalResolution) {
+TEST(Mapper, ImagesAreMeasuredByTheirLogicalResolution)
+{
     QImage image(10, 10, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(300 / 0.0254));
     image.setDotsPerMeterY(qRound(600 / 0.0254));
@@ -130,7 +137,8 @@ TEST(Mapper, ImagesAreMeasuredByTheirLogicalResolution) {
     EXPECT_EQ(mapper.dpiY(), 600);
 }
 
-TEST(Mapper, PdfPagesAreMeasuredByTheResolutionTheyAreDrawnAt) {
+TEST(Mapper, PdfPagesAreMeasuredByTheResolutionTheyAreDrawnAt)
+{
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath("page.pdf"));
     pdf.setResolution(600);

@@ -5,7 +5,8 @@
 
 // The smallest rectangle holding every dark pixel of `image` inside `area` (the whole image when empty);
 // an empty rectangle when there is none.
-inline QRect inkBox(const QImage& image, QRect area = {}) {
+inline QRect inkBox(const QImage& image, QRect area = {})
+{
     if (area.isEmpty()) area = image.rect();
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)

@@ -12,21 +12,25 @@ namespace {
 constexpr auto kUser = RegistryHive::CurrentUser;
 const QString kSettings = QStringLiteral("Software\\Brandel\\Kalvenport-Zuzaza\\Settings");
 
-RegistryFile reparsed(const RegistryFile& file) {
+RegistryFile reparsed(const RegistryFile& file)
+{
     return RegistryFile::parse(kUser, file.serialize());
 }
 
-QByteArray withHeader(const QByteArray& body) {
+QByteArray withHeader(const QByteArray& body)
+{
     return "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n" + body;
 }
 
-QStringList linesOf(const RegistryFile& file) {
+QStringList linesOf(const RegistryFile& file)
+{
     return QString::fromUtf8(file.serialize()).split(u'\n');
 }
 
 }  // namespace
 
-TEST(RegistryFile, TextsAndNumbersComeBackAsTheyWereWritten) {
+TEST(RegistryFile, TextsAndNumbersComeBackAsTheyWereWritten)
+{
     const QString texts[] = {
         QString(),
         QStringLiteral("Laser \"Büro\" C:\\Drucker\\"),
@@ -47,7 +51,8 @@ TEST(RegistryFile, TextsAndNumbersComeBackAsTheyWereWritten) {
     }
 }
 
-TEST(RegistryFile, APersonCanReadWhatIsWritten) {
+TEST(RegistryFile, APersonCanReadWhatIsWritten)
+{
     RegistryFile file(kUser);
     file.setValue(kSettings, u"Language", RegistryValue::fromDword(1));
     file.setValue(kSettings, u"PrnFactorV", RegistryValue::fromDword(static_cast<quint32>(-99)));
@@ -62,13 +67,15 @@ TEST(RegistryFile, APersonCanReadWhatIsWritten) {
     EXPECT_TRUE(lines.contains("@=\"x\""));
 }
 
-TEST(RegistryFile, ATextWithALineBreakIsWrittenAsUtf16Hex) {
+TEST(RegistryFile, ATextWithALineBreakIsWrittenAsUtf16Hex)
+{
     RegistryFile file(kUser);
     file.setValue(u"K", u"Exporteur", RegistryValue::fromString(u"A\r\nB"));
     EXPECT_TRUE(linesOf(file).contains("\"Exporteur\"=hex(1):41,00,0d,00,0a,00,42,00,00,00"));
 }
 
-TEST(RegistryFile, LongHexDataIsWrappedAndReadBack) {
+TEST(RegistryFile, LongHexDataIsWrappedAndReadBack)
+{
     RegistryFile file(kUser);
     const QString text = QString(60, u'x') + u'\n';
     file.setValue(u"K", u"Long", RegistryValue::fromString(text));
@@ -76,7 +83,8 @@ TEST(RegistryFile, LongHexDataIsWrappedAndReadBack) {
     EXPECT_EQ(reparsed(file).value(u"K", u"Long")->toString(), text);
 }
 
-TEST(RegistryFile, NamesMatchWithoutRegardToCase) {
+TEST(RegistryFile, NamesMatchWithoutRegardToCase)
+{
     RegistryFile file(kUser);
     file.setValue(u"Software\\Brandel", u"Language", RegistryValue::fromDword(1));
     EXPECT_EQ(file.value(u"SOFTWARE\\brandel", u"LANGUAGE")->toDword(), 1u);
@@ -86,7 +94,8 @@ TEST(RegistryFile, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(linesOf(file).filter("anguage").size(), 1);
 }
 
-TEST(RegistryFile, SubkeysFollowTheirKeyAndKeysExistThroughTheirSubkeys) {
+TEST(RegistryFile, SubkeysFollowTheirKeyAndKeysExistThroughTheirSubkeys)
+{
     RegistryFile file(kUser);
     file.setValue(u"A B", u"v", RegistryValue::fromDword(1));
     file.setValue(u"A\\B", u"v", RegistryValue::fromDword(2));
@@ -101,7 +110,8 @@ TEST(RegistryFile, SubkeysFollowTheirKeyAndKeysExistThroughTheirSubkeys) {
     EXPECT_FALSE(onlySub.createKey(u"Root"));
 }
 
-TEST(RegistryFile, RemovingATreeTakesItsSubkeysAndNothingBeside) {
+TEST(RegistryFile, RemovingATreeTakesItsSubkeysAndNothingBeside)
+{
     RegistryFile file(kUser);
     for (QStringView key : {u"R\\Font", u"R\\Font\\Sub", u"R\\FontX", u"R\\Settings"}) {
         file.setValue(key, u"v", RegistryValue::fromDword(1));
@@ -114,7 +124,8 @@ TEST(RegistryFile, RemovingATreeTakesItsSubkeysAndNothingBeside) {
     EXPECT_FALSE(file.removeTree(u"R\\Font"));
 }
 
-TEST(RegistryFile, ReadsHandEditedFiles) {
+TEST(RegistryFile, ReadsHandEditedFiles)
+{
     const QByteArray text =
         "\xEF\xBB\xBFREGEDIT4\r\n"
         "; a comment\r\n"
@@ -135,7 +146,8 @@ TEST(RegistryFile, ReadsHandEditedFiles) {
     EXPECT_EQ(*reparsed(file).value(u"Software\\X", u"Multi"), multi);
 }
 
-TEST(RegistryFile, LinesThatAreNotUnderstoodAreLeftOutAndMarkTheFileDamaged) {
+TEST(RegistryFile, LinesThatAreNotUnderstoodAreLeftOutAndMarkTheFileDamaged)
+{
     const QByteArray badLines[] = {
         "\"Language\"=1",
         "\"X\"=dword:123456789",
@@ -164,7 +176,8 @@ TEST(RegistryFile, LinesThatAreNotUnderstoodAreLeftOutAndMarkTheFileDamaged) {
     EXPECT_FALSE(RegistryFile::parse(kUser, withHeader("\"Good\"=dword:7\n")).isDamaged());
 }
 
-TEST(RegistryFile, AValueIsReadOnlyWithinItsSizeAndType) {
+TEST(RegistryFile, AValueIsReadOnlyWithinItsSizeAndType)
+{
     const RegistryFile file = RegistryFile::parse(kUser, withHeader("\"Short\"=hex(4):01,02\n"
                                                                     "\"Long\"=hex(4):01,02,03,04,05\n"
                                                                     "\"Exact\"=hex(4):01,02,03,04\n"
@@ -185,7 +198,8 @@ TEST(RegistryFile, AValueIsReadOnlyWithinItsSizeAndType) {
     EXPECT_TRUE(file.value(u"K", u"Empty")->data.isEmpty());
 }
 
-TEST(RegistryFile, EveryCutOfAFileReadsWithoutHarm) {
+TEST(RegistryFile, EveryCutOfAFileReadsWithoutHarm)
+{
     RegistryFile file(kUser);
     file.setValue(kSettings, u"Language", RegistryValue::fromDword(1));
     file.setValue(kSettings, u"Exporteur", RegistryValue::fromString(QString::fromUtf8("Zeile ä\r\n€")));
@@ -197,7 +211,8 @@ TEST(RegistryFile, EveryCutOfAFileReadsWithoutHarm) {
     }
 }
 
-TEST(RegistryFile, OnlyNamesThatFitOnALineCanBeWritten) {
+TEST(RegistryFile, OnlyNamesThatFitOnALineCanBeWritten)
+{
     EXPECT_TRUE(RegistryFile::isWritableName(u"Recent File List"));
     EXPECT_FALSE(RegistryFile::isWritableName(u"a\nb"));
     EXPECT_FALSE(RegistryFile::isWritableName(utf16(u"\xDC00"sv)));

@@ -25,7 +25,8 @@ protected:
 };
 
 // A browser installed as a desktop application and named the default for web pages.
-void installBrowser(const TestEnvironment& environment) {
+void installBrowser(const TestEnvironment& environment)
+{
     environment.writeFile("opt/My Browser/browse", "#!/bin/sh\n", true);
     environment.writeFile("data/applications/web.desktop",
                           "[Desktop Entry]\nName=Web\nExec=\"" +
@@ -36,13 +37,15 @@ void installBrowser(const TestEnvironment& environment) {
 
 }  // namespace
 
-TEST_F(RegistryFiles, TheDefaultFolderIsBelowTheUsersConfiguration) {
+TEST_F(RegistryFiles, TheDefaultFolderIsBelowTheUsersConfiguration)
+{
     EXPECT_EQ(Registry::defaultFolder("kz"), environment.path("config/kz"));
     environment.set("XDG_CONFIG_HOME", {});
     EXPECT_EQ(Registry::defaultFolder("kz"), environment.path("home/.config/kz"));
 }
 
-TEST_F(RegistryFiles, NothingIsThereBeforeTheFirstWrite) {
+TEST_F(RegistryFiles, NothingIsThereBeforeTheFirstWrite)
+{
     EXPECT_EQ(registry.readDword(kUser, u"Software", u"X"), std::nullopt);
     EXPECT_FALSE(registry.keyExists(kUser, u"Software"));
     EXPECT_TRUE(registry.deleteTree(kUser, u"Software"));
@@ -50,7 +53,8 @@ TEST_F(RegistryFiles, NothingIsThereBeforeTheFirstWrite) {
     EXPECT_FALSE(QDir(registry.folder()).exists(registryHiveName(kUser) + ".reg"));
 }
 
-TEST_F(RegistryFiles, EachHiveHasAFileOfItsOwn) {
+TEST_F(RegistryFiles, EachHiveHasAFileOfItsOwn)
+{
     EXPECT_TRUE(registry.writeDword(kUser, u"K", u"V", 1));
     EXPECT_TRUE(registry.writeDword(RegistryHive::LocalMachine, u"K", u"V", 2));
     EXPECT_TRUE(registry.writeString(kClasses, u".fme", {}, u"EUR1-Dokument"));
@@ -61,7 +65,8 @@ TEST_F(RegistryFiles, EachHiveHasAFileOfItsOwn) {
     EXPECT_TRUE(QFileInfo::exists(registry.folder() + "/HKEY_CLASSES_ROOT.reg"));
 }
 
-TEST_F(RegistryFiles, TwoInstancesWritingInTurnKeepEachOthersValues) {
+TEST_F(RegistryFiles, TwoInstancesWritingInTurnKeepEachOthersValues)
+{
     Registry other(registry.folder());
     EXPECT_TRUE(registry.writeDword(kUser, u"S", u"A", 1));
     EXPECT_TRUE(other.writeDword(kUser, u"S", u"B", 2));
@@ -72,7 +77,8 @@ TEST_F(RegistryFiles, TwoInstancesWritingInTurnKeepEachOthersValues) {
     EXPECT_EQ(other.readString(kUser, u"S", u"C"), QString("drei"));
 }
 
-TEST_F(RegistryFiles, WritersAtTheSameTimeLoseNothing) {
+TEST_F(RegistryFiles, WritersAtTheSameTimeLoseNothing)
+{
     constexpr int kWriters = 4;
     constexpr int kValuesEach = 20;
     std::vector<std::thread> writers;
@@ -91,7 +97,8 @@ TEST_F(RegistryFiles, WritersAtTheSameTimeLoseNothing) {
     }
 }
 
-TEST_F(RegistryFiles, AWriteThatChangesNothingLeavesTheFileAlone) {
+TEST_F(RegistryFiles, AWriteThatChangesNothingLeavesTheFileAlone)
+{
     const QByteArray handWritten = "[HKEY_CURRENT_USER\\S]\n; kept as typed\n\"A\"=dword:00000001\n";
     environment.writeFile("config/kalvenport-zuzaza/HKEY_CURRENT_USER.reg", handWritten);
     EXPECT_TRUE(registry.writeDword(kUser, u"s", u"a", 1));
@@ -99,7 +106,8 @@ TEST_F(RegistryFiles, AWriteThatChangesNothingLeavesTheFileAlone) {
     EXPECT_EQ(userFile(), handWritten);
 }
 
-TEST_F(RegistryFiles, ADamagedFileIsKeptAsABackupBeforeItIsRewritten) {
+TEST_F(RegistryFiles, ADamagedFileIsKeptAsABackupBeforeItIsRewritten)
+{
     const QByteArray damaged = "[HKEY_CURRENT_USER\\S]\n\"Language\"=1\n\"A\"=dword:00000001\n";
     environment.writeFile("config/kalvenport-zuzaza/HKEY_CURRENT_USER.reg", damaged);
     EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), 1u);
@@ -109,20 +117,23 @@ TEST_F(RegistryFiles, ADamagedFileIsKeptAsABackupBeforeItIsRewritten) {
     EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 2u);
 }
 
-TEST_F(RegistryFiles, AFileThatCannotBeReadIsNeverReplaced) {
+TEST_F(RegistryFiles, AFileThatCannotBeReadIsNeverReplaced)
+{
     QDir().mkpath(registry.filePath(kUser));  // a folder where the file should be
     EXPECT_FALSE(registry.writeDword(kUser, u"S", u"A", 1));
     EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), std::nullopt);
     EXPECT_TRUE(QFileInfo(registry.filePath(kUser)).isDir());
 }
 
-TEST_F(RegistryFiles, NamesThatCannotStandInTheFileAreRefused) {
+TEST_F(RegistryFiles, NamesThatCannotStandInTheFileAreRefused)
+{
     EXPECT_FALSE(registry.writeDword(kUser, u"S", u"line\nbreak", 1));
     EXPECT_FALSE(registry.writeDword(kUser, u"S\nT", u"A", 1));
     EXPECT_TRUE(userFile().isEmpty());
 }
 
-TEST_F(RegistryFiles, ShellFoldersAnswerTheDocumentsFolderAndCannotBeChanged) {
+TEST_F(RegistryFiles, ShellFoldersAnswerTheDocumentsFolderAndCannotBeChanged)
+{
     environment.writeFile("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
     EXPECT_EQ(registry.readString(kUser, kShellFolders, u"Personal"), environment.path("home/Dokumente"));
     EXPECT_EQ(registry.readString(kUser, kShellFolders.toUpper(), u"personal"),
@@ -134,7 +145,8 @@ TEST_F(RegistryFiles, ShellFoldersAnswerTheDocumentsFolderAndCannotBeChanged) {
     EXPECT_TRUE(userFile().isEmpty());
 }
 
-TEST_F(RegistryFiles, WebPagesOpenWithTheDesktopsDefaultBrowser) {
+TEST_F(RegistryFiles, WebPagesOpenWithTheDesktopsDefaultBrowser)
+{
     installBrowser(environment);
     const QString browser = environment.path("opt/My Browser/browse");
     EXPECT_EQ(registry.readString(kClasses, u".htm", {}), QString("htmlfile"));
@@ -144,12 +156,14 @@ TEST_F(RegistryFiles, WebPagesOpenWithTheDesktopsDefaultBrowser) {
     EXPECT_FALSE(registry.writeString(kClasses, u"htmlfile\\shell\\open\\command", {}, u"other"));
 }
 
-TEST_F(RegistryFiles, WithoutABrowserWebPagesHaveNoClass) {
+TEST_F(RegistryFiles, WithoutABrowserWebPagesHaveNoClass)
+{
     EXPECT_EQ(registry.readString(kClasses, u".htm", {}), std::nullopt);
     EXPECT_EQ(registry.readString(kClasses, u"htmlfile\\shell\\open\\command", {}), std::nullopt);
 }
 
-TEST_F(RegistryFiles, DebiansBrowserAlternativeServesWhenTheDesktopNamesNone) {
+TEST_F(RegistryFiles, DebiansBrowserAlternativeServesWhenTheDesktopNamesNone)
+{
     environment.writeFile("bin/x-www-browser", "#!/bin/sh\n", true);
     EXPECT_EQ(registry.readString(kClasses, u"htmlfile\\shell\\open\\command", {}),
               QString("\"%1\" \"%2\"").arg(environment.path("bin/x-www-browser"), "%1"));

@@ -12,7 +12,8 @@
 // previous values back when the test ends, so a test sees nothing of this machine's desktop.
 class TestEnvironment {
 public:
-    TestEnvironment() {
+    TestEnvironment()
+    {
         set("HOME", path("home"));
         set("XDG_CONFIG_HOME", path("config"));
         set("XDG_DATA_HOME", path("data"));
@@ -21,7 +22,8 @@ public:
         set("PATH", path("bin"));
         set("XDG_CURRENT_DESKTOP", {});
     }
-    ~TestEnvironment() {
+    ~TestEnvironment()
+    {
         for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it) {
             if (it->second) {
                 qputenv(it->first.constData(), *it->second);
@@ -34,13 +36,15 @@ public:
     // A path in the test's folder.
     QString path(const QString& relative) const { return m_dir.path() + u'/' + relative; }
 
-    void set(const char* name, const QString& value) {
+    void set(const char* name, const QString& value)
+    {
         m_saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
         qputenv(name, value.toUtf8());
     }
 
     // Writes a file below the test's folder, with its folders; `executable` makes it a program.
-    void writeFile(const QString& relative, const QByteArray& contents, bool executable = false) const {
+    void writeFile(const QString& relative, const QByteArray& contents, bool executable = false) const
+    {
         const QString file = path(relative);
         QDir().mkpath(QFileInfo(file).path());
         QFile out(file);
@@ -49,7 +53,8 @@ public:
         if (executable) out.setPermissions(out.permissions() | QFileDevice::ExeOwner);
     }
 
-    static QByteArray contentsOf(const QString& file) {
+    static QByteArray contentsOf(const QString& file)
+    {
         QFile in(file);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
