@@ -2,6 +2,7 @@
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
+#include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormEditorOwner.h"
 #include "platform/clock/Clock.h"
 
@@ -16,9 +17,19 @@ void FormDocument::DetachView(FormEditorOwner* view)
     if (m_view == view) m_view = nullptr;
 }
 
+void FormDocument::AttachView(FormEditorOwner* view)
+{
+    m_view = view;
+    m_hadView = true;
+    m_ownEditor.reset();
+}
+
 CQeEditWindow* FormDocument::FieldEditor() const
 {
-    return m_view ? &m_view->FieldEditor() : nullptr;
+    if (m_view) return &m_view->FieldEditor();
+    if (m_hadView) return nullptr;
+    if (!m_ownEditor) m_ownEditor = std::make_unique<DetachedFormEditor>(m_table);
+    return &m_ownEditor->FieldEditor();
 }
 
 void FormDocument::Serialize(platform::Archive& archive)

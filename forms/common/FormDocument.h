@@ -1,10 +1,12 @@
 #pragma once
 
+#include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormFieldTable.h"
 #include "forms/common/FormFile.h"
 #include "platform/docview/Document.h"
 
 #include <QDate>
+#include <memory>
 #include <optional>
 
 class CQELWinAppEx;
@@ -27,8 +29,10 @@ public:
     FormDocument(CQELWinAppEx& app, const FormFieldTable& table, const FormFileFormat& format,
                  std::optional<DefaultTextFields> defaultTexts);
 
-    // The document's one view; without it the operations that need the editor do nothing.
-    void AttachView(FormEditorOwner* view) { m_view = view; }
+    // The document's one view, which owns the field editor. A form whose view is not built yet keeps an
+    // editor of its own, so that its files still open and save; once a view has come and gone (while the
+    // window closes) there is no editor, and what needs one does nothing.
+    void AttachView(FormEditorOwner* view);
     void DetachView(FormEditorOwner* view);
     CQeEditWindow* FieldEditor() const;
 
@@ -59,4 +63,6 @@ private:
     const FormFileFormat& m_format;
     std::optional<DefaultTextFields> m_defaultTexts;
     FormEditorOwner* m_view = nullptr;
+    bool m_hadView = false;
+    mutable std::unique_ptr<DetachedFormEditor> m_ownEditor;
 };

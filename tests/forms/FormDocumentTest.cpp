@@ -204,11 +204,28 @@ TEST_F(FormDocuments, FilesThatEndEarlyOrClaimTooMuchFailToOpen)
     EXPECT_EQ(form.doc->lastError(), QString::fromUtf8("Fehler beim Öffnen des Dokuments."));
 }
 
-TEST_F(FormDocuments, WithoutAViewTheDocumentLeavesItsFileAlone)
+TEST_F(FormDocuments, ADocumentWhoseViewIsGoneLeavesItsFileAlone)
 {
     const QString path = dir.filePath("noview.fma");
     writeFile(path, "a form");
-    auto doc = templates[kATR].createDocument();
-    EXPECT_FALSE(doc->OnSaveDocument(path));
+    OpenForm form = create(templates[kATR]);
+    form.doc->DetachView(form.view.get());
+    EXPECT_FALSE(form.doc->OnSaveDocument(path));
     EXPECT_EQ(readFile(path), "a form");
+}
+
+TEST_F(FormDocuments, AFormWithoutAViewOfItsOwnStillOpensAndSaves)
+{
+    auto doc = std::unique_ptr<FormDocument>(
+        static_cast<FormDocument*>(templates[kEUR1].createDocument().release()));
+    const QString lz2 = dir.filePath("alt.lz2");
+    writeFile(lz2, "QEL-LZE2Form@3.00 und mehr");
+    ASSERT_TRUE(doc->OnOpenDocument(lz2));
+    EXPECT_EQ(doc->m_nLoadStatus, 18);
+
+    doc->FieldEditor()->SetFieldText(3, "Ankara", 2);
+    const QString path = dir.filePath("eur1.fme");
+    ASSERT_TRUE(doc->OnSaveDocument(path));
+    OpenForm reopened = open(path);
+    EXPECT_EQ(reopened.editor().GetFieldText(3, 2), "Ankara");
 }
