@@ -6,7 +6,7 @@
 
 // A form's field editor without a window, set up as the form's view sets up its own: for loading, saving and
 // inspecting form files where no window exists.
-class DetachedFormEditor : public FormEditorOwner {
+class DetachedFormEditor final : public FormEditorOwner {
 public:
     explicit DetachedFormEditor(const FormFieldTable& table);
 

@@ -144,7 +144,9 @@ TEST_F(FormDocuments, SaveAndReopenKeepTextsFlagsChoiceAndCells)
         EXPECT_EQ(loaded.GetFieldFlags(2, 1), 0x214);
         EXPECT_EQ(loaded.GetFieldText(0, 2), "Zelle A");
         EXPECT_EQ(loaded.GetFieldFlags(0, 2), 0x104);
-        if (editor.GetColumnCount() > 1) EXPECT_EQ(loaded.GetFieldText(10, 2), "Zelle K");
+        if (editor.GetColumnCount() > 1) {
+            EXPECT_EQ(loaded.GetFieldText(10, 2), "Zelle K");
+        }
         EXPECT_EQ(reopened.doc->m_nMarkChoice, reopened.doc->fileFormat().hasChoice ? 1 : 0) << index;
         EXPECT_EQ(loaded.GetLineCount(), editor.GetLineCount());
         EXPECT_EQ(loaded.GetColumnCount(), editor.GetColumnCount());
