@@ -74,15 +74,6 @@ const ResetCase kResets[] = {
 
 }  // namespace
 
-TEST_F(Application, StartsWithHelpContext100AndNothingForbidden)
-{
-    EXPECT_EQ(app.m_nHelpContext, 100);
-    EXPECT_EQ(app.m_bRegistryReset, 0);
-    EXPECT_EQ(app.root(), QString("Software\\Brandel\\Kalvenport-Zuzaza"));
-    EXPECT_EQ(app.exeName(), QString("kalvenport-zuzaza"));
-    EXPECT_EQ(app.programDirectory(), QString("/opt/Kalvenport Zuzaza/bin"));
-}
-
 TEST_F(Application, TheLanguageIsGermanUnlessSetToEnglish)
 {
     const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 0}, {-1, 0}, {49, 0}};

@@ -200,14 +200,3 @@ TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments)
     EXPECT_TRUE(QFileInfo(environment.path("home/Dokumente")).isDir());
     EXPECT_FALSE(QFileInfo::exists(environment.path("home/Dokumente/kalvenport-zuzaza")));
 }
-
-TEST_F(RegistryManager, UserAndComputerNamesComeFromThisMachine)
-{
-    QString user = "old";
-    QString computer = "old";
-    EXPECT_TRUE(manager.ReadUserName(user));
-    EXPECT_TRUE(manager.ReadComputerName(computer));
-    EXPECT_FALSE(user.isEmpty());
-    EXPECT_FALSE(computer.isEmpty());
-    EXPECT_NE(user, QString("old"));
-}

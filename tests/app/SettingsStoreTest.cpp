@@ -79,7 +79,7 @@ TEST_F(Settings, AFreshUserReadsEveryDefaultOfTheMasterTable)
     EXPECT_FALSE(QFileInfo::exists(environment.path("home/.config/kalvenport-zuzaza")));
 }
 
-TEST_F(Settings, WrittenValuesAreReadBack)
+TEST_F(Settings, WrittenValuesAreReadBackAndOneOfTheOtherTypeAsItsDefault)
 {
     EXPECT_TRUE(store.WriteProfileInt(kLeftMargin1.in(kATRSection), -99));
     EXPECT_TRUE(store.WriteProfileString(kExporteur.in(kEUR1Section),
@@ -88,10 +88,7 @@ TEST_F(Settings, WrittenValuesAreReadBack)
     EXPECT_EQ(store.GetProfileString(kExporteur.in(kEUR1Section)),
               QString::fromUtf8("Müller \"GmbH\"\r\nHafen 1"));
     EXPECT_EQ(store.GetProfileInt(u"atrform_defaults", u"LEFTMARGIN1", 0), -99);
-}
-
-TEST_F(Settings, AValueOfTheOtherTypeReadsAsItsDefault)
-{
+    // A value of the other type reads as its default.
     store.WriteProfileString(kLanguage, u"1");
     store.WriteProfileInt(kPrinter.in(kUZSection), 7);
     EXPECT_EQ(store.GetProfileInt(kLanguage), 0);

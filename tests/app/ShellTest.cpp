@@ -504,18 +504,6 @@ TEST_F(Shell, TheToolbarHasTheButtonsOfToolbar129AndNoMoreThanTenUserToolbarsCan
     EXPECT_EQ(toolbars.createUserToolbar("zu viel"), nullptr);
 }
 
-TEST_F(Shell, PictureOfTheMainWindowWithAFormOpen)
-{
-    ASSERT_TRUE(start(writeForm(0, "Lieferung Mai.fme")));
-    frame().showNormal();
-    frame().resize(1100, 760);
-    frame().SetStatusPaneText("EUR.1 - Seite 1 von 2", 1);
-    frame().SetStatusPaneText("Einfügen", 2);
-    QCoreApplication::processEvents();
-    const QString picture = QCoreApplication::applicationDirPath() + "/main-window.png";
-    EXPECT_TRUE(frame().grab().save(picture));
-}
-
 TEST_F(Shell, PrintSetupRunsUnderHelpContext201AndItsPrinterBecomesTheApplicationsPrinter)
 {
     ASSERT_TRUE(start({}));

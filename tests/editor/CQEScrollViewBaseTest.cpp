@@ -136,13 +136,3 @@ TEST(ZoomCommands, AreEnabledWithinTheirRangeAndDoNothingBeyondIt)
         }
     }
 }
-
-TEST(ProfileSection, NamesWhereTheZoomIsKept)
-{
-    TemporarySettings settings;
-    const FakeScreen screen(768, 96);
-    ZoomView view(settings.store());
-    view.SetProfileSection(u"UZForm_Defaults");
-    view.InitZoom();
-    EXPECT_EQ(settings.store().GetProfileInt(u"UZForm_Defaults", u"ZoomFactorLU", -1), 13);
-}

@@ -253,47 +253,42 @@ TEST(EditorBlock, LoadingKeepsTheCurrentFieldAndTheRectangles)
     EXPECT_EQ(editor.GetFieldText(0, 1), "S1 F0\r\nzwei");
 }
 
-TEST(EditorBlock, Version1HasNoTable)
+TEST(EditorBlock, Versions0And1HaveNoTable)
 {
-    CQeEditWindow editor;
-    editor.SetFieldCounts(2, 11, true);
-    Load(editor, Header(1) + StringArray({"a", "b"}) + WordArray({0x0102, 0x0003}));
-    EXPECT_EQ(editor.GetMode(), 0x1000);
-    EXPECT_EQ(editor.GetPageCount(), 1);
-    EXPECT_EQ(editor.GetColumnCount(), 0);
-    EXPECT_EQ(editor.GetFieldText(0, 2), "");
-    EXPECT_EQ(editor.GetFieldText(1, 1), "b");
-    EXPECT_EQ(editor.GetFieldFlags(0, 1), 0x0102);
-    EXPECT_EQ(CountsOf(Stored(editor)).cellTexts, 0);
-}
-
-TEST(EditorBlock, MoreTextsThanFieldsAddFieldsThatStartWithWord1)
-{
-    CQeEditWindow editor;
-    editor.SetFieldCounts(21, 0, true);
-    Load(editor, Header(2) + StringArray(Numbered("t", 25)) + WordArray(QList<int>(25, 0x0203)) +
-                     Word(0x1000) + Word(0) + Word(0) + Word(0));
-    EXPECT_EQ(editor.GetLineCount(), 25);
-    EXPECT_EQ(editor.GetFieldFlags(20, 1), 0x0203);
-    for (std::uint16_t field = 21; field < 25; ++field) {
-        EXPECT_EQ(editor.GetFieldFlags(field, 1), 1) << field;
-        EXPECT_EQ(editor.GetFieldText(field, 1), "t" + QString::number(field));
+    for (int version : {0, 1}) {
+        CQeEditWindow editor;
+        editor.SetFieldCounts(2, 11, true);
+        Load(editor, Header(version) + StringArray({"a", "b"}) + WordArray({0x0102, 0x0003}));
+        EXPECT_EQ(editor.GetMode(), 0x1000);
+        EXPECT_EQ(editor.GetPageCount(), 1);
+        EXPECT_EQ(editor.GetColumnCount(), 0);
+        EXPECT_EQ(editor.GetFieldText(0, 2), "");
+        EXPECT_EQ(editor.GetFieldText(1, 1), "b");
+        EXPECT_EQ(editor.GetFieldFlags(0, 1), 0x0102);
+        EXPECT_EQ(CountsOf(Stored(editor)).cellTexts, 0);
     }
 }
 
-TEST(EditorBlock, FewerTextsThanFieldsLeaveTheOtherFieldsEmptyWithWord0)
+// More texts than fields add fields that start with word 1; fewer leave the other fields empty with word 0.
+TEST(EditorBlock, TheTextsOfTheBlockDecideTheFieldsBeyondTheEditorsCount)
 {
-    CQeEditWindow editor;
-    editor.SetFieldCounts(21, 0, true);
-    for (std::uint16_t field = 0; field < 21; ++field) editor.SetFieldText(field, "alt", 1);
-    Load(editor, Header(2) + StringArray(Numbered("t", 10)) + WordArray(QList<int>(10, 0x0102)) +
-                     Word(0x1000) + Word(0) + Word(0) + Word(0));
-    EXPECT_EQ(editor.GetLineCount(), 21);
-    EXPECT_EQ(editor.GetFieldText(9, 1), "t9");
-    EXPECT_EQ(editor.GetFieldFlags(9, 1), 0x0102);
-    for (std::uint16_t field = 10; field < 21; ++field) {
-        EXPECT_EQ(editor.GetFieldText(field, 1), "") << field;
-        EXPECT_EQ(editor.GetFieldFlags(field, 1), 0) << field;
+    const struct {
+        int texts, lines, word, flagsBeyond;
+        const char* textBeyond;
+    } cases[] = {{25, 25, 0x0203, 1, "t"}, {10, 21, 0x0102, 0, ""}};
+    for (const auto& c : cases) {
+        CQeEditWindow editor;
+        editor.SetFieldCounts(21, 0, true);
+        for (std::uint16_t field = 0; field < 21; ++field) editor.SetFieldText(field, "alt", 1);
+        Load(editor, Header(2) + StringArray(Numbered("t", c.texts)) +
+                         WordArray(QList<int>(c.texts, c.word)) + Word(0x1000) + Word(0) + Word(0) + Word(0));
+        EXPECT_EQ(editor.GetLineCount(), c.lines);
+        EXPECT_EQ(editor.GetFieldFlags(std::uint16_t(std::min(c.texts, 21) - 1), 1), c.word);
+        for (int field = std::min(c.texts, 21); field < c.lines; ++field) {
+            const auto f = std::uint16_t(field);
+            EXPECT_EQ(editor.GetFieldFlags(f, 1), c.flagsBeyond) << field;
+            EXPECT_EQ(editor.GetFieldText(f, 1), *c.textBeyond ? "t" + QString::number(field) : "") << field;
+        }
     }
 }
 
@@ -363,16 +358,6 @@ TEST(EditorBlock, MoreFieldsThanACountCanHoldAreRefused)
                              QByteArray(70000, '\0') + WordArray({});
     EXPECT_EQ(FailureOfLoading(editor, block), Cause::Generic);
     EXPECT_EQ(Snapshot(editor), before);
-}
-
-TEST(EditorBlock, VersionZeroReadsLikeVersion1)
-{
-    CQeEditWindow editor;
-    editor.SetFieldCounts(1, 1, true);
-    Load(editor, Header(0) + StringArray({"x"}) + WordArray({0x0104}));
-    EXPECT_EQ(editor.GetFieldText(0, 1), "x");
-    EXPECT_EQ(editor.GetFontSize(0, 1), 4);
-    EXPECT_EQ(editor.GetPageCount(), 1);
 }
 
 // Blocks no release writes: modes and arrays that disagree. The editor comes out with arrays that fit its

@@ -139,18 +139,6 @@ TEST(PrinterFonts, AFactorSetByHandIsTakenWithinWhatTheFontSizeDialogOffers)
     }
 }
 
-TEST(PrinterFonts, BeforeTheSettingsAreAppliedEverySetHasTheStartingHeights)
-{
-    const CQeEditWindow editor;
-    const EditorFontTable& fonts = editor.GetFontTable();
-    for (const EditorFontTable::FontSet* set : {&fonts.edit, &fonts.display, &fonts.printer}) {
-        EXPECT_EQ(heightOf(*set, 0, false), 30);
-        EXPECT_EQ(heightOf(*set, 0, true), 28);
-        EXPECT_EQ(heightOf(*set, 4, false), 52);
-    }
-    EXPECT_EQ(fonts.turned, (platform::Font{"Arial", 60, 700, -150}));
-}
-
 TEST(DefineFont, ReachesTheEditAndPrinterSetsByIndexAndSetsTheWeightByIt)
 {
     CQeEditWindow editor;

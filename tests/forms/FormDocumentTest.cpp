@@ -1,11 +1,8 @@
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
-#include "forms/atr/CATR_Doc.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormTemplates.h"
 #include "forms/eur1/CEUR1_Doc.h"
-#include "forms/lze848a/CLZE_848a_Doc.h"
-#include "forms/uz/CUrsprungszeugnis_Doc.h"
 #include "platform/clock/Clock.h"
 
 #include <gtest/gtest.h>
@@ -59,15 +56,6 @@ protected:
 constexpr int kEUR1 = 0, kATR = 1, kUZ = 2, kLZE = 3;
 
 }  // namespace
-
-TEST_F(FormDocuments, TemplatesKeepTheirOrder)
-{
-    ASSERT_EQ(templates.size(), 4u);
-    EXPECT_EQ(dynamic_cast<CEUR1_Doc*>(create(templates[kEUR1]).doc.get()) != nullptr, true);
-    EXPECT_EQ(dynamic_cast<CATR_Doc*>(create(templates[kATR]).doc.get()) != nullptr, true);
-    EXPECT_EQ(dynamic_cast<CUrsprungszeugnis_Doc*>(create(templates[kUZ]).doc.get()) != nullptr, true);
-    EXPECT_EQ(dynamic_cast<CLZE_848a_Doc*>(create(templates[kLZE]).doc.get()) != nullptr, true);
-}
 
 TEST_F(FormDocuments, NewFormsTakeTheDefaultTextsOfTheirSection)
 {

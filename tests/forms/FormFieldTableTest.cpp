@@ -136,6 +136,10 @@ TEST(FormFieldTable, EveryBoxIsWellFormedAndOnTheSheet)
             EXPECT_EQ(isBox(row.print), !contains(form.page1EmptyPrintRows, i)) << "page 1 print " << i;
             EXPECT_TRUE(liesOnTheSheet(row.screen)) << "page 1 screen " << i;
             EXPECT_TRUE(liesOnTheSheet(row.print)) << "page 1 print " << i;
+            // A row that is no box is no input field either.
+            if (!isBox(row.screen) || !isBox(row.print)) {
+                EXPECT_FALSE(row.enabled) << "page 1 " << i;
+            }
         }
         for (std::size_t i = 0; i < t.page2.size(); ++i) {
             EXPECT_TRUE(isBox(t.page2[i].screen) && liesOnTheSheet(t.page2[i].screen))
@@ -143,15 +147,6 @@ TEST(FormFieldTable, EveryBoxIsWellFormedAndOnTheSheet)
             EXPECT_TRUE(isBox(t.page2[i].print) && liesOnTheSheet(t.page2[i].print)) << "page 2 print " << i;
         }
         for (const FormRect& r : t.page2SecondPrint) EXPECT_TRUE(isBox(r) && liesOnTheSheet(r)) << r;
-    }
-}
-
-TEST(FormFieldTable, EmptyRowsAreNoInputFields)
-{
-    for (const FormCase& form : kForms) {
-        SCOPED_TRACE(form.name);
-        for (int i : form.page1EmptyScreenRows) EXPECT_FALSE(form.table.page1[i].enabled) << i;
-        for (int i : form.page1EmptyPrintRows) EXPECT_FALSE(form.table.page1[i].enabled) << i;
     }
 }
 
@@ -251,12 +246,6 @@ TEST(ATR_FieldTable, PlacesBoxesWhereTheFormHasThem)
     // from the top, 89.5 mm wide.
     EXPECT_EQ(onPaper(t.page1[0].print, 30, 10), (FormRect{150, -120, 1045, -300}));
     EXPECT_EQ(t.page1[9].screen, (FormRect{360, 1250, 1795, 2330}));
-    EXPECT_EQ(t.page1[9].helpId, 328);
-    EXPECT_EQ(t.page1[10].startAlignment, kFieldAlignRight);
-    EXPECT_EQ(t.page1[13].print, (FormRect{610, 2450, 1100, 2490}));
-    EXPECT_EQ(t.page1[18].startAlignment, kFieldAlignCenter);
-    EXPECT_EQ(t.page1[20].print, (FormRect{1300, 2660, 1900, 2760}));
-    EXPECT_EQ(t.page1[20].startSize, 2);
     EXPECT_EQ(t.page2[0].print, (FormRect{180, 635, 1830, 695}));
 }
 
@@ -281,13 +270,7 @@ TEST(EUR1_FieldTable, PlacesBoxesWhereTheFormHasThem)
     const FormRect goods = onPaper(t.page1[8].print, 10, 20);
     EXPECT_EQ(goods.left, 130);
     EXPECT_EQ(goods.bottom, -2270);
-    EXPECT_EQ(t.page1[2].startAlignment, kFieldAlignCenter);
     EXPECT_EQ(t.page1[9].startAlignment, kFieldAlignRight);
-    EXPECT_EQ(t.page1[10].startAlignment, kFieldAlignLeft);
-    EXPECT_EQ(t.page1[12].print, (FormRect{285, 2450, 560, 2490}));
-    EXPECT_EQ(t.page1[16].screen, (FormRect{560, 2615, 900, 2655}));
-    EXPECT_EQ(t.page1[20].helpId, 311);
-    EXPECT_EQ(t.page2[4].print, (FormRect{180, 995, 1830, 1035}));
     EXPECT_EQ(t.page2[10].screen, (FormRect{920, 1905, 1830, 1965}));
 }
 
@@ -329,8 +312,6 @@ TEST(LZE848a_FieldTable, PlacesBoxesWhereTheFormHasThem)
     EXPECT_FALSE(t.page1[5].enabled);
     EXPECT_EQ(t.page1[5].screen, t.page1[6].screen);
     EXPECT_EQ(t.page1[6].print, (FormRect{810, 1280, 1520, 1325}));
-    EXPECT_EQ(t.page1[10].screen, (FormRect{250, 2030, 1850, 2120}));
-    EXPECT_EQ(t.page1[11].screen, (FormRect{270, 1330, 310, 1370}));
     // A new document's X prints into the second box, 5 mm by 5 mm.
     EXPECT_EQ(onPaper(t.page1[12].print, 0, 0), (FormRect{180, -1405, 230, -1455}));
     EXPECT_EQ(t.page1[12].helpId, 0);
@@ -339,9 +320,7 @@ TEST(LZE848a_FieldTable, PlacesBoxesWhereTheFormHasThem)
 TEST(UZ_FieldTable, PlacesBoxesWhereTheFormHasThem)
 {
     const FormFieldTable& t = UZ_FieldTable;
-    EXPECT_EQ(t.page1[0].print, (FormRect{1250, 75, 1600, 125}));
     EXPECT_EQ(zoomed(t.page1[1].screen, 14), (FormRect{154, 98, 1414, 378}));
-    EXPECT_EQ(t.page1[7].screen, (FormRect{1500, 1150, 1930, 2100}));
     EXPECT_EQ(t.page1[8].helpId, 349);
     EXPECT_EQ(t.page1[9].helpId, 348);
     EXPECT_EQ(t.page1[9].print, (FormRect{1090, 2705, 1660, 2755}));
@@ -351,7 +330,5 @@ TEST(UZ_FieldTable, PlacesBoxesWhereTheFormHasThem)
     // The first cross moved 2 mm right and 1 mm down spans these paper positions.
     const FormRect cross = onPaper(t.page1[12].print, 20, -10);
     EXPECT_EQ(cross, (FormRect{815, -2265, 850, -2300}));
-    EXPECT_EQ(t.page1[13].print, (FormRect{1325, 2255, 1360, 2290}));
-    EXPECT_EQ(t.page2[0].screen, (FormRect{110, 150, 1930, 2050}));
     EXPECT_EQ(t.page2[0].print, (FormRect{20, 150, 1830, 2050}));
 }

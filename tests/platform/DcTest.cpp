@@ -162,25 +162,14 @@ INSTANTIATE_TEST_SUITE_P(Dc, TextOutHorizontal,
                                            HorizontalCase{TextAlign::Center, 0},
                                            HorizontalCase{TextAlign::Right, -0.5}));
 
-TEST(DcTextOut, BaselineAlignmentPutsTheCapitalsUprightOnThePoint)
-{
-    const QRect ink = inkOfH(TextAlign::Left | TextAlign::Baseline);
-    EXPECT_NEAR(ink.bottom() + 1, anchorY, 1);
-    EXPECT_NEAR(ink.top(), anchorY - 100 * 1409 / 2048.0, 1.5);
-}
-
-TEST(DcTextOut, TopAlignmentPutsTheBaselineAnAscentBelowThePoint)
+TEST(DcTextOut, TheBaselineLiesOnThePointAnAscentBelowItOrADescentAboveIt)
 {
     TextMetrics metrics;
-    const QRect ink = inkOfH(TextAlign::Left | TextAlign::Top, &metrics);
-    EXPECT_NEAR(ink.bottom() + 1, anchorY + metrics.ascent, 1);
-}
-
-TEST(DcTextOut, BottomAlignmentPutsTheBaselineADescentAboveThePoint)
-{
-    TextMetrics metrics;
-    const QRect ink = inkOfH(TextAlign::Center | TextAlign::Bottom, &metrics);
-    EXPECT_NEAR(ink.bottom() + 1, anchorY - metrics.descent, 1);
+    const QRect baseline = inkOfH(TextAlign::Left | TextAlign::Baseline, &metrics);
+    EXPECT_NEAR(baseline.bottom() + 1, anchorY, 1);
+    EXPECT_NEAR(baseline.top(), anchorY - 100 * 1409 / 2048.0, 1.5);  // upright capitals
+    EXPECT_NEAR(inkOfH(TextAlign::Left | TextAlign::Top).bottom() + 1, anchorY + metrics.ascent, 1);
+    EXPECT_NEAR(inkOfH(TextAlign::Center | TextAlign::Bottom).bottom() + 1, anchorY - metrics.descent, 1);
 }
 
 TEST(DcTextOut, NegativeEscapementTurnsTheBaselineClockwise)
@@ -232,7 +221,7 @@ constexpr unsigned FieldFormat = DrawTextFormat::WordBreak | DrawTextFormat::NoC
                                  DrawTextFormat::ExternalLeading | DrawTextFormat::NoPrefix;
 }  // namespace
 
-TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegative)
+TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegativeInTheMetricMode)
 {
     QImage image = page(600, 600);
     drawMetric(image, [](Dc& dc) {
@@ -245,16 +234,12 @@ TEST(DcDrawText, ReportsTheHeightOfAllLinesDownwardsAsNegative)
         Rect plain{100, -100, 500, -500};
         EXPECT_NEAR(dc.drawText("eins", plain, DrawTextFormat::NoClip), -metrics.height, 0.5);
     });
-}
-
-TEST(DcDrawText, ReportsAPositiveHeightInPixels)
-{
-    QImage image = page(600, 600);
+    // In pixels, downwards is positive.
     QPainter painter(&image);
-    Dc dc(painter);
-    dc.selectFont(arial(40));
+    Dc pixels(painter);
+    pixels.selectFont(arial(40));
     Rect rect{10, 10, 500, 500};
-    EXPECT_NEAR(dc.drawText("a\r\nb", rect, 0), 2 * dc.textMetrics().height, 0.5);
+    EXPECT_NEAR(pixels.drawText("a\r\nb", rect, 0), 2 * pixels.textMetrics().height, 0.5);
 }
 
 TEST(DcDrawText, CalcRectMeasuresTheWrappedTextAndDrawsNothing)

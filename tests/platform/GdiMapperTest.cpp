@@ -78,20 +78,14 @@ Mapper mapperFor(const MappingCase& c)
 
 }  // namespace
 
-TEST_P(LogicalToDevice, MapsThePointWhereTheDeviceResolutionPutsIt)
+TEST_P(LogicalToDevice, MapsThePointWhereTheDeviceResolutionPutsItAndTheTransformAgrees)
 {
     const MappingCase& c = GetParam();
-    const QPointF device = mapperFor(c).toDevice(c.logical);
-    EXPECT_NEAR(device.x(), c.device.x(), 1e-9) << c.name;
-    EXPECT_NEAR(device.y(), c.device.y(), 1e-9) << c.name;
-}
-
-TEST_P(LogicalToDevice, TransformAgreesWithThePointMapping)
-{
-    const MappingCase& c = GetParam();
-    const QPointF device = mapperFor(c).transform().map(c.logical);
-    EXPECT_NEAR(device.x(), c.device.x(), 1e-9) << c.name;
-    EXPECT_NEAR(device.y(), c.device.y(), 1e-9) << c.name;
+    const Mapper mapper = mapperFor(c);
+    for (const QPointF device : {mapper.toDevice(c.logical), mapper.transform().map(c.logical)}) {
+        EXPECT_NEAR(device.x(), c.device.x(), 1e-9) << c.name;
+        EXPECT_NEAR(device.y(), c.device.y(), 1e-9) << c.name;
+    }
 }
 
 TEST_P(LogicalToDevice, DeviceToLogicalGivesThePointBack)
@@ -127,22 +121,15 @@ TEST(Mapper, HimetricIsAPureScaleByTheResolutionWhateverTheMapping)
     EXPECT_NEAR(back.y(), 567, 1e-9);
 }
 
-TEST(Mapper, ImagesAreMeasuredByTheirLogicalResolution)
+TEST(Mapper, ImagesAreMeasuredByTheirLogicalResolutionPdfPagesByTheResolutionTheyAreDrawnAt)
 {
     QImage image(10, 10, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(300 / 0.0254));
     image.setDotsPerMeterY(qRound(600 / 0.0254));
-    const Mapper mapper = Mapper::forDevice(image);
-    EXPECT_EQ(mapper.dpiX(), 300);
-    EXPECT_EQ(mapper.dpiY(), 600);
-}
-
-TEST(Mapper, PdfPagesAreMeasuredByTheResolutionTheyAreDrawnAt)
-{
+    EXPECT_EQ(Mapper::forDevice(image).dpiX(), 300);
+    EXPECT_EQ(Mapper::forDevice(image).dpiY(), 600);
     QTemporaryDir dir;
     QPdfWriter pdf(dir.filePath("page.pdf"));
     pdf.setResolution(600);
-    const Mapper mapper = Mapper::forDevice(pdf);
-    EXPECT_EQ(mapper.dpiX(), 600);
-    EXPECT_EQ(mapper.dpiY(), 600);
+    EXPECT_EQ(Mapper::forDevice(pdf).dpiY(), 600);
 }

