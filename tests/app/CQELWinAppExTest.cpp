@@ -1,7 +1,7 @@
 #include "app/CQELWinAppEx.h"
 
-#include "tests/app/AnsweringUi.h"
 #include "tests/platform/TestEnvironment.h"
+#include "tests/support/AnsweringUi.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "app/CQELWinAppEx.h"
 #include "platform/shell/DesktopFile.h"
 #include "platform/shell/ProcessLauncher.h"
-#include "tests/app/AnsweringUi.h"
 #include "tests/platform/TestEnvironment.h"
+#include "tests/support/AnsweringUi.h"
 #include "version.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CATR_View.h"
 #include "platform/screen/ScreenMetrics.h"
-#include "tests/app/AnsweringUi.h"
+#include "tests/support/AnsweringUi.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

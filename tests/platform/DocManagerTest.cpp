@@ -1,10 +1,10 @@
 #include "DocViewDoubles.h"
 #include "platform/command/StandardCommands.h"
-#include "platform/dialog/UiService.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/docview/DocManager.h"
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/QtDocumentUi.h"
+#include "tests/support/AnsweringUi.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -16,21 +16,6 @@
 using namespace platform;
 
 namespace {
-
-// Keeps the messages the framework shows.
-class NotingUi : public UiService {
-public:
-    NotingUi() { setInstance(this); }
-    ~NotingUi() override { setInstance(nullptr); }
-    int messageBox(const MessageBoxRequest& request) override
-    {
-        messages.append(request.text);
-        return answer::kOk;
-    }
-    bool hasTaskDialogs() const override { return false; }
-    int taskDialog(const TaskDialogRequest&) override { return answer::kCancel; }
-    QStringList messages;
-};
 
 // A document that opens any file as untitled, as a form does with a file it refuses.
 class RefusingDocument : public NoteDocument {
@@ -75,7 +60,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    NotingUi ui;
+    AnsweringUi ui;
     AnsweringDocumentUi documentUi;
     RecentFileList recent;
     DocManager manager{recent};
@@ -126,7 +111,8 @@ TEST_F(Documents, AFileThatCannotBeReadLeavesNoFrameAndSaysWhy)
     EXPECT_EQ(manager.OpenDocumentFile(path("kaputt.not")), nullptr);
     EXPECT_EQ(manager.OpenDocumentFile(path("fehlt.not")), nullptr);
     EXPECT_TRUE(frame.childFrames().isEmpty());
-    EXPECT_EQ(ui.messages, QStringList({Document::kUnexpectedFormatMessage, Document::kOpenFailedMessage}));
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList({Document::kUnexpectedFormatMessage, Document::kOpenFailedMessage}));
     EXPECT_TRUE(recent.entries().isEmpty());
 }
 
@@ -235,7 +221,7 @@ TEST_F(Documents, AFailedSaveKeepsTheDocumentOpenAndSaysWhy)
     documentUi.saveChoice = SaveChoice::Yes;
     frame.MDIGetActive()->close();
     EXPECT_EQ(frame.childFrames().size(), 1);
-    EXPECT_EQ(ui.messages, QStringList({Document::kSaveFailedMessage}));
+    EXPECT_EQ(ui.messageTexts(), QStringList({Document::kSaveFailedMessage}));
 }
 
 TEST(RecentFiles, KeepTheLatestEightEachOnce)

@@ -131,10 +131,3 @@ TEST_F(PropertySheetTest, TheSheetOffersOkCancelAndHelpButNoApply)
     EXPECT_EQ(sheet.doModal(), ScriptedUi::kStillOpen);
     EXPECT_EQ(helped, 1);
 }
-
-TEST_F(PropertySheetTest, TheTabsCarryThePagesTitlesAsGiven)
-{
-    const auto* tabs = sheet.findChild<QTabWidget*>();
-    EXPECT_EQ(tabs->tabText(0), QString("Seite"));
-    EXPECT_EQ(tabs->tabText(1), QString("  Zweite "));
-}

@@ -3,6 +3,7 @@
 #include "platform/dialog/UiService.h"
 
 #include <QList>
+#include <QStringList>
 
 // Answers every question of the program while it lives, and keeps what was asked.
 class AnsweringUi : public platform::UiService {
@@ -20,6 +21,13 @@ public:
     {
         taskDialogs.append(request);
         return taskDialogAnswer;
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const auto& request : messageBoxes) texts.append(request.text);
+        return texts;
     }
 
     bool offersTaskDialogs = true;
