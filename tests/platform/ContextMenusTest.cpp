@@ -31,6 +31,7 @@ TEST_F(MenuTest, ARegisteredMenuIsFoundByIdAndReplacedByTheNextOfTheSameId)
 
 TEST_F(MenuTest, TheChosenCommandGoesToTheSinkAndNoChoiceSendsNothing)
 {
+    ContextMenus::sendCommand(57637);  // without a sink a command is dropped
     QList<int> sent;
     ContextMenus::setCommandSink([&](int command) { sent.append(command); });
     ContextMenus::registerMenu(4243, "Bearbeiten", {{57637, "E&infügen", false}});
@@ -46,10 +47,4 @@ TEST_F(MenuTest, TheChosenCommandGoesToTheSinkAndNoChoiceSendsNothing)
     EXPECT_TRUE(ContextMenus::showPopupMenu(4243, {30, 40}));
     EXPECT_FALSE(ContextMenus::showPopupMenu(4244, {30, 40}));
     EXPECT_EQ(sent, QList<int>{57637});
-}
-
-TEST_F(MenuTest, WithoutASinkACommandIsDropped)
-{
-    ContextMenus::sendCommand(57637);
-    SUCCEED();
 }
