@@ -1,53 +1,20 @@
 #include "editor/CQeEditWindow.h"
 
 #include "tests/editor/EditorTestSupport.h"
-#include "tests/platform/InkBox.h"
-#include "tests/support/PdfWords.h"
-
-#include <gtest/gtest.h>
-#include <QPainter>
-#include <QPdfWriter>
-#include <functional>
+#include "tests/support/PdfPageTest.h"
 
 using platform::Dc;
 
 namespace {
 
-// Prints onto an A4 PDF page without margins, in the metric mode with the origin at the page's top-left
-// corner, as the form printing does.
-class PrintedPage : public ::testing::Test {
+class PrintedPage : public PdfPageTest {
 protected:
     void SetUp() override
     {
-        if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
-        ASSERT_TRUE(dir.isValid());
-        path = dir.filePath("page.pdf");
+        PdfPageTest::SetUp();
         editor.SetFieldCounts(4, 0, true);
     }
 
-    void print(const std::function<void(Dc&)>& draw)
-    {
-        QPdfWriter pdf(path);
-        pdf.setResolution(1200);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter(&pdf);
-        Dc dc(painter);
-        dc.mapper().setMapMode(platform::MapMode::LoMetric);
-        dc.setBackgroundMode(platform::BackgroundMode::Transparent);
-        draw(dc);
-    }
-
-    QRectF word(const QString& text)
-    {
-        for (const PdfWord& found : pdfWords(path))
-            if (found.text == text) return found.mm;
-        ADD_FAILURE() << "no word " << text.toStdString() << " on the page";
-        return {};
-    }
-
-    QTemporaryDir dir;
-    QString path;
     TemporarySettings settings;
     CQeEditWindow editor{&settings.store()};
 };
@@ -134,15 +101,5 @@ TEST_F(PrintedPage, BoldFieldsUseTheBoldPrinterFontAndTheGlyphsStandUpright)
     editor.CreatePrinterFonts(100);
     print([&](Dc& dc) { editor.PrintField(dc, {300, -400, 1000, -600}, 0, 1, false); });
     EXPECT_NEAR(word("L").height(), 10.0, kTolerance);  // "PFont4B" 100 at 100 %: a 10 mm cell
-
-    // The page from (300, 400) in tenths of a millimetre at 254 dpi, a pixel a tenth of a millimetre.
-    const QImage part = renderedPart(path, QDir(dir.path()), QRect(300, 400, 300, 200));
-    ASSERT_FALSE(part.isNull());
-    const QRect ink = inkBox(part);
-    ASSERT_FALSE(ink.isEmpty());
-    const QRect foot = inkBox(part, QRect(0, ink.bottom() - 4, 300, 5));
-    const QRect head = inkBox(part, QRect(0, ink.top(), 300, 5));
-    EXPECT_GT(foot.width(), ink.width() / 2 + 10);  // the bar of the L at its foot, to the right
-    EXPECT_LT(head.width(), ink.width() / 2);       // only the stem at the top
-    EXPECT_NEAR(head.left(), ink.left(), 1);
+    expectUprightL(QRect(300, 400, 300, 200));
 }
