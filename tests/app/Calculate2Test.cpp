@@ -1,5 +1,6 @@
 #include "app/Calculate2.h"
 
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,6 @@
 using namespace std::string_view_literals;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values) result.append(static_cast<char>(v));
-    return result;
-}
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "platform/docview/WindowsDialog.h"
 #include "platform/print/PrinterCatalog.h"
 #include "platform/shell/HtmlHelp.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -196,10 +197,7 @@ TEST_F(Shell, ResetWorkspaceDeletesTheWorkspaceShowsNoWindowAndEnds)
 TEST_F(Shell, AnLz2FileOpensAnUntitledEur1FormWithStatus18)
 {
     const QString path = dir.filePath("forms/alt.lz2");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("QEL-LZE2Form@ und mehr");
-    file.close();
+    writeFile(path, "QEL-LZE2Form@ und mehr");
 
     ASSERT_TRUE(start(path));
     auto* document = static_cast<FormDocument*>(activeDocument());
@@ -403,15 +401,11 @@ TEST_F(Shell, TheHomepageOpensInTheDesktopsBrowserAndAFailedStartIsReported)
 {
     const QString home = QDir::homePath();
     QDir().mkpath(home + "/.local/share/applications");
-    QFile desktop(home + "/.local/share/applications/stoebern.desktop");
-    ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
-    desktop.write("[Desktop Entry]\nType=Application\nName=Stöbern\nExec=/bin/true %u\n");
-    desktop.close();
+    writeFile(home + "/.local/share/applications/stoebern.desktop",
+              "[Desktop Entry]\nType=Application\nName=Stöbern\nExec=/bin/true %u\n");
     QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
-    QFile list(qEnvironmentVariable("XDG_CONFIG_HOME") + "/mimeapps.list");
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("[Default Applications]\ntext/html=stoebern.desktop\n");
-    list.close();
+    const QString list = qEnvironmentVariable("XDG_CONFIG_HOME") + "/mimeapps.list";
+    writeFile(list, "[Default Applications]\ntext/html=stoebern.desktop\n");
 
     ASSERT_TRUE(start({}));
     ui.started.clear();
@@ -422,7 +416,7 @@ TEST_F(Shell, TheHomepageOpensInTheDesktopsBrowserAndAFailedStartIsReported)
     frame().ExecuteCommand(1004);
     EXPECT_EQ(ui.messages, QStringList({CQELWinAppEx::kBrowserFailedMessage}));
 
-    QFile::remove(list.fileName());
+    QFile::remove(list);
     ui.messages.clear();
     app->m_nLanguage = 1;
     frame().ExecuteCommand(1004);

@@ -3,6 +3,7 @@
 #include "platform/archive/Archive.h"
 
 #include "tests/editor/ProbeEditor.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -15,22 +16,15 @@ using Cause = platform::ArchiveException::Cause;
 
 namespace {
 
-QByteArray Bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values) result.append(static_cast<char>(v));
-    return result;
-}
-
 QByteArray Word(int value)
 {
-    return Bytes({value & 0xFF, (value >> 8) & 0xFF});
+    return bytes({value & 0xFF, (value >> 8) & 0xFF});
 }
 
 // A text as the block writes it, for texts below 255 code units.
 QByteArray Utf16String(const QString& text)
 {
-    QByteArray result = Bytes({0xFF, 0xFE, 0xFF, static_cast<int>(text.size())});
+    QByteArray result = bytes({0xFF, 0xFE, 0xFF, static_cast<int>(text.size())});
     for (const QChar unit : text) result += Word(unit.unicode());
     return result;
 }
@@ -184,10 +178,10 @@ TEST(EditorBlock, TwentyOneFieldsWithoutTableAreWrittenByteForByte)
         editor.SetFieldText(i, texts[i], 1);
         editor.SetFieldFlags(i, 1, static_cast<std::uint16_t>(flags[i]));
     }
-    const QByteArray expected = Bytes({0x06, 0x12, 0x02, 0x00}) + StringArray(texts) + WordArray(flags) +
-                                Bytes({0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00});
+    const QByteArray expected = bytes({0x06, 0x12, 0x02, 0x00}) + StringArray(texts) + WordArray(flags) +
+                                bytes({0x00, 0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00});
     EXPECT_EQ(Stored(editor), expected);
-    EXPECT_EQ(Stored(editor).left(6), Bytes({0x06, 0x12, 0x02, 0x00, 0x15, 0x00}));
+    EXPECT_EQ(Stored(editor).left(6), bytes({0x06, 0x12, 0x02, 0x00, 0x15, 0x00}));
 }
 
 TEST(EditorBlock, StoringTrimsTrailingWhiteSpaceInTheFileAndInTheEditor)
@@ -198,7 +192,7 @@ TEST(EditorBlock, StoringTrimsTrailingWhiteSpaceInTheFileAndInTheEditor)
     editor.SetFieldText(1, utf16(u" a b\r\n\u00A0\u3000"sv), 1);
     editor.SetFieldText(0, "Zelle \r\n", 2);
     const QByteArray block = Stored(editor);
-    EXPECT_EQ(block.mid(6, 4), Bytes({0xFF, 0xFE, 0xFF, 0x00}));
+    EXPECT_EQ(block.mid(6, 4), bytes({0xFF, 0xFE, 0xFF, 0x00}));
     EXPECT_EQ(block.mid(10, 4 + 8), Utf16String(" a b"));
     EXPECT_TRUE(block.contains(Utf16String("Zelle")));
     EXPECT_EQ(editor.GetFieldText(0, 1), "");
@@ -306,7 +300,7 @@ TEST(EditorBlock, Old8BitTextsAreCodePage1252)
 {
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
-    Load(editor, Header(2) + Word(2) + Bytes({0x03, 'a', 'b', 0xE4}) + Bytes({0x02, 0x80, 0x96}) +
+    Load(editor, Header(2) + Word(2) + bytes({0x03, 'a', 'b', 0xE4}) + bytes({0x02, 0x80, 0x96}) +
                      WordArray({1, 1}) + Word(0x1000) + Word(0) + Word(0) + Word(0));
     EXPECT_EQ(editor.GetFieldText(0, 1), utf16(u"abä"sv));
     EXPECT_EQ(editor.GetFieldText(1, 1), utf16(u"€–"sv));
@@ -354,7 +348,7 @@ TEST(EditorBlock, MoreFieldsThanACountCanHoldAreRefused)
     CQeEditWindow editor;
     editor.SetFieldCounts(2, 0, true);
     const Snapshot before(editor);
-    const QByteArray block = Header(1) + Bytes({0xFF, 0xFF}) + Bytes({0x70, 0x11, 0x01, 0x00}) +
+    const QByteArray block = Header(1) + bytes({0xFF, 0xFF}) + bytes({0x70, 0x11, 0x01, 0x00}) +
                              QByteArray(70000, '\0') + WordArray({});
     EXPECT_EQ(FailureOfLoading(editor, block), Cause::Generic);
     EXPECT_EQ(Snapshot(editor), before);

@@ -3,6 +3,7 @@
 #include "forms/atr/CATR_View.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "tests/support/AnsweringUi.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -155,10 +156,7 @@ TEST_F(ATRView, LeavingAGoodsFieldLeavesExactlyOneLineEnd)
 TEST_F(ATRView, ARefusedFileShowsItsMessageOverABlankForm)
 {
     const QString path = dir.filePath("neu.fma");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("QEL-ATRForm@3.01 and more");
-    file.close();
+    writeFile(path, "QEL-ATRForm@3.01 and more");
     openView(path);
     QCoreApplication::processEvents();
     ASSERT_EQ(ui.messageBoxes.size(), 1);

@@ -4,6 +4,7 @@
 #include "forms/common/FormTemplates.h"
 #include "forms/eur1/CEUR1_Doc.h"
 #include "platform/clock/Clock.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -39,17 +40,6 @@ protected:
         OpenForm form = create(*platform::DocTemplate::findForFile(templates, path));
         EXPECT_TRUE(form.doc->OnOpenDocument(path)) << form.doc->lastError().toStdString();
         return form;
-    }
-    void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
@@ -166,7 +156,7 @@ TEST_F(FormDocuments, ARefusedFileOpensAsAnUntitledNewFormAndIsNeverOverwritten)
     EXPECT_EQ(form.doc->m_nLoadStatus, 18);
     EXPECT_TRUE(form.doc->pathName().isEmpty());
     EXPECT_EQ(form.editor().GetFieldText(0, 1), "Vorgabe");
-    EXPECT_EQ(readFile(path), lz2);
+    EXPECT_EQ(contentsOf(path), lz2);
 }
 
 TEST_F(FormDocuments, FilesThatEndEarlyOrClaimTooMuchFailToOpen)
@@ -174,7 +164,7 @@ TEST_F(FormDocuments, FilesThatEndEarlyOrClaimTooMuchFailToOpen)
     OpenForm full = newForm(kATR);
     const QString good = dir.filePath("good.fma");
     ASSERT_TRUE(full.doc->OnSaveDocument(good));
-    const QByteArray bytes = readFile(good);
+    const QByteArray bytes = contentsOf(good);
 
     const QString cut = dir.filePath("cut.fma");
     writeFile(cut, bytes.first(bytes.size() / 2));
@@ -201,7 +191,7 @@ TEST_F(FormDocuments, ADocumentWhoseViewIsGoneLeavesItsFileAlone)
     OpenForm form = create(templates[kATR]);
     form.doc->DetachView(form.view.get());
     EXPECT_FALSE(form.doc->OnSaveDocument(path));
-    EXPECT_EQ(readFile(path), "a form");
+    EXPECT_EQ(contentsOf(path), "a form");
 }
 
 TEST_F(FormDocuments, AFormWithoutAViewOfItsOwnStillOpensAndSaves)

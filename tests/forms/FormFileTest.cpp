@@ -9,6 +9,7 @@
 #include "forms/lze848a/LZE848a_FieldTable.h"
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
 #include "forms/uz/UZ_FieldTable.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +29,6 @@ const Form kForms[] = {
     {"UZ", CUrsprungszeugnis_Doc::kFileFormat, UZ_FieldTable},
     {"LZE1", CLZE_848a_Doc::kFileFormat, LZE848a_FieldTable},
 };
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values) result.append(static_cast<char>(v));
-    return result;
-}
 
 // Every field and cell holds a text that names it, so that a field that a load should leave alone shows.
 void fillWithNames(CQeEditWindow& editor, const QString& prefix)

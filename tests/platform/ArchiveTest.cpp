@@ -1,5 +1,6 @@
 #include "platform/archive/Archive.h"
 
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,6 @@ using namespace platform;
 using Cause = ArchiveException::Cause;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int v : values) result.append(static_cast<char>(v));
-    return result;
-}
 
 QByteArray stored(const QString& text)
 {

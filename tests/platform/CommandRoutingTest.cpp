@@ -5,6 +5,7 @@
 #include "platform/command/Resources.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/docview/MdiFrame.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -208,13 +209,6 @@ TEST_F(Accelerators, AnotherWindowKeepsItsKeys)
 }
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class ResourceTables : public ::testing::Test {
 protected:

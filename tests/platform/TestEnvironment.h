@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TestFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,11 +55,7 @@ public:
         if (executable) out.setPermissions(out.permissions() | QFileDevice::ExeOwner);
     }
 
-    static QByteArray contentsOf(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
+    static QByteArray contentsOf(const QString& file) { return ::contentsOf(file); }
 
 private:
     QTemporaryDir m_dir;

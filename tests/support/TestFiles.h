@@ -1,0 +1,30 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <initializer_list>
+
+// Bytes given as numbers, for file images compared byte for byte.
+inline QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (int v : values) result.append(static_cast<char>(v));
+    return result;
+}
+
+// The whole file; nothing when it cannot be read.
+inline QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes `contents` as the whole file; a test fails when it cannot.
+inline void writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+}
