@@ -307,7 +307,7 @@ TEST(ContextMenu, TakesTwentyFiveItemsAndSeparatorsLoseIdAndText)
     EXPECT_EQ(items[24].text, "24");
 }
 
-TEST(ResizeFields, RefusesToShrinkEitherCount)
+TEST(ResizeFields, RefusesToShrinkEitherCountAndKeepsEveryTextAndWordAtItsFieldAndRow)
 {
     CQeEditWindow editor;
     Fill(editor, 4, 3, 1);
@@ -315,23 +315,20 @@ TEST(ResizeFields, RefusesToShrinkEitherCount)
     EXPECT_FALSE(editor.ResizeFields(4, 2));
     EXPECT_EQ(editor.GetLineCount(), 4);
     EXPECT_EQ(editor.GetColumnCount(), 3);
-}
 
-TEST(ResizeFields, KeepsEveryTextAndWordAtItsFieldAndRow)
-{
-    CQeEditWindow editor;
-    Fill(editor, 2, 2, 3);
-    ASSERT_TRUE(editor.ResizeFields(3, 4));
-    EXPECT_EQ(editor.GetLineCount(), 3);
-    EXPECT_EQ(editor.GetColumnCount(), 4);
-    EXPECT_EQ(editor.GetPageCount(), 4);
+    CQeEditWindow grown;
+    Fill(grown, 2, 2, 3);
+    ASSERT_TRUE(grown.ResizeFields(3, 4));
+    EXPECT_EQ(grown.GetLineCount(), 3);
+    EXPECT_EQ(grown.GetColumnCount(), 4);
+    EXPECT_EQ(grown.GetPageCount(), 4);
     for (std::uint16_t page = 1; page <= 4; ++page) {
         for (std::uint16_t field = 0; field < 2; ++field) {
-            EXPECT_EQ(editor.GetFieldText(field, page), CellText(page, field));
-            EXPECT_EQ(editor.GetFieldFlags(field, page), page * 0x100 + field);
+            EXPECT_EQ(grown.GetFieldText(field, page), CellText(page, field));
+            EXPECT_EQ(grown.GetFieldFlags(field, page), page * 0x100 + field);
         }
-        EXPECT_EQ(editor.GetFieldText(2, page), "");
-        EXPECT_EQ(editor.GetFieldFlags(2, page), 0);
+        EXPECT_EQ(grown.GetFieldText(2, page), "");
+        EXPECT_EQ(grown.GetFieldFlags(2, page), 0);
     }
 }
 

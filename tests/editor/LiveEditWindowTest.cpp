@@ -201,7 +201,7 @@ TEST_F(LiveEdit, OverwriteReplacesOnlyTheCharactersTyped)
     }
 }
 
-TEST_F(LiveEdit, TheInsertKeySwitchesTheModeUpdatesTheStatusBarAndTypesNothing)
+TEST_F(LiveEdit, TheInsertKeySwitchesTheModeUpdatesTheStatusBarAndTypesNothingShiftInsertPastes)
 {
     typeInto(1, "abc", 0);
     ASSERT_TRUE(editor().IsInsertMode());
@@ -216,16 +216,12 @@ TEST_F(LiveEdit, TheInsertKeySwitchesTheModeUpdatesTheStatusBarAndTypesNothing)
     EXPECT_EQ(view.statusUpdates, 2);
     QTest::keyClicks(window(), "y");
     EXPECT_EQ(window()->toPlainText(), "xybc");
-}
-
-TEST_F(LiveEdit, ShiftInsertPastesInsteadOfSwitchingTheMode)
-{
-    typeInto(1, "");
+    // Shift+Insert pastes instead.
     QGuiApplication::clipboard()->setText("Ware");
     QTest::keyClick(window(), Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_TRUE(editor().IsInsertMode());
-    EXPECT_EQ(view.statusUpdates, 0);
-    EXPECT_EQ(window()->toPlainText(), "Ware");
+    EXPECT_EQ(view.statusUpdates, 2);
+    EXPECT_EQ(window()->toPlainText(), "xyWarebc");
 }
 
 TEST_F(LiveEdit, AFullFieldRefusesAnotherLineAndKeepsItsTextAndCaret)
@@ -249,10 +245,7 @@ TEST_F(LiveEdit, AFullFieldRefusesAnotherLineAndKeepsItsTextAndCaret)
     QTest::keyClick(window(), Qt::Key_Backspace);
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(committed().left(9), "eins\r\nzwe");
-}
-
-TEST_F(LiveEdit, OverwriteInAFullFieldLosesNothingWhenAKeyIsRefused)
-{
+    // Overwriting loses nothing when a key is refused.
     typeInto(2, "eins\r\nzwei", 4);
     editor().SetInsertMode(false);
     QTest::keyClick(window(), Qt::Key_Return);
@@ -319,10 +312,8 @@ TEST_F(LiveEdit, FontAndAlignmentFollowTheField)
     EXPECT_EQ(window()->document()->defaultTextOption().alignment(), Qt::AlignLeft);
     EXPECT_FALSE(window()->font().bold());
     EXPECT_GT(window()->font().pixelSize(), size3);  // size code 9 shows at size 4
-}
 
-TEST_F(LiveEdit, ALargerFontKeepsWhatWasTyped)
-{
+    // A larger font keeps what was typed.
     typeInto(1, "");
     QTest::keyClicks(window(), "Ware");
     const int before = window()->font().pixelSize();

@@ -85,13 +85,6 @@ TEST_F(Documents, AFileOpensInAFrameWithItsTemplatesViewAfterLoading)
     EXPECT_EQ(recent.entries(), QStringList({document->pathName()}));
 }
 
-TEST_F(Documents, AFileOfAForeignExtensionGoesToTheFirstTemplate)
-{
-    auto* document = manager.OpenDocumentFile(writeNote("x.lz2", "fremd"));
-    ASSERT_TRUE(document);
-    EXPECT_EQ(document->docTemplate()->resourceId(), 901);
-}
-
 TEST_F(Documents, AFileThatIsOpenAlreadyIsOnlyActivated)
 {
     const QString first = writeNote("a.not", "a");
