@@ -64,24 +64,16 @@ const FloatCase kFloats[] = {
 
 }  // namespace
 
-TEST(DataExchangeParsing, WholeNumbersAreReadAsTheFrameworkReadsThem)
+// Whole numbers are read as the framework reads them, unsigned ones refuse every sign, and numbers take a
+// decimal point only and never infinity or NaN.
+TEST(DataExchangeParsing, EachKindOfNumberTakesOnlyWhatTheFrameworkTakes)
 {
     for (const IntCase& c : kInts)
         EXPECT_EQ(DataExchange::parseInt(QString::fromLatin1(c.text)), c.value) << c.text;
-}
-
-TEST(DataExchangeParsing, UnsignedNumbersRefuseEverySign)
-{
-    for (const UnsignedCase& c : kUnsigneds) {
+    for (const UnsignedCase& c : kUnsigneds)
         EXPECT_EQ(DataExchange::parseUnsigned(QString::fromLatin1(c.text)), c.value) << c.text;
-    }
-}
-
-TEST(DataExchangeParsing, NumbersTakeADecimalPointOnlyAndNeverInfinityOrNaN)
-{
-    for (const FloatCase& c : kFloats) {
+    for (const FloatCase& c : kFloats)
         EXPECT_EQ(DataExchange::parseFloat(QString::fromLatin1(c.text)), c.value) << c.text;
-    }
 }
 
 TEST(DataExchangeParsing, NumbersAreShownWithSixSignificantDigits)

@@ -65,12 +65,3 @@ TEST(MarginOffset, ArrowsStepHalfMillimetresAndStopAtTwentyEitherWay)
         EXPECT_EQ(MarginOffset::StepOn(step.from), step.on) << step.from;
     }
 }
-
-TEST(MarginOffset, FourStepsOnAndFiveBackFromZeroEndHalfAMillimetreBack)
-{
-    int tenths = 0;
-    for (int i = 0; i < 4; ++i) tenths = MarginOffset::StepOn(tenths);
-    EXPECT_EQ(tenths, 20);
-    for (int i = 0; i < 5; ++i) tenths = MarginOffset::StepBack(tenths);
-    EXPECT_EQ(tenths, -5);
-}
