@@ -4,6 +4,7 @@
 
 #include "tests/forms/ProgramPrinting.h"
 #include "tests/support/PdfWords.h"
+#include "tests/support/TestFiles.h"
 
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -26,12 +27,6 @@ const QString kQueue = "Zollbuero";
 QString systemProgram(const QString& name)
 {
     return QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin", "/usr/bin", "/bin"});
-}
-
-void write(const QString& path, const QString& text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(text.toUtf8());
 }
 
 // A cupsd of its own: its configuration, spool and logs in `root`, listening on a socket there and on no
@@ -103,28 +98,31 @@ public:
 private:
     void writeConfiguration()
     {
-        write(m_root.filePath("etc/cupsd.conf"), QStringLiteral("Listen %1\n"
-                                                                "Browsing No\n"
-                                                                "BrowseLocalProtocols none\n"
-                                                                "WebInterface No\n"
-                                                                "DefaultAuthType None\n"
-                                                                "PreserveJobFiles Yes\n"
-                                                                "<Location />\n"
-                                                                "  Order allow,deny\n"
-                                                                "  Allow all\n"
-                                                                "</Location>\n"
-                                                                "<Policy default>\n"
-                                                                "  <Limit All>\n"
-                                                                "    Order deny,allow\n"
-                                                                "  </Limit>\n"
-                                                                "</Policy>\n")
-                                                     .arg(socket()));
+        writeFile(m_root.filePath("etc/cupsd.conf"), QStringLiteral("Listen %1\n"
+                                                                    "Browsing No\n"
+                                                                    "BrowseLocalProtocols none\n"
+                                                                    "WebInterface No\n"
+                                                                    "DefaultAuthType None\n"
+                                                                    "PreserveJobFiles Yes\n"
+                                                                    "<Location />\n"
+                                                                    "  Order allow,deny\n"
+                                                                    "  Allow all\n"
+                                                                    "</Location>\n"
+                                                                    "<Policy default>\n"
+                                                                    "  <Limit All>\n"
+                                                                    "    Order deny,allow\n"
+                                                                    "  </Limit>\n"
+                                                                    "</Policy>\n")
+                                                         .arg(socket())
+                                                         .toUtf8());
         const auto in = [this](const char* path) { return m_root.filePath(path); };
-        write(m_root.filePath("etc/cups-files.conf"),
-              QStringLiteral("ServerRoot %1\nRequestRoot %2\nTempDir %3\nCacheDir %4\nStateDir %5\n"
-                             "Printcap %6\nAccessLog %7\nErrorLog %8\nPageLog %9\n")
-                  .arg(in("etc"), in("spool"), in("spool/tmp"), in("cache"), in("state"),
-                       in("state/printcap"), in("log/access_log"), in("log/error_log"), in("log/page_log")));
+        writeFile(
+            m_root.filePath("etc/cups-files.conf"),
+            QStringLiteral("ServerRoot %1\nRequestRoot %2\nTempDir %3\nCacheDir %4\nStateDir %5\n"
+                           "Printcap %6\nAccessLog %7\nErrorLog %8\nPageLog %9\n")
+                .arg(in("etc"), in("spool"), in("spool/tmp"), in("cache"), in("state"), in("state/printcap"),
+                     in("log/access_log"), in("log/error_log"), in("log/page_log"))
+                .toUtf8());
     }
 
     QDir m_root;
