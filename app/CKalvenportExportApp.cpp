@@ -66,7 +66,9 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
 bool CKalvenportExportApp::InitInstance()
 {
     if (!CQELWinAppEx::InitInstance()) return false;
-    QGuiApplication::setApplicationDisplayName(m_resources.string(57344));
+    // The name titles the program's messages. Only the name, not a display name: Qt would append a display name
+    // to every window title, which already names the program where it should.
+    QCoreApplication::setApplicationName(m_resources.string(57344));
     LoadStdProfileSettings(8);
     ApplyToolTipParams();
 
