@@ -1,6 +1,7 @@
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
 #include "forms/common/DetachedForm.h"
+#include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormTemplates.h"
 #include "forms/eur1/CEUR1_Doc.h"
 #include "platform/clock/Clock.h"
@@ -189,7 +190,9 @@ TEST_F(FormDocuments, ADocumentWhoseViewIsGoneLeavesItsFileAlone)
     const QString path = dir.filePath("noview.fma");
     writeFile(path, "a form");
     OpenForm form = create(templates[kATR]);
-    form.doc->DetachView(form.view.get());
+    DetachedFormEditor view(form.doc->fieldTable());
+    form.doc->AttachView(&view);
+    form.doc->DetachView(&view);
     EXPECT_FALSE(form.doc->OnSaveDocument(path));
     EXPECT_EQ(contentsOf(path), "a form");
 }
