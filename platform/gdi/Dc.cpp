@@ -53,6 +53,8 @@ Dc::~Dc()
 
 void Dc::selectFont(const Font& font)
 {
+    // Making a font is the costly part of drawing text: selecting the font in use again keeps it.
+    if (font == m_font) return;
     m_font = font;
     m_realizedFont.reset();
 }
