@@ -20,12 +20,15 @@ namespace {
 // Every field the editor claims to have, read and written, as the views will do after a load.
 void touchEveryField(CQeEditWindow& editor)
 {
-    for (std::uint16_t page = 1; page <= editor.GetPageCount() + 1; ++page) {
-        const std::uint16_t fields = page == 1 ? editor.GetLineCount() : editor.GetColumnCount();
-        for (std::uint16_t field = 0; field <= fields; ++field) {
-            editor.SetFieldText(field, editor.GetFieldText(field, page) + "x", page);
-            editor.SetFieldFlags(field, page, editor.GetFieldFlags(field, page) ^ 0x10);
-            editor.Activate(field, page);
+    // Counted in int: one past the largest count a file can give (65535) does not fit 16 bits.
+    for (int page = 1; page <= editor.GetPageCount() + 1; ++page) {
+        const int fields = page == 1 ? editor.GetLineCount() : editor.GetColumnCount();
+        for (int field = 0; field <= fields; ++field) {
+            const auto f = static_cast<std::uint16_t>(field);
+            const auto p = static_cast<std::uint16_t>(page);
+            editor.SetFieldText(f, editor.GetFieldText(f, p) + "x", p);
+            editor.SetFieldFlags(f, p, editor.GetFieldFlags(f, p) ^ 0x10);
+            editor.Activate(f, p);
         }
     }
     QByteArray stored;
