@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/CKalvenportExportApp.h"
+#include "program/CKalvenportExportApp.h"
 #include "forms/atr/CATR_View.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormTemplates.h"
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "platform/docview/ChildFrame.h"
-#include "tests/app/ShellDoubles.h"
+#include "tests/program/ShellDoubles.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "app/CKalvenportExportApp.h"
+#include "program/CKalvenportExportApp.h"
 #include "version.h"
 
 #include <QApplication>

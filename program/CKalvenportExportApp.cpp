@@ -1,4 +1,4 @@
-#include "app/CKalvenportExportApp.h"
+#include "program/CKalvenportExportApp.h"
 
 #include "app/AppCommandIds.h"
 #include "app/AppCursors.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CKalvenportExportApp.h"
+#include "program/CKalvenportExportApp.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormDocument.h"
 #include "platform/dialog/UiService.h"
