@@ -5,8 +5,8 @@
 #include "app/CChildFrame.h"
 #include "app/HelpContextIds.h"
 #include "app/ShellFileTypes.h"
+#include "forms/FormTemplates.h"
 #include "forms/common/CDlgNew.h"
-#include "forms/common/FormTemplates.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/dialog/HelpContext.h"
@@ -66,8 +66,8 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
 bool CKalvenportExportApp::InitInstance()
 {
     if (!CQELWinAppEx::InitInstance()) return false;
-    // The name titles the program's messages. Only the name, not a display name: Qt would append a display name
-    // to every window title, which already names the program where it should.
+    // The name titles the program's messages. Only the name, not a display name: Qt would append a display
+    // name to every window title, which already names the program where it should.
     QCoreApplication::setApplicationName(m_resources.string(57344));
     LoadStdProfileSettings(8);
     ApplyToolTipParams();

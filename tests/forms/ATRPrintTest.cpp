@@ -4,9 +4,9 @@
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
+#include "forms/FormTemplates.h"
 #include "forms/atr/ATR_FieldTable.h"
 #include "forms/common/DetachedForm.h"
-#include "forms/common/FormTemplates.h"
 #include "tests/platform/InkBox.h"
 #include "tests/support/PdfWords.h"
 

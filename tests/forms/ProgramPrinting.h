@@ -1,12 +1,12 @@
 #pragma once
 
-#include "program/CKalvenportExportApp.h"
+#include "forms/FormTemplates.h"
 #include "forms/atr/CATR_View.h"
 #include "forms/common/DetachedForm.h"
-#include "forms/common/FormTemplates.h"
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "platform/docview/ChildFrame.h"
+#include "program/CKalvenportExportApp.h"
 #include "tests/program/ShellDoubles.h"
 
 #include <gtest/gtest.h>

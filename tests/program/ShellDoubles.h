@@ -1,12 +1,12 @@
 #pragma once
 
-#include "program/CKalvenportExportApp.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormDocument.h"
 #include "platform/dialog/UiService.h"
 #include "platform/docview/DocumentUi.h"
 #include "platform/docview/View.h"
 #include "platform/shell/ProcessLauncher.h"
+#include "program/CKalvenportExportApp.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -13,9 +13,9 @@
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
+#include "forms/FormTemplates.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormDocument.h"
-#include "forms/common/FormTemplates.h"
 #include "forms/common/FormView.h"
 
 #include <QApplication>

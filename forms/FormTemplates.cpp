@@ -1,4 +1,4 @@
-#include "forms/common/FormTemplates.h"
+#include "forms/FormTemplates.h"
 
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CATR_View.h"
