@@ -4,10 +4,12 @@
 #include "app/ShellFileTypes.h"
 #include "platform/codepage/CodePage1252.h"
 #include "platform/dialog/UiService.h"
+#include "platform/file/WholeFile.h"
 #include "platform/shell/DesktopIntegration.h"
 #include "platform/shell/SystemInfo.h"
 #include "version.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,11 +139,12 @@ void CRegeditManagment::CreateShellNewFile(const QString& fileName, QByteArrayVi
     const QString extension = fileName.sliced(std::max<qsizetype>(fileName.lastIndexOf(u'.'), 0)).toLower();
     const QString folder = m_strSystemRoot + QStringLiteral("/ShellNew");
     const QString path = folder + u'/' + fileName;
-    QFile file(path);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-    const bool written = file.write(data.data(), data.size()) == data.size();
-    file.close();
-    if (!written) return;
+    QDir().mkpath(folder);
+    const platform::wholefile::WriteResult written = platform::wholefile::replaceIfDifferent(path, data);
+    if (!written.ok()) {
+        qWarning().noquote() << "The new-file template could not be written:" << written.error;
+        return;
+    }
     const QString key = extension + QStringLiteral("\\ShellNew");
     m_registry.writeString(RegistryHive::ClassesRoot, key, u"FileName", path);
     m_registry.deleteValue(RegistryHive::ClassesRoot, key, u"NullFile");
@@ -231,5 +234,8 @@ void CRegeditManagment::RegisterWithDesktop() const
                                   u'*' + type.extension.toString().toLower(), type.magic.toByteArray(),
                                   resource(type.icon), type.hasTemplate});
     }
-    platform::DesktopIntegration().registerProgram(program);
+    const platform::wholefile::WriteResult registered =
+        platform::DesktopIntegration().registerProgram(program);
+    if (!registered.ok())
+        qWarning().noquote() << "The desktop does not know every file of the program:" << registered.error;
 }

@@ -5,9 +5,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // Under a limit on the size of files the system would end the program at the first write beyond it,
+    // with every open form lost; ignored, the write fails and the program says so.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(CQELWinAppEx::kAppName.toString());
     QApplication::setApplicationVersion(kz::kVersionText);

@@ -3,10 +3,9 @@
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/docview/DocManager.h"
+#include "platform/file/WholeFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -93,11 +92,12 @@ bool Document::OnNewDocument()
 bool Document::OnOpenDocument(const QString& path)
 {
     m_lastError.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fail(kOpenFailedMessage);
-    if (file.size() > kLargestFile) return fail(kUnexpectedFormatMessage);
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kLargestFile) return fail(kOpenFailedMessage);
+    const wholefile::ReadResult file = wholefile::read(path, kLargestFile);
+    if (file.status == wholefile::ReadResult::Status::TooLarge) return fail(kUnexpectedFormatMessage);
+    if (file.status == wholefile::ReadResult::Status::Missing) return fail(kOpenFailedMessage);
+    if (file.status != wholefile::ReadResult::Status::Read)
+        return fail(kOpenFailedMessage + QStringLiteral("\n\n") + file.error);
+    const QByteArray& bytes = file.bytes;
 
     DeleteContents();
     try {
@@ -122,10 +122,8 @@ bool Document::OnSaveDocument(const QString& path)
     } catch (const ArchiveException&) {
         return fail(kSaveFailedMessage);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return fail(kSaveFailedMessage);
-    }
+    const wholefile::WriteResult written = wholefile::replace(path, bytes);
+    if (!written.ok()) return fail(kSaveFailedMessage + QStringLiteral("\n\n") + written.error);
     setModifiedFlag(false);
     return true;
 }

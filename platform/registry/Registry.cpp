@@ -1,12 +1,11 @@
 #include "platform/registry/Registry.h"
 
+#include "platform/file/FileLock.h"
+#include "platform/file/WholeFile.h"
 #include "platform/registry/SystemKeys.h"
 #include "platform/shell/SystemInfo.h"
 
 #include <QDir>
-#include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
 
 namespace platform {
 namespace {
@@ -30,19 +29,22 @@ QString Registry::filePath(RegistryHive hive) const
     return m_folder + u'/' + registryHiveName(hive) + QStringLiteral(".reg");
 }
 
-std::optional<RegistryFile> Registry::load(RegistryHive hive) const
+std::optional<Registry::Loaded> Registry::load(RegistryHive hive) const
 {
-    QFile file(filePath(hive));
-    if (!file.exists()) return RegistryFile(hive);
-    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return RegistryFile::parse(hive, file.readAll());
+    const wholefile::ReadResult read = wholefile::read(filePath(hive), kLargestFile);
+    if (read.status == wholefile::ReadResult::Status::Missing) return Loaded{RegistryFile(hive), {}};
+    if (read.status != wholefile::ReadResult::Status::Read) {
+        m_lastError = read.error;
+        return std::nullopt;
+    }
+    return Loaded{RegistryFile::parse(hive, read.bytes), read.bytes};
 }
 
 std::optional<RegistryValue> Registry::readValue(RegistryHive hive, QStringView key, QStringView name) const
 {
     if (systemkeys::owns(hive, key)) return systemkeys::value(hive, key, name);
-    const std::optional<RegistryFile> file = load(hive);
-    const RegistryValue* value = file ? file->value(key, name) : nullptr;
+    const std::optional<Loaded> loaded = load(hive);
+    const RegistryValue* value = loaded ? loaded->file.value(key, name) : nullptr;
     return value ? std::optional<RegistryValue>(*value) : std::nullopt;
 }
 
@@ -61,8 +63,8 @@ std::optional<QString> Registry::readString(RegistryHive hive, QStringView key, 
 bool Registry::keyExists(RegistryHive hive, QStringView key) const
 {
     if (systemkeys::owns(hive, key)) return true;
-    const std::optional<RegistryFile> file = load(hive);
-    return file && file->hasKey(key);
+    const std::optional<Loaded> loaded = load(hive);
+    return loaded && loaded->file.hasKey(key);
 }
 
 bool Registry::writeDword(RegistryHive hive, QStringView key, QStringView name, quint32 number)
@@ -98,28 +100,36 @@ bool Registry::deleteTree(RegistryHive hive, QStringView key)
 
 bool Registry::change(RegistryHive hive, QStringView key, const Edit& edit)
 {
+    m_lastError.clear();
     if (systemkeys::owns(hive, key) || !RegistryFile::isWritableName(key)) return false;
-    if (!QDir().mkpath(m_folder)) return false;
-    QLockFile lock(filePath(hive) + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) return false;
+    QDir().mkpath(m_folder);
+    const FileLock lock(filePath(hive) + QStringLiteral(".lock"), kLockWaitMs);
+    if (!lock.isLocked()) {
+        m_lastError = lock.error();
+        return false;
+    }
     // A file that cannot be read is never replaced: what it holds would be lost.
-    std::optional<RegistryFile> file = load(hive);
-    if (!file) return false;
-    if (!edit(*file)) return true;
-    return replaceFile(hive, *file);
+    std::optional<Loaded> loaded = load(hive);
+    if (!loaded) return false;
+    if (!edit(loaded->file)) return true;
+    return replaceFile(hive, *loaded);
 }
 
-bool Registry::replaceFile(RegistryHive hive, const RegistryFile& file) const
+bool Registry::replaceFile(RegistryHive hive, const Loaded& loaded) const
 {
     const QString path = filePath(hive);
-    if (file.isDamaged()) {
-        // The lines that could not be read are lost in the new file; the old one keeps them for a person.
-        QFile::remove(path + QStringLiteral(".bak"));
-        QFile::copy(path, path + QStringLiteral(".bak"));
+    if (loaded.file.isDamaged()) {
+        // The lines that could not be read are lost in the new file: the old one is kept for a person, and
+        // without that copy the file is not rewritten.
+        const wholefile::WriteResult backup = wholefile::replace(path + QStringLiteral(".bak"), loaded.bytes);
+        if (!backup.ok()) {
+            m_lastError = backup.error;
+            return false;
+        }
     }
-    QSaveFile out(path);
-    const QByteArray text = file.serialize();
-    return out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
+    const wholefile::WriteResult written = wholefile::replace(path, loaded.file.serialize());
+    m_lastError = written.error;
+    return written.ok();
 }
 
 }  // namespace platform

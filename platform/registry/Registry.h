@@ -44,17 +44,25 @@ public:
     // The key with all its values and subkeys.
     bool deleteTree(RegistryHive hive, QStringView key);
 
+    // Why the last change failed, for a person; empty after a change that succeeded.
+    QString lastError() const { return m_lastError; }
+
 private:
     using Edit = std::function<bool(RegistryFile&)>;  // answers whether it changed the file
 
+    struct Loaded {
+        RegistryFile file;
+        QByteArray bytes;  // as read from the disk
+    };
     // Nothing when the file is there but cannot be read.
-    std::optional<RegistryFile> load(RegistryHive hive) const;
+    std::optional<Loaded> load(RegistryHive hive) const;
     std::optional<RegistryValue> readValue(RegistryHive hive, QStringView key, QStringView name) const;
     bool writeValue(RegistryHive hive, QStringView key, QStringView name, const RegistryValue& value);
     bool change(RegistryHive hive, QStringView key, const Edit& edit);
-    bool replaceFile(RegistryHive hive, const RegistryFile& file) const;
+    bool replaceFile(RegistryHive hive, const Loaded& loaded) const;
 
     QString m_folder;
+    mutable QString m_lastError;
 };
 
 }  // namespace platform

@@ -55,6 +55,11 @@ std::optional<QString> readQuoted(QStringView line, qsizetype& pos)
     return std::nullopt;
 }
 
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
 std::optional<QByteArray> parseHexBytes(QStringView text)
 {
     QByteArray bytes;
@@ -84,11 +89,10 @@ std::optional<RegistryValue> parseData(QStringView data)
         return RegistryValue::fromString(*text);
     }
     if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
+        // Always eight digits: one digit fewer is a number cut short, not a smaller number.
         const QStringView digits = data.sliced(6);
-        bool ok = false;
-        const uint number = digits.toUInt(&ok, 16);
-        if (!ok || digits.isEmpty() || digits.size() > 8) return std::nullopt;
-        return RegistryValue::fromDword(number);
+        if (digits.size() != 8 || !std::all_of(digits.begin(), digits.end(), isHexDigit)) return std::nullopt;
+        return RegistryValue::fromDword(digits.toUInt(nullptr, 16));
     }
     if (!startsWithHex(data)) return std::nullopt;
     quint32 type = RegistryValue::kBinary;

@@ -4,9 +4,7 @@
 #include "platform/shell/ProcessLauncher.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace platform {
@@ -91,46 +89,44 @@ QByteArray DesktopIntegration::mimePackage(const DesktopProgram& program)
     return out;
 }
 
-DesktopIntegration::Outcome DesktopIntegration::writeIfChanged(const QString& relativePath,
-                                                               const QByteArray& contents) const
+wholefile::WriteResult DesktopIntegration::writeIfChanged(const QString& relativePath,
+                                                          const QByteArray& contents) const
 {
     const QString path = m_dataHome + u'/' + relativePath;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == contents.size() &&
-        existing.readAll() == contents) {
-        return Outcome::Unchanged;
-    }
-    QSaveFile file(path);
-    const bool written = QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-                         file.write(contents) == contents.size() && file.commit();
-    return written ? Outcome::Written : Outcome::Failed;
+    // A folder that cannot be made makes the write fail, which says why.
+    QDir().mkpath(QFileInfo(path).path());
+    return wholefile::replaceIfDifferent(path, contents);
 }
 
-bool DesktopIntegration::registerProgram(const DesktopProgram& program) const
+wholefile::WriteResult DesktopIntegration::registerProgram(const DesktopProgram& program) const
 {
     const QString iconFolder = QStringLiteral("icons/hicolor/scalable/");
-    QList<Outcome> icons = {writeIfChanged(
+    QList<wholefile::WriteResult> results = {writeIfChanged(
         iconFolder + QStringLiteral("apps/") + program.id + QStringLiteral(".svg"), program.iconSvg)};
     for (const DesktopFileType& type : program.fileTypes) {
-        icons.append(writeIfChanged(
+        results.append(writeIfChanged(
             iconFolder + QStringLiteral("mimetypes/") + iconName(type.mimeType) + QStringLiteral(".svg"),
             type.iconSvg));
     }
-    const Outcome package = writeIfChanged(
+    const wholefile::WriteResult package = writeIfChanged(
         QStringLiteral("mime/packages/") + program.id + QStringLiteral(".xml"), mimePackage(program));
-    const Outcome entry = writeIfChanged(
+    const wholefile::WriteResult entry = writeIfChanged(
         QStringLiteral("applications/") + program.id + QStringLiteral(".desktop"), desktopEntry(program));
     // The desktop reads compiled caches, not the files above; the tools that build them may be missing.
-    if (package == Outcome::Written) {
+    if (package.wrote) {
         ProcessLauncher::startDetached(QStringLiteral("update-mime-database"),
                                        {m_dataHome + QStringLiteral("/mime")});
     }
-    if (entry == Outcome::Written) {
+    if (entry.wrote) {
         ProcessLauncher::startDetached(QStringLiteral("update-desktop-database"),
                                        {m_dataHome + QStringLiteral("/applications")});
     }
-    icons << package << entry;
-    return !icons.contains(Outcome::Failed);
+    results << package << entry;
+    QStringList errors;
+    for (const wholefile::WriteResult& result : results) {
+        if (!result.ok()) errors.append(result.error);
+    }
+    return {errors.join(u'\n')};
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/file/WholeFile.h"
 #include "platform/shell/SystemInfo.h"
 
 #include <QByteArray>
@@ -35,8 +36,8 @@ class DesktopIntegration {
 public:
     explicit DesktopIntegration(QString dataHome = systeminfo::dataHome());
 
-    // Best effort: answers whether every file is in place; what could be written stays written.
-    bool registerProgram(const DesktopProgram& program) const;
+    // Best effort: what could be written stays written; the result names the files that could not be.
+    wholefile::WriteResult registerProgram(const DesktopProgram& program) const;
 
     static QByteArray desktopEntry(const DesktopProgram& program);
     static QByteArray mimePackage(const DesktopProgram& program);
@@ -44,8 +45,7 @@ public:
     static QString iconName(const QString& mimeType);
 
 private:
-    enum class Outcome { Unchanged, Written, Failed };
-    Outcome writeIfChanged(const QString& relativePath, const QByteArray& contents) const;
+    wholefile::WriteResult writeIfChanged(const QString& relativePath, const QByteArray& contents) const;
 
     QString m_dataHome;
 };

@@ -5,6 +5,7 @@
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/eur1/CEUR1_Doc.h"
 #include "platform/clock/Clock.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -183,6 +184,28 @@ TEST_F(FormDocuments, FilesThatEndEarlyOrClaimTooMuchFailToOpen)
     writeFile(fewer, QByteArray("QEL-ATRForm@1.01") + QByteArray::fromHex("0100fffeff00"));
     EXPECT_FALSE(form.doc->OnOpenDocument(fewer));
     EXPECT_EQ(form.doc->lastError(), QString::fromUtf8("Fehler beim Öffnen des Dokuments."));
+}
+
+TEST_F(FormDocuments, ASaveThatRunsOutOfRoomKeepsTheOldFileWholeAndTheFormModified)
+{
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+    const QString path = disk.path("Kunde.fme");
+    OpenForm form = newForm(kEUR1);
+    form.editor().SetFieldText(2, "Brandel GmbH", 1);
+    ASSERT_TRUE(form.doc->OnSaveDocument(path));
+    const QByteArray saved = contentsOf(path);
+
+    form.editor().SetFieldText(2, QString(3000, u'x'), 1);
+    form.doc->setModifiedFlag();
+    disk.fill();
+    EXPECT_FALSE(form.doc->OnSaveDocument(path));
+    EXPECT_TRUE(form.doc->isModified());
+    EXPECT_TRUE(form.doc->lastError().startsWith(
+        QString::fromUtf8("Fehler beim Speichern des Dokuments.\n\n") + path + ": "));
+    EXPECT_EQ(contentsOf(path), saved);
+    EXPECT_EQ(QDir(disk.path({})).entryList({"*Kunde*"}, QDir::Files | QDir::Hidden),
+              QStringList{"Kunde.fme"});
 }
 
 TEST_F(FormDocuments, ADocumentWhoseViewIsGoneLeavesItsFileAlone)

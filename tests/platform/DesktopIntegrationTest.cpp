@@ -3,6 +3,7 @@
 #include "platform/shell/DesktopFile.h"
 #include "platform/shell/ProcessLauncher.h"
 #include "tests/platform/TestEnvironment.h"
+#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
 #include <QXmlStreamReader>
@@ -68,7 +69,7 @@ protected:
 
 TEST_F(DesktopFiles, RegistersTheProgramItsTypesAndTheirIcons)
 {
-    EXPECT_TRUE(desktop.registerProgram(program("/opt/KZ Test/bin/kz")));
+    EXPECT_TRUE(desktop.registerProgram(program("/opt/KZ Test/bin/kz")).ok());
     const QByteArray entry = file("applications/kz-test.desktop");
     EXPECT_EQ(desktopfile::value(entry, u"Desktop Entry", u"Exec"), QString("\"/opt/KZ Test/bin/kz\" %f"));
     EXPECT_EQ(desktopfile::value(entry, u"Desktop Entry", u"MimeType"), QString("application/x-kz-one;"));
@@ -95,7 +96,7 @@ TEST_F(DesktopFiles, AnUnchangedRegistrationWritesAndStartsNothing)
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly) &&
                 entry.setFileTime(past, QFileDevice::FileModificationTime));
     entry.close();
-    EXPECT_TRUE(desktop.registerProgram(program("/opt/kz")));
+    EXPECT_TRUE(desktop.registerProgram(program("/opt/kz")).ok());
     EXPECT_EQ(QFileInfo(entryPath).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
     EXPECT_TRUE(started.isEmpty());
 }
@@ -104,10 +105,30 @@ TEST_F(DesktopFiles, AMovedProgramRewritesOnlyItsEntry)
 {
     desktop.registerProgram(program("/opt/old/kz"));
     started.clear();
-    EXPECT_TRUE(desktop.registerProgram(program("/opt/new/kz")));
+    EXPECT_TRUE(desktop.registerProgram(program("/opt/new/kz")).ok());
     EXPECT_EQ(desktopfile::value(file("applications/kz-test.desktop"), u"Desktop Entry", u"Exec"),
               QString("\"/opt/new/kz\" %f"));
     EXPECT_EQ(started, QStringList("update-desktop-database " + environment.path("data/applications")));
+}
+
+TEST_F(DesktopFiles, FilesThatRunOutOfRoomStayAsTheyWere)
+{
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+    const DesktopIntegration full(disk.path("data"));
+    ASSERT_TRUE(full.registerProgram(program("/opt/old/kz")).ok());
+    const QString entry = disk.path("data/applications/kz-test.desktop");
+    const QString package = disk.path("data/mime/packages/kz-test.xml");
+    const QByteArray entryBefore = TestEnvironment::contentsOf(entry);
+    const QByteArray packageBefore = TestEnvironment::contentsOf(package);
+    DesktopProgram moved = program("/opt/new/kz");
+    moved.fileTypes[0].comment = "Ein neuer Name";
+    disk.fill();
+    const wholefile::WriteResult result = full.registerProgram(moved);
+    EXPECT_TRUE(result.error.contains(entry)) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(package));
+    EXPECT_EQ(TestEnvironment::contentsOf(entry), entryBefore);
+    EXPECT_EQ(TestEnvironment::contentsOf(package), packageBefore);
 }
 
 TEST_F(DesktopFiles, MagicBytesThatAreNotPlainTextAreEscaped)
@@ -121,7 +142,7 @@ TEST_F(DesktopFiles, MagicBytesThatAreNotPlainTextAreEscaped)
 TEST_F(DesktopFiles, AFolderThatCannotBeWrittenFailsQuietly)
 {
     environment.writeFile("data/applications", "a file where the folder belongs");
-    EXPECT_FALSE(desktop.registerProgram(program("/kz")));
+    EXPECT_FALSE(desktop.registerProgram(program("/kz")).ok());
     EXPECT_FALSE(file("mime/packages/kz-test.xml").isEmpty());
     EXPECT_EQ(started, QStringList("update-mime-database " + environment.path("data/mime")));
 }

@@ -1,6 +1,7 @@
 #include "platform/docview/Document.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -81,6 +82,14 @@ TEST_F(DocumentFiles, OpenFailuresNameTheirCause)
                                             6));
     EXPECT_FALSE(doc.OnOpenDocument(path("short.doc")));
     EXPECT_EQ(doc.lastError(), Document::kUnexpectedFormatMessage);
+
+    // Neither waits for a writer nor reads without end.
+    ::mkfifo(QFile::encodeName(path("pipe.doc")).constData(), 0600);
+    QFile::link("/dev/zero", path("zero.doc"));
+    for (const char* special : {"pipe.doc", "zero.doc"}) {
+        EXPECT_FALSE(doc.OnOpenDocument(path(special)));
+        EXPECT_TRUE(doc.lastError().startsWith(Document::kOpenFailedMessage + "\n\n")) << special;
+    }
 }
 
 TEST(Document, PathGivesTheTitleAndNewDocumentsAreUntitled)

@@ -148,6 +148,8 @@ TEST(RegistryFile, LinesThatAreNotUnderstoodAreLeftOutAndMarkTheFileDamaged)
         "\"X\"=dword:123456789",
         "\"X\"=dword:",
         "\"X\"=dword:zz",
+        "\"X\"=dword:0000002",
+        "\"X\"=dword: 0000002",
         "\"X\"=\"unterminated",
         "\"X\"=\"text\" trailing",
         "\"X\"=hex:1,2,xyz",
@@ -162,13 +164,14 @@ TEST(RegistryFile, LinesThatAreNotUnderstoodAreLeftOutAndMarkTheFileDamaged)
         "\"Bad\xFF\"=dword:1",
     };
     for (const QByteArray& bad : badLines) {
-        const RegistryFile file = RegistryFile::parse(kUser, withHeader("\"Good\"=dword:7\n" + bad + "\n"));
+        const RegistryFile file =
+            RegistryFile::parse(kUser, withHeader("\"Good\"=dword:00000007\n" + bad + "\n"));
         EXPECT_TRUE(file.isDamaged()) << bad.constData();
         EXPECT_EQ(file.value(u"K", u"Good")->toDword(), 7u) << bad.constData();
         EXPECT_EQ(file.value(u"K", u"X"), nullptr) << bad.constData();
     }
     EXPECT_TRUE(RegistryFile::parse(kUser, "\"Before\"=dword:1\n[HKEY_CURRENT_USER\\K]").isDamaged());
-    EXPECT_FALSE(RegistryFile::parse(kUser, withHeader("\"Good\"=dword:7\n")).isDamaged());
+    EXPECT_FALSE(RegistryFile::parse(kUser, withHeader("\"Good\"=dword:00000007\n")).isDamaged());
 }
 
 TEST(RegistryFile, AValueIsReadOnlyWithinItsSizeAndType)

@@ -1,9 +1,12 @@
 #include "platform/registry/Registry.h"
 
 #include "tests/platform/TestEnvironment.h"
+#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QDir>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -106,23 +109,58 @@ TEST_F(RegistryFiles, AWriteThatChangesNothingLeavesTheFileAlone)
     EXPECT_EQ(userFile(), handWritten);
 }
 
-TEST_F(RegistryFiles, ADamagedFileIsKeptAsABackupBeforeItIsRewritten)
+TEST_F(RegistryFiles, ADamagedFileIsRewrittenOnlyOnceItsBackupIsMade)
 {
-    const QByteArray damaged = "[HKEY_CURRENT_USER\\S]\n\"Language\"=1\n\"A\"=dword:00000001\n";
+    const QByteArray damaged =
+        "[HKEY_CURRENT_USER\\S]\n\"Language\"=1\n\"A\"=dword:0000001\n\"B\"=dword:00000001\n";
     environment.writeFile("config/kalvenport-zuzaza/HKEY_CURRENT_USER.reg", damaged);
-    EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), 1u);
-    EXPECT_TRUE(registry.writeDword(kUser, u"S", u"B", 2));
-    EXPECT_EQ(TestEnvironment::contentsOf(registry.filePath(kUser) + ".bak"), damaged);
-    EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), 1u);
-    EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 2u);
+    const QString backup = registry.filePath(kUser) + ".bak";
+    EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), std::nullopt);  // cut short: no number at all
+    EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 1u);
+
+    QDir().mkpath(backup);  // no copy can be made where a folder stands
+    EXPECT_FALSE(registry.writeDword(kUser, u"S", u"C", 2));
+    EXPECT_TRUE(registry.lastError().startsWith(backup));
+    EXPECT_EQ(userFile(), damaged);
+
+    QDir().rmdir(backup);
+    EXPECT_TRUE(registry.writeDword(kUser, u"S", u"C", 2));
+    EXPECT_EQ(TestEnvironment::contentsOf(backup), damaged);
+    EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 1u);
+    EXPECT_EQ(registry.readDword(kUser, u"S", u"C"), 2u);
 }
 
-TEST_F(RegistryFiles, AFileThatCannotBeReadIsNeverReplaced)
+TEST_F(RegistryFiles, OnlyARegularFileIsReadAndNothingElseIsEverReplaced)
 {
-    QDir().mkpath(registry.filePath(kUser));  // a folder where the file should be
-    EXPECT_FALSE(registry.writeDword(kUser, u"S", u"A", 1));
-    EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), std::nullopt);
-    EXPECT_TRUE(QFileInfo(registry.filePath(kUser)).isDir());
+    const QString file = registry.filePath(kUser);
+    const std::function<void()> makeOtherThanAFile[] = {
+        [&] { QDir().mkpath(file); },
+        [&] { QFile::link("/dev/zero", file); },
+        [&] { ::mkfifo(QFile::encodeName(file).constData(), 0600); },
+    };
+    for (const auto& make : makeOtherThanAFile) {
+        QDir().mkpath(registry.folder());
+        make();
+        EXPECT_EQ(registry.readDword(kUser, u"S", u"A"), std::nullopt);
+        EXPECT_FALSE(registry.writeDword(kUser, u"S", u"A", 1));
+        EXPECT_FALSE(registry.lastError().isEmpty());
+        EXPECT_FALSE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink());
+        QDir(registry.folder()).removeRecursively();
+    }
+}
+
+TEST_F(RegistryFiles, AWriteThatRunsOutOfRoomKeepsTheFileWholeAndSaysWhy)
+{
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+    Registry full(disk.path("config"));
+    ASSERT_TRUE(full.writeString(kUser, u"S", u"Printer", u"Laser"));
+    const QByteArray before = TestEnvironment::contentsOf(full.filePath(kUser));
+    disk.fill();
+    EXPECT_FALSE(full.writeString(kUser, u"S", u"Printer", QString(2000, u'x')));
+    EXPECT_TRUE(full.lastError().startsWith(full.filePath(kUser) + ": "));
+    EXPECT_EQ(TestEnvironment::contentsOf(full.filePath(kUser)), before);
+    EXPECT_EQ(full.readString(kUser, u"S", u"Printer"), QString("Laser"));
 }
 
 TEST_F(RegistryFiles, NamesThatCannotStandInTheFileAreRefused)

@@ -1,0 +1,212 @@
+#include "platform/file/WholeFile.h"
+
+#include "platform/file/SystemError.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+
+namespace platform::wholefile {
+namespace {
+
+const QString kNotRegular = QStringLiteral("Dies ist keine gewöhnliche Datei.");
+const QString kTooLarge = QStringLiteral("Die Datei ist zu groß.");
+constexpr int kTemporaryNameAttempts = 100;
+
+Stamp stampFrom(const struct stat& info)
+{
+    Stamp stamp;
+    stamp.kind = S_ISREG(info.st_mode) ? Stamp::Kind::Regular : Stamp::Kind::Other;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.changedNs = qint64(info.st_ctim.tv_sec) * 1'000'000'000 + info.st_ctim.tv_nsec;
+    return stamp;
+}
+
+// Closes the descriptor when the scope ends, whatever way it ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    // Closes now, for a caller that must know whether the close succeeded; the error number or 0.
+    int close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+ReadResult refused(ReadResult::Status status, const QString& path, const QString& cause)
+{
+    ReadResult result;
+    result.status = status;
+    result.error = path + QStringLiteral(": ") + cause;
+    return result;
+}
+
+ReadResult failed(const QString& path, int error)
+{
+    ReadResult result;
+    result.status = ReadResult::Status::Failed;
+    result.error = systemErrorText(path, error);
+    return result;
+}
+
+// Reads to the end of the file into `bytes`, which holds the size the file had when it was opened and
+// one byte more, so that the usual read fills it once and finds the end. A file that grew meanwhile gets
+// more room, never beyond `largest` + 1 bytes. The error number, or 0.
+int readToEnd(int fd, QByteArray& bytes, qint64 largest, qsizetype& total)
+{
+    total = 0;
+    for (;;) {
+        if (total == bytes.size()) {
+            if (bytes.size() > largest) return 0;
+            bytes.resize(std::min<qint64>(largest + 1, std::max<qint64>(2 * bytes.size(), 4096)));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + total, bytes.size() - total);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return errno;
+        if (got == 0) return 0;
+        total += got;
+    }
+}
+
+// The error number, or 0 when every byte was written.
+int writeAll(int fd, QByteArrayView bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t done = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (done < 0 && errno == EINTR) continue;
+        if (done < 0) return errno;
+        if (done == 0) return EIO;
+        written += done;
+    }
+    return 0;
+}
+
+// The file a path stands for: the target of a symbolic link, else the path itself.
+QString fileBehind(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink()) return info.absoluteFilePath();
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+// A new file of a name of its own in `folder`, made as any new file is (its mode from the umask); the
+// descriptor, or -1 with errno set.
+int createTemporary(const QString& folder, const QString& name, QString& temporaryPath)
+{
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        temporaryPath = QStringLiteral("%1/.%2.%3")
+                            .arg(folder, name)
+                            .arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0'));
+        const int fd = ::open(QFile::encodeName(temporaryPath).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// The new name is only lasting once the folder is on the disk too. The file is already in place, and
+// a folder that cannot be flushed does not make it less whole: nothing to report.
+void syncFolder(const QString& folder)
+{
+    const Descriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+// Writes, flushes and closes the new file, checking each step; the error number, or 0.
+int fill(Descriptor& file, QByteArrayView bytes, const struct stat* old)
+{
+    int error = writeAll(file.get(), bytes);
+    if (error == 0 && old && ::fchmod(file.get(), old->st_mode & 07777) != 0) error = errno;
+    if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+    const int closeError = file.close();
+    return error != 0 ? error : closeError;
+}
+
+}  // namespace
+
+Stamp stampOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    return stampFrom(info);
+}
+
+ReadResult read(const QString& path, qint64 largest)
+{
+    // Without O_NONBLOCK opening a pipe would wait for a writer that may never come.
+    Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        if (errno == ENOENT) return {};
+        return failed(path, errno);
+    }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) return failed(path, errno);
+    if (!S_ISREG(info.st_mode)) return refused(ReadResult::Status::NotRegular, path, kNotRegular);
+    if (info.st_size > largest) return refused(ReadResult::Status::TooLarge, path, kTooLarge);
+
+    ReadResult result;
+    result.bytes.resize(qsizetype(info.st_size) + 1);
+    qsizetype total = 0;
+    if (const int error = readToEnd(file.get(), result.bytes, largest, total)) return failed(path, error);
+    if (total > largest) return refused(ReadResult::Status::TooLarge, path, kTooLarge);
+    result.bytes.truncate(total);
+    result.status = ReadResult::Status::Read;
+    result.stamp = stampFrom(info);
+    return result;
+}
+
+WriteResult replace(const QString& path, QByteArrayView bytes)
+{
+    const QString target = fileBehind(path);
+    struct stat old {};
+    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return {target + QStringLiteral(": ") + kNotRegular};
+
+    const QFileInfo info(target);
+    QString temporary;
+    Descriptor file(createTemporary(info.absolutePath(), info.fileName(), temporary));
+    if (file.get() < 0) return {systemErrorText(target, errno)};
+    int error = fill(file, bytes, exists ? &old : nullptr);
+    if (error == 0 &&
+        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(QFile::encodeName(temporary).constData());
+        return {systemErrorText(target, error)};
+    }
+    syncFolder(info.absolutePath());
+    return {{}, true};
+}
+
+WriteResult replaceIfDifferent(const QString& path, QByteArrayView bytes)
+{
+    const ReadResult existing = read(path, bytes.size());
+    if (existing.status == ReadResult::Status::Read && existing.bytes == bytes) return {};
+    return replace(path, bytes);
+}
+
+}  // namespace platform::wholefile

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace platform {
+
+// Whole files read and written as the program's own files must be: a read opens only a regular file
+// (never waits on a pipe, never reads a device without end) and never takes more than its limit; a write
+// replaces the file whole or leaves it as it was, and says so.
+namespace wholefile {
+
+// What the file system says of a path: enough to tell that the file was replaced or changed since.
+struct Stamp {
+    enum class Kind { Missing, Regular, Other };
+    Kind kind = Kind::Missing;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
+
+    bool operator==(const Stamp&) const = default;
+};
+
+// One stat of the path, following a symbolic link.
+Stamp stampOf(const QString& path);
+
+struct ReadResult {
+    enum class Status { Read, Missing, NotRegular, TooLarge, Failed };
+    Status status = Status::Missing;
+    QByteArray bytes;
+    Stamp stamp;    // of the file that was read
+    QString error;  // why it was not read, for a person; empty when read or missing
+};
+
+// The whole file in one read of its size, unless it holds more than `largest` bytes.
+ReadResult read(const QString& path, qint64 largest);
+
+struct WriteResult {
+    QString error;       // why the file could not be written, for a person; empty when it was
+    bool wrote = false;  // whether the file was replaced
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes `bytes` to a new file beside `path`, flushes it to the disk and only then puts it in the place of
+// the old one. Every step is checked, so a full disk or a file-size limit leaves the old file whole. A
+// symbolic link keeps pointing to the file it names, which is the one replaced; the old file's permissions
+// are kept. A path that names anything but a regular file is refused.
+WriteResult replace(const QString& path, QByteArrayView bytes);
+
+// As replace, but a file that already holds `bytes` is left alone, so that a start that changes nothing
+// writes nothing. The comparison reads at most the size of `bytes`.
+WriteResult replaceIfDifferent(const QString& path, QByteArrayView bytes);
+
+}  // namespace wholefile
+}  // namespace platform
