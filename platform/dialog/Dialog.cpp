@@ -3,6 +3,7 @@
 #include "platform/dialog/UiService.h"
 
 #include <QAbstractButton>
+#include <QPainter>
 
 namespace platform {
 
@@ -11,6 +12,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent,
     : QDialog(parent), m_controls(*this, dialogTemplate, images)
 {
     setWindowTitle(dialogTemplate.caption);
+    if (dialogTemplate.popup) setWindowFlag(Qt::FramelessWindowHint);
     onClicked(control::kOk, [this] { onOk(); });
     onClicked(control::kCancel, [this] { onCancel(); });
     onClicked(control::kHelp, [] { HelpContext::showHelp(); });
@@ -71,6 +73,15 @@ void Dialog::showEvent(QShowEvent* event)
         m_controls.fit();
     }
     QDialog::showEvent(event);
+}
+
+void Dialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (!m_controls.dialogTemplate().popup) return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Dialog::accept()

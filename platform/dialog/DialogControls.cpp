@@ -1,7 +1,9 @@
 #include "platform/dialog/DialogControls.h"
 
 #include "platform/dialog/BitmapButton.h"
+#include "platform/dialog/MultiLineEdit.h"
 #include "platform/dialog/TextFit.h"
+#include "platform/dialog/UpDown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 
 namespace platform {
 namespace {
@@ -19,20 +22,62 @@ namespace {
 constexpr double kWideningStep = 1.02;
 constexpr double kMostWidening = 3.0;
 
-QLabel* staticText(const QString& text, QWidget* parent)
+QLabel* staticText(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(control.text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(control.alignment | Qt::AlignTop);
     return label;
+}
+
+QLineEdit* lineEdit(const ControlTemplate& control, QWidget* parent)
+{
+    auto* edit = new QLineEdit(control.text, parent);
+    // A Windows edit field holds far more than Qt's default of 32767 characters: a stored text is never cut.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setReadOnly(control.readOnly);
+    edit->setAlignment(control.alignment | Qt::AlignVCenter);
+    return edit;
+}
+
+MultiLineEdit* multiLineEdit(const ControlTemplate& control, QWidget* parent)
+{
+    auto* edit = new MultiLineEdit(parent);
+    edit->setText(control.text);
+    edit->setReadOnly(control.readOnly);
+    edit->setTextAlignment(control.alignment);
+    if (control.autoHScroll) edit->setLineWrapMode(QTextEdit::NoWrap);
+    return edit;
+}
+
+QCheckBox* imageCheck(const ControlTemplate& control, QWidget* parent)
+{
+    auto* box = new QCheckBox(control.text, parent);
+    box->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator:unchecked { image: url(%1); }"
+                       "QCheckBox::indicator:checked { image: url(%2); }")
+            .arg(DialogTemplate::imagePath(control.image), DialogTemplate::imagePath(control.checkedImage)));
+    box->setCursor(Qt::PointingHandCursor);
+    return box;
+}
+
+QPushButton* linkButton(const ControlTemplate& control, QWidget* parent)
+{
+    auto* button = new QPushButton(control.text, parent);
+    button->setFlat(true);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    button->setPalette(palette);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
 }
 
 QWidget* createOfKind(const ControlTemplate& control, QWidget* parent)
 {
     switch (control.kind) {
         case ControlKind::Static:
-            return staticText(control.text, parent);
+            return staticText(control, parent);
         case ControlKind::GroupBox:
             return new QGroupBox(control.text, parent);
         case ControlKind::Icon:
@@ -44,6 +89,8 @@ QWidget* createOfKind(const ControlTemplate& control, QWidget* parent)
         }
         case ControlKind::CheckBox:
             return new QCheckBox(control.text, parent);
+        case ControlKind::ImageCheck:
+            return imageCheck(control, parent);
         case ControlKind::PushButton:
             return new QPushButton(control.text, parent);
         case ControlKind::DefPushButton: {
@@ -51,16 +98,19 @@ QWidget* createOfKind(const ControlTemplate& control, QWidget* parent)
             button->setDefault(true);
             return button;
         }
+        case ControlKind::LinkButton:
+            return linkButton(control, parent);
         case ControlKind::OwnerDrawButton: {
             auto* button = new BitmapButton(parent);
             button->setText(control.text);
             return button;
         }
-        case ControlKind::Edit: {
-            auto* edit = new QLineEdit(control.text, parent);
-            edit->setReadOnly(control.readOnly);
-            return edit;
-        }
+        case ControlKind::Edit:
+            return lineEdit(control, parent);
+        case ControlKind::MultiLineEdit:
+            return multiLineEdit(control, parent);
+        case ControlKind::UpDown:
+            return new UpDown(parent);
         case ControlKind::DropList: {
             auto* list = new QComboBox(parent);
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -106,6 +156,9 @@ void DialogControls::setTabOrderAndBuddies()
     QWidget* previous = nullptr;
     for (qsizetype i = 0; i < m_controls.size(); ++i) {
         QWidget* control = m_controls[i];
+        // An up-down control works the edit field just before it.
+        if (auto* upDown = qobject_cast<UpDown*>(control); upDown && i > 0)
+            upDown->setBuddy(qobject_cast<QLineEdit*>(m_controls[i - 1]));
         auto* label = qobject_cast<QLabel*>(control);
         if (label && label->text().contains(u'&')) {
             // A static's mnemonic moves the focus to the next control that takes it, as on Windows.
@@ -124,6 +177,7 @@ QString DialogControls::text(int id) const
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* edit = qobject_cast<MultiLineEdit*>(control)) return edit->text();
     if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentText();
     if (auto* group = qobject_cast<QGroupBox*>(control)) return group->title();
     return {};
@@ -135,6 +189,7 @@ void DialogControls::setText(int id, const QString& text)
     if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
     if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(text);
+    if (auto* edit = qobject_cast<MultiLineEdit*>(control)) edit->setText(text);
     if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
     if (control && !textFits(*control)) fit();
 }

@@ -11,8 +11,9 @@
 namespace platform {
 
 // The controls of one dialog template, built as children of a dialog or a property page. Each control's
-// objectName is its id. The controls are placed from the template's dialog units; where the font needs more
-// room than the units give, every horizontal measure is widened alike, so no text is ever cut.
+// objectName is its id; an up-down control works the edit field before it. The controls are placed from
+// the template's dialog units; where the font needs more room than the units give, every horizontal
+// measure is widened alike, so no text is ever cut.
 class DialogControls {
 public:
     // The images the template's icons name, by resource id.

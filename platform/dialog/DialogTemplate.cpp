@@ -10,22 +10,34 @@
 namespace platform {
 namespace {
 
-constexpr std::array<std::pair<QStringView, ControlKind>, 10> kKinds{{
+constexpr std::array<std::pair<QStringView, ControlKind>, 14> kKinds{{
     {u"static", ControlKind::Static},
     {u"groupbox", ControlKind::GroupBox},
     {u"icon", ControlKind::Icon},
     {u"etchedline", ControlKind::EtchedLine},
     {u"checkbox", ControlKind::CheckBox},
+    {u"imagecheck", ControlKind::ImageCheck},
     {u"pushbutton", ControlKind::PushButton},
     {u"defpushbutton", ControlKind::DefPushButton},
+    {u"linkbutton", ControlKind::LinkButton},
     {u"ownerdrawbutton", ControlKind::OwnerDrawButton},
     {u"edit", ControlKind::Edit},
+    {u"multiedit", ControlKind::MultiLineEdit},
+    {u"updown", ControlKind::UpDown},
     {u"droplist", ControlKind::DropList},
 }};
 
 [[noreturn]] void fail(const QString& what)
 {
     throw DialogTemplateError(what.toStdString());
+}
+
+Qt::Alignment alignmentNamed(const QString& name)
+{
+    if (name.isEmpty() || name == u"left") return Qt::AlignLeft;
+    if (name == u"center") return Qt::AlignHCenter;
+    if (name == u"right") return Qt::AlignRight;
+    fail(QStringLiteral("unknown alignment \"%1\"").arg(name));
 }
 
 ControlKind kindNamed(const QString& name)
@@ -51,7 +63,10 @@ ControlTemplate controlOf(const QJsonObject& object)
     control.text = object["text"].toString();
     control.rect = rectOf(object["rect"]);
     control.readOnly = object["readOnly"].toBool();
+    control.alignment = alignmentNamed(object["align"].toString());
+    control.autoHScroll = object["autoHScroll"].toBool();
     control.image = object["image"].toInt();
+    control.checkedImage = object["checkedImage"].toInt();
     return control;
 }
 
@@ -62,6 +77,11 @@ DialogTemplate DialogTemplate::load(int id)
     QFile file(QStringLiteral(":/dialogs/%1.json").arg(id));
     if (!file.open(QIODevice::ReadOnly)) fail(QStringLiteral("no dialog template %1").arg(id));
     return fromJson(file.readAll());
+}
+
+QString DialogTemplate::imagePath(int id)
+{
+    return QStringLiteral(":/dialogs/%1.svg").arg(id);
 }
 
 DialogTemplate DialogTemplate::fromJson(const QByteArray& json)
@@ -79,6 +99,7 @@ DialogTemplate DialogTemplate::fromJson(const QByteArray& json)
     const QJsonArray size = object["size"].toArray();
     if (size.size() != 2) fail(QStringLiteral("dialog template %1 has no size").arg(result.id));
     result.size = QSize(size[0].toInt(), size[1].toInt());
+    result.popup = object["popup"].toBool();
     for (const QJsonValue& control : object["controls"].toArray()) {
         result.controls.append(controlOf(control.toObject()));
     }

@@ -1,6 +1,7 @@
 #include "platform/dialog/QtUiService.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,6 +21,14 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A message names files, printers and texts from the settings: a "<" among them is shown, never taken for
+// markup.
+void showsPlainText(QMessageBox& box)
+{
+    box.setTextFormat(Qt::PlainText);
+    for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+}
+
 }  // namespace
 
 int QtUiService::messageBox(const MessageBoxRequest& request)
@@ -27,6 +36,7 @@ int QtUiService::messageBox(const MessageBoxRequest& request)
     const QMessageBox::StandardButtons buttons =
         request.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
     QMessageBox box(qtIcon(request.icon), request.title, request.text, buttons, QApplication::activeWindow());
+    showsPlainText(box);
     return box.exec() == QMessageBox::Ok ? answer::kOk : answer::kCancel;
 }
 
@@ -35,6 +45,7 @@ int QtUiService::taskDialog(const TaskDialogRequest& request)
     QMessageBox box(qtIcon(request.icon), request.title, request.mainInstruction, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setInformativeText(request.content);
+    showsPlainText(box);
     QList<std::pair<QAbstractButton*, int>> links;
     for (const CommandLink& link : request.commandLinks) {
         QPushButton* button = box.addButton(link.text, QMessageBox::AcceptRole);

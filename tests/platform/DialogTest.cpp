@@ -1,6 +1,7 @@
 #include "platform/dialog/Dialog.h"
 
 #include "platform/dialog/TextFit.h"
+#include "platform/dialog/UpDown.h"
 #include "tests/platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -257,4 +258,83 @@ TEST(DialogTemplate, AMalformedTemplateIsRefused)
                                               "rect": [0, 0, 1]}]})"),
                  DialogTemplateError);
     EXPECT_THROW(DialogTemplate::load(1), DialogTemplateError);
+}
+
+namespace {
+
+const char* const kControlsTemplate = R"({
+  "id": 9003, "caption": "", "size": [200, 120],
+  "controls": [
+    {"id": 20, "kind": "multiedit", "rect": [2, 12, 100, 30]},
+    {"id": 21, "kind": "edit", "align": "right", "rect": [2, 46, 30, 12]},
+    {"id": 22, "kind": "updown", "rect": [32, 46, 10, 12]},
+    {"id": 1, "kind": "defpushbutton", "text": "OK", "rect": [2, 100, 40, 14]}
+  ]
+})";
+
+// A dialog of the controls the form dialogs are made of, taking back the text of its multi-line edit field.
+class ControlsDialog : public Dialog {
+public:
+    ControlsDialog() : Dialog(DialogTemplate::fromJson(kControlsTemplate)) {}
+    QString lines;
+
+protected:
+    void doDataExchange(DataExchange& exchange) override { exchange.text(20, lines); }
+};
+
+}  // namespace
+
+TEST(DialogControlKinds, AMultiLineEditTakesEnterAsANewLineAndHandsOnCrLfAndNoEditCutsALongText)
+{
+    ScriptedUi ui;
+    ControlsDialog dialog;
+    ui.script = [&](QDialog&) {
+        QWidget* edit = dialog.item(20);
+        edit->setFocus();
+        QTest::keyClicks(edit, "A");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, "B");
+        EXPECT_TRUE(dialog.isVisible());
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_EQ(dialog.focusWidget(), dialog.item(21));
+        QTest::keyClick(dialog.item(21), Qt::Key_Return);
+    };
+    EXPECT_EQ(dialog.doModal(), answer::kOk);
+    EXPECT_EQ(dialog.lines, QString("A\r\nB"));
+
+    dialog.controls().setText(20, "1\r\n2\r3\n4");
+    EXPECT_EQ(dialog.controls().text(20), QString("1\r\n2\r\n3\r\n4"));
+
+    const QString longText(40000, u'x');
+    dialog.controls().setText(21, longText);
+    EXPECT_EQ(dialog.controls().text(21), longText);
+}
+
+TEST(DialogControlKinds, AnUpDownStepsTheNumberOfTheEditBeforeItWithinItsRange)
+{
+    // An arrow on a number outside the range, or on no number (taken as 0), lands on the nearest end.
+    const struct {
+        const char* text;
+        int steps;
+        int result;
+    } rows[] = {
+        {"-5", -1, -6}, {"99", 1, 99}, {"-99", -1, -99}, {"150", -1, 99}, {"-150", 1, -99}, {"abc", 1, 1},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(UpDown::stepped(row.text, -99, 99, row.steps), row.result) << row.text << row.steps;
+    EXPECT_EQ(UpDown::stepped("", 50, 150, 1), 50);
+
+    ScriptedUi ui;
+    ControlsDialog dialog;
+    auto* upDown = dialog.itemAs<UpDown>(22);
+    auto* edit = dialog.itemAs<QLineEdit>(21);
+    upDown->setRange(50, 150);
+    upDown->setPos(200);
+    EXPECT_EQ(edit->text(), QString("150"));
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(edit->text(), QString("149"));
+    dialog.show();
+    QTest::mouseClick(upDown->childAt(upDown->width() / 2, 1), Qt::LeftButton);
+    EXPECT_EQ(edit->text(), QString("150"));
+    dialog.hide();
 }

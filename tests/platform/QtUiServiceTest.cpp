@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -11,12 +12,14 @@ using namespace platform;
 
 namespace {
 
-// Presses the button of that text in the dialog that is about to be shown, as a person would.
+// Presses the button of that text in the dialog that is about to be shown, as a person would. Every text of
+// the dialog shows as it is, never as markup.
 void pressWhenShown(const QString& buttonText)
 {
     QTimer::singleShot(0, [buttonText] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        for (QLabel* label : box->findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
         for (QAbstractButton* button : box->buttons()) {
             if (button->text().remove(u'&') == buttonText) return button->click();
         }
@@ -26,7 +29,7 @@ void pressWhenShown(const QString& buttonText)
 }
 
 const TaskDialogRequest kQuestion{
-    "Titel", "Achtung!", "Inhalt", MessageIcon::Warning, {{201, "Ja"}, {202, "Nein"}}, 202,
+    "Titel", "Achtung!", "<b>Inhalt</b>", MessageIcon::Warning, {{201, "Ja"}, {202, "Nein"}}, 202,
 };
 
 }  // namespace
@@ -48,7 +51,7 @@ TEST(QtUiService, TheDefaultLinkIsTheDefaultButton)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->defaultButton()->text(), QString("Nein"));
         EXPECT_EQ(box->text(), QString("Achtung!"));
-        EXPECT_EQ(box->informativeText(), QString("Inhalt"));
+        EXPECT_EQ(box->informativeText(), QString("<b>Inhalt</b>"));
         box->defaultButton()->click();
     });
     EXPECT_EQ(ui.taskDialog(kQuestion), 202);
@@ -57,7 +60,7 @@ TEST(QtUiService, TheDefaultLinkIsTheDefaultButton)
 TEST(QtUiService, AMessageBoxAnswersOkOrCancel)
 {
     QtUiService ui;
-    const MessageBoxRequest request{"Titel", "Text", MessageButtons::OkCancel, MessageIcon::Stop};
+    const MessageBoxRequest request{"Titel", "<i>Text</i>", MessageButtons::OkCancel, MessageIcon::Stop};
     pressWhenShown("OK");
     EXPECT_EQ(ui.messageBox(request), answer::kOk);
     pressWhenShown("Cancel");
