@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2             # "Arial" resolves to Liberation Sans, with Arial's metrics: texts fit their boxes
     poppler-utils                 # tests read back from a PDF where printed text landed (pdftotext, pdftoppm)
     cups-daemon cups-client       # a test prints through a CUPS queue of its own (cupsd, lpadmin, lpstat)
+    libcups2-dev                  # the support report names the device a printer is attached to
     clang libclang-rt-14-dev      # the form file fuzzer (libFuzzer)
 )
 

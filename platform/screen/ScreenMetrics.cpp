@@ -21,7 +21,8 @@ ScreenMetrics primaryScreen()
     if (!screen) return {};
     const double ratio = screen->devicePixelRatio();
     return {int(std::lround(screen->geometry().height() * ratio)),
-            int(std::lround(screen->logicalDotsPerInchX() * ratio))};
+            int(std::lround(screen->logicalDotsPerInchX() * ratio)),
+            int(std::lround(screen->geometry().width() * ratio))};
 }
 
 }  // namespace
