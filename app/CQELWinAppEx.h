@@ -26,6 +26,8 @@ public:
 
     // The publisher's web page.
     static constexpr QStringView kHomepage = u"https://www.brandel.de/kalvenport-zuzaza/";
+    // The maker's notice, on the start picture and in the About box.
+    static constexpr QStringView kNoticeLine = u"Copyright © 2001-2020 Brandel Software GmbH";
     static const QString kBrowserFailedMessage;
     // By language: German, English.
     static const QString kNoBrowserMessages[2];

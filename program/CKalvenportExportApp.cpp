@@ -3,6 +3,7 @@
 #include "app/AppCommandIds.h"
 #include "app/AppCursors.h"
 #include "app/CChildFrame.h"
+#include "app/CSplashWnd.h"
 #include "app/HelpContextIds.h"
 #include "app/ShellFileTypes.h"
 #include "forms/FormTemplates.h"
@@ -13,6 +14,7 @@
 #include "platform/dialog/UiService.h"
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/CommandLine.h"
+#include "support/Common_DlgInternalInfo.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -56,6 +58,7 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
             Map::command(platform::ID_FILE_NEW, &CKalvenportExportApp::OnFileNew),
             Map::command(platform::ID_FILE_OPEN, &CKalvenportExportApp::OnFileOpen),
             Map::command(platform::ID_FILE_PRINT_SETUP, &CKalvenportExportApp::OnFilePrintSetup),
+            Map::command(AppCommandIds::kSupportInfo, &CKalvenportExportApp::OnSupportInfo),
             Map::command(AppCommandIds::kResetFontSizes, &CKalvenportExportApp::ResetFontSizes),
             Map::command(AppCommandIds::kResetWorkspace, &CKalvenportExportApp::OnResetWorkspace),
             Map::command(AppCommandIds::kResetRegistry, &CKalvenportExportApp::ResetRegistry),
@@ -101,6 +104,8 @@ bool CKalvenportExportApp::InitInstance()
         OpenDocumentFile(path);
     }
     m_mainFrame->showMaximized();
+    if (GetProfileInt(settings::kSplashScreenAtStart) != 0)
+        CSplashWnd::Create(*m_mainFrame, *this, m_RegeditManagment.GetVersionString());
     return true;
 }
 
@@ -234,6 +239,12 @@ void CKalvenportExportApp::OnFilePrintSetup()
 {
     const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kPrintSetup);
     m_printer.runPrintSetup(m_mainFrame.get());
+}
+
+void CKalvenportExportApp::OnSupportInfo()
+{
+    Common_DlgInternalInfo dialog(*this, m_mainFrame.get());
+    dialog.doModal();
 }
 
 void CKalvenportExportApp::OnResetWorkspace()

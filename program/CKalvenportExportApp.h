@@ -43,6 +43,7 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
+    void OnSupportInfo();
     void OnFilePrintSetup();
     void OnResetWorkspace();
 

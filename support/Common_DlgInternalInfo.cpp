@@ -2,13 +2,13 @@
 
 #include "app/CQELWinAppEx.h"
 #include "platform/clock/Clock.h"
+#include "platform/file/WholeFile.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "platform/shell/SystemInfo.h"
 #include "support/SupportReport.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -91,26 +91,18 @@ void Common_DlgInternalInfo::SaveSupportData()
     const QByteArray bytes =
         SupportReport::fileBytes(report.text({CQELWinAppEx::kAppName.toString(), m_strProgramInfo,
                                               m_strSystemInfo, platform::Clock::now().date()}));
-    const QString notWritten = text(u"Die Datei\r\n%1\r\nkonnte nicht geschrieben werden.",
-                                    u"The file\r\n%1\r\ncould not be written.")
-                                   .arg(path);
-    // The new report replaces the old one only once it is complete: a failed save leaves the earlier one
-    // whole.
-    QSaveFile file(path);
-    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly)) {
-        ShowMessage(notWritten, platform::MessageIcon::Stop);
-        endDialog(platform::answer::kOk);
-        return;
+    // The new report replaces the old one only once it is whole on the disk: a failed save keeps the earlier.
+    if (!QDir().mkpath(QFileInfo(path).path()) || !platform::wholefile::replace(path, bytes).ok()) {
+        ShowMessage(text(u"Die Datei\r\n%1\r\nkonnte nicht geschrieben werden.",
+                         u"The file\r\n%1\r\ncould not be written.")
+                        .arg(path),
+                    platform::MessageIcon::Stop);
+    } else {
+        ShowMessage(text(u"Die Supportdaten wurden in der Datei\r\n%1\r\ngesichert.",
+                         u"The support data are saved in file\r\n%1")
+                        .arg(path),
+                    platform::MessageIcon::None);
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        // Stays open: once there is room again, the same button saves.
-        ShowMessage(notWritten, platform::MessageIcon::Stop);
-        return;
-    }
-    ShowMessage(text(u"Die Supportdaten wurden in der Datei\r\n%1\r\ngesichert.",
-                     u"The support data are saved in file\r\n%1")
-                    .arg(path),
-                platform::MessageIcon::None);
     endDialog(platform::answer::kOk);
 }
 

@@ -21,8 +21,7 @@ public:
     static int DisplayScaling(int dotsPerInch);
     // Where the support file goes.
     QString SupportDataPath() const;
-    // Writes the support file and says where, or that it could not; closes the dialog unless the writing
-    // failed after the file was opened.
+    // Writes the support file and says where, or that it could not; then closes the dialog.
     void SaveSupportData();
 
     QString m_strSystemInfo;

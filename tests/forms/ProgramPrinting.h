@@ -8,6 +8,7 @@
 #include "platform/docview/ChildFrame.h"
 #include "program/CKalvenportExportApp.h"
 #include "tests/program/ShellDoubles.h"
+#include "tests/support/SplashSetting.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -63,6 +64,7 @@ protected:
     void startProgram()
     {
         stop();
+        storeSplashScreen(dir.filePath("registry"));
         app = std::make_unique<CKalvenportExportApp>(form, dir.filePath("registry"),
                                                      "/opt/kalvenport/kalvenport-zuzaza");
         ASSERT_TRUE(app->InitInstance());

@@ -13,6 +13,7 @@
 #include "platform/docview/WindowsDialog.h"
 #include "platform/print/PrinterCatalog.h"
 #include "platform/shell/HtmlHelp.h"
+#include "tests/support/SplashSetting.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,7 @@ protected:
 
     TestApp& make(const QString& commandLine)
     {
+        storeSplashScreen(dir.filePath("registry"));
         app = std::make_unique<TestApp>(commandLine, dir.filePath("registry"));
         return *app;
     }

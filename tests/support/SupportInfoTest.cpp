@@ -5,15 +5,14 @@
 #include "platform/screen/ScreenMetrics.h"
 #include "support/Common_DlgInternalInfo.h"
 #include "tests/support/AnsweringUi.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <QDir>
 #include <QHelpEvent>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 
 using namespace settings;
 
@@ -39,8 +38,8 @@ protected:
         platform::Clock::setSource({});
         platform::ScreenMetrics::setSource({});
         platform::PrinterCatalog::useSystemPrinters();
-        QFile::remove(documents());
         QDir(documents()).removeRecursively();
+        QFile::remove(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("user-dirs.dirs"));
     }
 
     static QString documents() { return QDir::home().filePath("Documents"); }
@@ -160,43 +159,38 @@ TEST_F(SupportInfo, TheSavedReportIsTheSupportFileByteForByteInBothLanguages)
         EXPECT_FALSE(dialog->isVisible()) << c.expected.toStdString();
         ASSERT_EQ(ui.messageTexts(), QStringList{c.message.arg(path)});
         EXPECT_EQ(ui.messageBoxes[0].icon, platform::MessageIcon::None);
-        EXPECT_EQ(contentsOf(path), contentsOf(QStringLiteral(KZ_TEST_DATA "/support/") + c.expected))
-            << c.expected.toStdString();
+        const QByteArray expected = contentsOf(QStringLiteral(KZ_TEST_DATA "/support/") + c.expected);
+        ASSERT_FALSE(expected.isEmpty()) << c.expected.toStdString();
+        EXPECT_EQ(contentsOf(path), expected) << c.expected.toStdString();
         QFile::remove(path);
     }
 }
 
 TEST_F(SupportInfo, AReportThatCannotBeWrittenIsToldAndTheEarlierOneStaysWhole)
 {
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
     start(dir.filePath("registry"), fill);
-    save();
-    const QString path = QDir(documents()).filePath("Kalvenport-Zuzaza_Daten.txt");
-    const QByteArray earlier = contentsOf(path);
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    const auto saveInto = [&](const QString& folder) {
+        writeFile(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("user-dirs.dirs"),
+                  "XDG_DOCUMENTS_DIR=\"" + folder.toUtf8() + "\"\n");
+        ui.messageBoxes.clear();
+        EXPECT_FALSE(save()->isVisible());
+        const QString path = folder + "/Kalvenport-Zuzaza_Daten.txt";
+        return ui.messageTexts() ==
+                   QStringList{"Die Datei\r\n" + path + "\r\nkonnte nicht geschrieben werden."} &&
+               ui.messageBoxes[0].icon == platform::MessageIcon::Stop;
+    };
+    EXPECT_FALSE(saveInto(disk.path("Dokumente")));
+    const QByteArray earlier = contentsOf(disk.path("Dokumente/Kalvenport-Zuzaza_Daten.txt"));
     ASSERT_FALSE(earlier.isEmpty());
-    const QString notWritten = "Die Datei\r\n" + path + "\r\nkonnte nicht geschrieben werden.";
 
-    // A disk that fills up while the report is written: the dialog stays for another try.
-    rlimit kept{};
-    getrlimit(RLIMIT_FSIZE, &kept);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = kept;
-    tight.rlim_cur = 256;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    ui.messageBoxes.clear();
-    const auto full = save();
-    setrlimit(RLIMIT_FSIZE, &kept);
-    EXPECT_EQ(ui.messageTexts(), QStringList{notWritten});
-    EXPECT_EQ(ui.messageBoxes.value(0).icon, platform::MessageIcon::Stop);
-    EXPECT_TRUE(full->isVisible());
-    EXPECT_EQ(contentsOf(path), earlier);
-
-    // A documents folder that cannot be made: the dialog closes after the message.
-    QDir(documents()).removeRecursively();
-    writeFile(documents(), "not a folder");
-    ui.messageBoxes.clear();
-    const auto blocked = save();
-    EXPECT_EQ(ui.messageTexts(), QStringList{notWritten});
-    EXPECT_FALSE(blocked->isVisible());
+    writeFile(disk.path("Ablage"), "a file where a folder should be");
+    EXPECT_TRUE(saveInto(disk.path("Ablage/Dokumente")));
+    disk.fill();
+    EXPECT_TRUE(saveInto(disk.path("Dokumente")));
+    EXPECT_EQ(contentsOf(disk.path("Dokumente/Kalvenport-Zuzaza_Daten.txt")), earlier);
 }
 
 TEST_F(SupportInfo, TheTipsAndTheScalingFollowTheScreenAndTheLanguage)
