@@ -15,6 +15,8 @@
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/CommandLine.h"
 #include "support/Common_DlgInternalInfo.h"
+#include "support/Common_DlgWebUpdateD.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QLinearGradient>
@@ -62,6 +64,7 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
             Map::command(AppCommandIds::kResetFontSizes, &CKalvenportExportApp::ResetFontSizes),
             Map::command(AppCommandIds::kResetWorkspace, &CKalvenportExportApp::OnResetWorkspace),
             Map::command(AppCommandIds::kResetRegistry, &CKalvenportExportApp::ResetRegistry),
+            Map::command(AppCommandIds::kWebUpdate, &CKalvenportExportApp::RunUpdateCheck),
         });
     return &map;
 }
@@ -250,4 +253,14 @@ void CKalvenportExportApp::OnSupportInfo()
 void CKalvenportExportApp::OnResetWorkspace()
 {
     ResetWorkspace(false);
+}
+
+void CKalvenportExportApp::RunUpdateCheck()
+{
+    Common_DlgWebUpdateD dialog;
+    dialog.m_strProductName = kAppName.toString();
+    dialog.m_nVersionMajor = kz::kVersionMajor;
+    dialog.m_nVersionMinor = kz::kVersionMinor;
+    dialog.m_nVersionBuild = kz::kVersionPatch;
+    dialog.doModal();
 }

@@ -46,6 +46,8 @@ public:
     void OnSupportInfo();
     void OnFilePrintSetup();
     void OnResetWorkspace();
+    // The web update check for this program and its version.
+    void RunUpdateCheck();
 
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     const platform::Resources& resources() const { return m_resources; }

@@ -4,7 +4,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++         # toolchain
-    qt6-base-dev                  # Qt 6 Widgets
+    qt6-base-dev                  # Qt 6 Widgets, and Network for the update check
+    ca-certificates               # the certificate authorities that vouch for the update server over https
+    openssl                       # remakes the test server's certificate (tests/data/net/make-certificate.sh)
     libqt6svg6                    # the toolbar images, cursors, icons and chooser pictures are SVG
     qt6-translations-l10n         # Qt's own dialogs (files, printers) in German, as the program is
     libgtest-dev                  # tests
