@@ -6,6 +6,7 @@
 #include "platform/dialog/DialogTemplate.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <array>
 #include <vector>
 
@@ -95,6 +96,7 @@ void CDlgDrucken::onInitDialog()
     m_strPrinterName = m_printer.deviceName;
     m_bPortrait = m_printer.IsPortrait() ? 1 : 0;
     platform::Dialog::onInitDialog();
+    ShowPrinterName();
     ShowOrientation();
     FillSheetList();
     m_strCaption = formOf(m_PrintFormKind).title.toString();
@@ -105,7 +107,6 @@ void CDlgDrucken::onInitDialog()
 void CDlgDrucken::doDataExchange(platform::DataExchange& exchange)
 {
     exchange.text(kCopies, m_nCopies);
-    exchange.text(kPrinterName, m_strPrinterName);
     exchange.check(kAlwaysThisPrinter, m_bAlwaysThisPrinter);
 }
 
@@ -113,6 +114,15 @@ void CDlgDrucken::onOk()
 {
     m_nSheet = static_cast<std::uint16_t>(itemAs<QComboBox>(kSheetList)->currentIndex() + 1);
     platform::Dialog::onOk();
+}
+
+// A printer name too long for its line is cut short with "…" rather than widening the dialog; the whole name
+// shows as the line's tip. The name is only shown: m_strPrinterName keeps it whole.
+void CDlgDrucken::ShowPrinterName()
+{
+    auto* name = itemAs<QLabel>(kPrinterName);
+    name->setText(name->fontMetrics().elidedText(m_strPrinterName, Qt::ElideRight, name->width()));
+    name->setToolTip(m_strPrinterName);
 }
 
 void CDlgDrucken::ShowOrientation()

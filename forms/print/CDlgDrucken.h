@@ -46,6 +46,7 @@ protected:
     void onOk() override;
 
 private:
+    void ShowPrinterName();
     void ShowOrientation();
     void FillSheetList();
     void OnPrinterChoice();

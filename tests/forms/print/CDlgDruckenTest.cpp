@@ -139,13 +139,16 @@ TEST_F(PrintDialog, CopiesMustBeAnUnsignedWholeNumber)
 
 TEST_F(PrintDialog, OkGivesThePrinterAndTheCheckBox)
 {
-    CDlgDrucken dlg(app, PrintFormKind::ATR, kLandscape);
+    // A name too long for the dialog is shown cut short, and given whole.
+    const QString longName =
+        "Plotter_im_Versand_Erdgeschoss_hinter_der_Rampe_fuer_Ausfuhrpapiere_und_Etiketten";
+    CDlgDrucken dlg(app, PrintFormKind::ATR, {longName, kLandscape.printableArea});
     run(dlg, [](CDlgDrucken& d) {
         d.itemAs<QCheckBox>(kAlwaysThisPrinter)->click();
         d.itemAs<QLineEdit>(kCopies)->setText("250");
         click(d.item(platform::control::kOk));
     });
-    EXPECT_EQ(dlg.m_strPrinterName, QString("Plotter"));
+    EXPECT_EQ(dlg.m_strPrinterName, longName);
     EXPECT_EQ(dlg.m_bAlwaysThisPrinter, 1);
     EXPECT_EQ(dlg.m_nCopies, 250u);
     EXPECT_EQ(dlg.m_nSheet, 1);

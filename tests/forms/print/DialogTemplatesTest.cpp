@@ -5,6 +5,8 @@
 #include "tests/forms/print/PrintDialogFixture.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QSet>
 #include <QTabWidget>
 
 namespace {
@@ -62,19 +64,26 @@ TEST_F(DialogTemplates, EveryTemplateBuildsWithNoTextCutAndItsTabOrderAsWritten)
     }
 }
 
-TEST_F(DialogTemplates, ThePrintDialogCutsNoTextForAnyFormOrALongPrinterName)
+TEST_F(DialogTemplates, ThePrintDialogCutsNoTextForAnyFormAndCutsALongPrinterNameShortInItsWidth)
 {
-    const JobPrinter printers[] = {{"Drucker", QSize(1, 2)},
-                                   {"Kyocera_ECOSYS_P2135dn_Buero_2_OG_links_am_Fenster", QSize(2, 1)}};
+    const QString longName = "Kyocera_ECOSYS_P2135dn_Buero_2_OG_links_am_Fenster_neben_der_Poststelle";
+    const JobPrinter printers[] = {{"Drucker", QSize(1, 2)}, {longName, QSize(2, 1)}};
+    QSet<int> widths;
     for (const JobPrinter& printer : printers) {
         for (auto kind :
              {PrintFormKind::EUR1, PrintFormKind::UZ, PrintFormKind::ATR, PrintFormKind::LZE848a}) {
             CDlgDrucken dlg(app, kind, printer);
             dlg.show();
             EXPECT_EQ(cutTexts(dlg), QStringList()) << printer.deviceName.toStdString();
+            widths.insert(dlg.width());
+            const auto* name = dlg.itemAs<QLabel>(1009);
+            EXPECT_EQ(name->toolTip(), printer.deviceName);
+            EXPECT_EQ(name->text().endsWith(u'…'), printer.deviceName == longName)
+                << name->text().toStdString();
             dlg.hide();
         }
     }
+    EXPECT_EQ(widths.size(), 1);
 }
 
 TEST_F(DialogTemplates, TheMarginDialogsCutNoTextInEitherLanguage)
