@@ -113,6 +113,21 @@ inline constexpr FontHeights kPrinterFontHeights{
       {{kFontSection, u"PFont4B"}, 46}}},
 };
 
+// What a calibration dialog offers for its values. Printing holds a value set by hand beyond the range to its
+// nearer end, and the dialog shows it so: what the user sees is what prints.
+struct IntRange {
+    int smallest;
+    int largest;
+    constexpr int clamp(int value) const
+    {
+        return value < smallest ? smallest : value > largest ? largest : value;
+    }
+};
+inline constexpr IntRange kMarginRange{-200, 200};           // the margin dialogs: -20 mm to +20 mm
+inline constexpr IntRange kBoxCorrectionRange{-99, 99};      // the advanced print positions, 0.1 mm
+inline constexpr IntRange kPrinterFontFactorRange{50, 150};  // the printer font sizes, percent
+inline constexpr IntRange kPrintAreaRange{970, 1030};        // the print-area correction, per mille
+
 // Values of every form section. Lengths are tenths of a millimetre unless a unit is named.
 inline constexpr FormValueName kZoomFactor{u"ZoomFactor"};  // default from the screen height
 inline constexpr FormValueName kZoomFactorLU{u"ZoomFactorLU"};

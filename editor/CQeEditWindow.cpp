@@ -23,13 +23,7 @@ namespace {
 // Hand-set heights outside this range draw nothing or overflow; 200 mm is beyond any box of a form.
 constexpr int kSmallestFontSetting = 1;
 constexpr int kLargestFontSetting = 2000;
-// Calibration from the settings stays within what its dialogs offer, whatever was set by hand: the printer
-// font size dialog 50 % to 150 %, the print-area dialog 97 % to 103 % (per mille here).
-constexpr int kSmallestPrinterFontFactor = 50;
-constexpr int kLargestPrinterFontFactor = 150;
 constexpr int kUnscaledPrintArea = 1000;
-constexpr int kSmallestPrintAreaFactor = 970;
-constexpr int kLargestPrintAreaFactor = 1030;
 // Logical units by which a field's text stands off the left and right edge of its box.
 constexpr int kLeftInset = 10;
 constexpr int kRightInset = 12;
@@ -718,7 +712,7 @@ void CQeEditWindow::CreateFonts(const platform::Dc& dc, int zoom)
 
 void CQeEditWindow::CreatePrinterFonts(int factor)
 {
-    factor = std::clamp(factor, kSmallestPrinterFontFactor, kLargestPrinterFontFactor);
+    factor = settings::kPrinterFontFactorRange.clamp(factor);
     const auto printer = InSetOrder(settings::kPrinterFontHeights);
     for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
         const std::int64_t height = std::int64_t{FontHeightSetting(printer[position])} * factor / 100;
@@ -770,10 +764,8 @@ int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std:
 // Toward the printer's logical origin, by the print-area factors in per mille, truncated toward zero.
 platform::Rect CQeEditWindow::ScaledToPrintArea(const platform::Rect& rect) const
 {
-    const int vertical =
-        std::clamp(ProfileInt(settings::kPrnFactorV), kSmallestPrintAreaFactor, kLargestPrintAreaFactor);
-    const int horizontal =
-        std::clamp(ProfileInt(settings::kPrnFactorH), kSmallestPrintAreaFactor, kLargestPrintAreaFactor);
+    const int vertical = settings::kPrintAreaRange.clamp(ProfileInt(settings::kPrnFactorV));
+    const int horizontal = settings::kPrintAreaRange.clamp(ProfileInt(settings::kPrnFactorH));
     const auto scaled = [](int value, int factor) {
         return int(std::int64_t{value} * factor / kUnscaledPrintArea);
     };

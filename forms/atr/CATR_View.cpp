@@ -20,8 +20,6 @@ namespace {
 constexpr std::uint16_t kFieldCount = 21;
 constexpr std::uint16_t kFirstGoodsField = 8;
 constexpr std::uint16_t kLastGoodsField = 10;
-// The box corrections that the advanced print positions offer.
-constexpr int kLargestCorrection = 99;
 
 // The print dialog offers the front of the A.TR. sheet only. It prints at (LeftMargin1 + 10, 20 - TopMargin1)
 // and PrintPage1 then places its own origin; sheet 3, the back page, would print at (LeftMargin2,
@@ -51,7 +49,7 @@ Rect CATR_View::CorrectedPrintRect(std::uint16_t field) const
     const bool box13 = field >= 19;
     if (!box12 && !box13) return rect;
     const auto correction = [this](const settings::IntValue& value) {
-        return std::clamp(app().GetProfileInt(value), -kLargestCorrection, kLargestCorrection);
+        return PrintCalibration::Read(app(), value, settings::kBoxCorrectionRange);
     };
     const int horizontal = correction(box12 ? settings::kATRField12HorCorr : settings::kATRField13HorCorr);
     const int vertical = correction(box12 ? settings::kATRField12VertCorr : settings::kATRField13VertCorr);
@@ -60,7 +58,7 @@ Rect CATR_View::CorrectedPrintRect(std::uint16_t field) const
 
 void CATR_View::PrintPage1(Dc& dc)
 {
-    m_ptPrintOrigin = {Margin(1, false) + 30, 10 - Margin(1, true)};
+    m_ptPrintOrigin = {m_calibration.margin(1).left + 30, 10 - m_calibration.margin(1).top};
     const int x0 = m_ptPrintOrigin.x();
     const int y0 = m_ptPrintOrigin.y();
     // Reference marks in the printer's thinnest pen: an L of 2 mm at the top, a 4 mm tick at box 12.

@@ -16,10 +16,10 @@
 #include "platform/dialog/HelpContext.h"
 #include "platform/dialog/UiService.h"
 #include "platform/gdi/Dc.h"
+#include "platform/print/PrintJob.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTimer>
@@ -38,8 +38,6 @@ constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr int kCursorOverNothing = 338;
 constexpr int kCursorOverField = 340;
 constexpr int kCursorOverSecondaryArea = 341;
-// The margin dialogs offer -20 mm to +20 mm.
-constexpr int kLargestMargin = 200;
 // A job prints the sheet once per copy, 99 times at most.
 constexpr int kLastPageOfAJob = 99;
 const QString kJobNotStartedMessage = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
@@ -390,23 +388,17 @@ void FormView::UpdateStatusPanes()
         QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()), 1);
 }
 
-int FormView::Margin(int marginSet, bool vertical) const
-{
-    const settings::FormIntValue& value = marginSet == 2
-                                              ? (vertical ? settings::kTopMargin2 : settings::kLeftMargin2)
-                                              : (vertical ? settings::kTopMargin1 : settings::kLeftMargin1);
-    return std::clamp(m_app.GetProfileInt(value.in(m_table.section)), -kLargestMargin, kLargestMargin);
-}
-
 void FormView::OnPrint(Dc& dc)
 {
     ActivateField(m_editor->GetCurrentField(), m_editor->GetCurrentPage());
     dc.setBackgroundMode(platform::BackgroundMode::Transparent);
     dc.mapper().setMapMode(platform::MapMode::LoMetric);
-    m_editor->CreatePrinterFonts(m_app.GetProfileInt(settings::kPrinterFontFactor.in(m_table.section)));
+    m_calibration = PrintCalibration::Read(m_app, m_table.section);
+    m_editor->CreatePrinterFonts(m_calibration.printerFontFactor);
 
     const SheetPrint& sheet = m_style.print.forSheet(m_nPrintSheet);
-    m_ptPrintOrigin = {Margin(sheet.marginSet, false) + sheet.x, sheet.y - Margin(sheet.marginSet, true)};
+    const PrintCalibration::Offset& margin = m_calibration.margin(sheet.marginSet);
+    m_ptPrintOrigin = {margin.left + sheet.x, sheet.y - margin.top};
     if (sheet.pagePrinter == 2) {
         PrintPage2(dc);
     } else {
@@ -416,14 +408,14 @@ void FormView::OnPrint(Dc& dc)
 
 bool FormView::PrintSheets(QPagedPaintDevice& device, int copies)
 {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
+    platform::PrintJob job(device);
+    if (!job.begin(m_document.title())) return false;
     for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !device.newPage()) return false;
-        Dc dc(painter);
+        if (copy > 0 && !job.newPage()) return false;
+        Dc dc(job.painter());
         OnPrint(dc);
     }
-    return painter.end();
+    return job.end();
 }
 
 void FormView::OnFilePrint()

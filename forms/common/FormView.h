@@ -5,6 +5,7 @@
 #include "forms/common/FormDrawing.h"
 #include "forms/common/FormEditorOwner.h"
 #include "forms/common/FormFieldTable.h"
+#include "forms/print/PrintCalibration.h"
 #include "forms/print/PrintFormKind.h"
 #include "platform/gdi/GdiTypes.h"
 
@@ -112,11 +113,9 @@ public:
     // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits
     // the field being typed, makes the printer fonts and places the print origin by the sheet's margins.
     void OnPrint(platform::Dc& dc);
-    // The print loop: sheet m_nPrintSheet once on each of `copies` pages of `device`, whose painter origin
-    // is the corner of the printable area. False when the device cannot be painted on.
+    // The print loop: one job named after the document, sheet m_nPrintSheet once on each of `copies` of its
+    // pages, from the corner of the device's printable area. False when the device cannot be painted on.
     bool PrintSheets(QPagedPaintDevice& device, int copies);
-    // A margin of the form's settings in 0.1 mm, within what the margin dialogs offer.
-    int Margin(int marginSet, bool vertical) const;
 
     // Whether field `field` of `page` is an input field: drawn, printed, reached by Tab and the mouse.
     bool IsInputField(std::uint16_t field, int page) const;
@@ -151,6 +150,8 @@ public:
     void OnUpdateZoomIn(platform::CmdUI& ui);
     void OnUpdateZoomOut(platform::CmdUI& ui);
 
+    // The calibration of the page being printed, read by OnPrint.
+    PrintCalibration m_calibration;
     int m_nCurrentPage = 1;
     int m_nPrintSheet = 1;
     QPoint m_ptPrintOrigin;

@@ -4,17 +4,20 @@
 #include "app/HelpContextIds.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "forms/print/Common_DlgMargin02.h"
+#include "forms/print/PrintCalibration.h"
 #include "platform/dialog/HelpContext.h"
 
 namespace {
 
+// The dialogs show the margins as printing uses them.
 int RunOnePage(CQELWinAppEx& app, const MarginForm& form)
 {
+    const PrintCalibration calibration = PrintCalibration::Read(app, form.section);
     Common_DlgMargin01 dlg(app.m_nLanguage);
     dlg.SetCaption(form.caption.toString());
     dlg.SetDontShow(app.GetProfileInt(settings::kShowMarginDlg.in(form.section)));
-    dlg.SetHorizontal(app.GetProfileInt(settings::kLeftMargin1.in(form.section)));
-    dlg.SetVertical(app.GetProfileInt(settings::kTopMargin1.in(form.section)));
+    dlg.SetHorizontal(calibration.margin(1).left);
+    dlg.SetVertical(calibration.margin(1).top);
     const int result = dlg.doModal();
     if (result == platform::answer::kOk) {
         app.WriteProfileInt(settings::kShowMarginDlg.in(form.section), dlg.GetDontShow());
@@ -32,10 +35,11 @@ int RunSheet(CQELWinAppEx& app, const MarginForm& form)
     dlg.SetPageTitle(1, QStringLiteral("  Vorderseite "));
     dlg.SetPageTitle(2, QStringLiteral("  Rückseite Antrag "));
     dlg.SetDontShow(app.GetProfileInt(settings::kShowMarginDlg.in(form.section)));
-    dlg.SetHorizontal(1, app.GetProfileInt(settings::kLeftMargin1.in(form.section)));
-    dlg.SetVertical(1, app.GetProfileInt(settings::kTopMargin1.in(form.section)));
-    dlg.SetHorizontal(2, app.GetProfileInt(settings::kLeftMargin2.in(form.section)));
-    dlg.SetVertical(2, app.GetProfileInt(settings::kTopMargin2.in(form.section)));
+    const PrintCalibration calibration = PrintCalibration::Read(app, form.section);
+    for (int page = 1; page <= 2; ++page) {
+        dlg.SetHorizontal(page, calibration.margin(page).left);
+        dlg.SetVertical(page, calibration.margin(page).top);
+    }
     const int result = dlg.DoModal();
     if (result == platform::answer::kOk) {
         app.WriteProfileInt(settings::kShowMarginDlg.in(form.section), dlg.GetDontShow());

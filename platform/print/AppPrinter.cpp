@@ -6,8 +6,23 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTabWidget>
 
 namespace platform {
+namespace {
+
+// The set-up chooses the printer and its paper. Qt's print dialog also offers the copies and a page range of
+// a job, on a tab of their own; a form's copies come from its own print dialog, so that tab goes.
+void hideJobOptions(QPrintDialog& dialog)
+{
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    auto* jobOptions = dialog.findChild<QWidget*>(QStringLiteral("copiesTab"));
+    if (!jobOptions) return;
+    if (tabs) tabs->removeTab(tabs->indexOf(jobOptions));
+    jobOptions->hide();
+}
+
+}  // namespace
 
 AppPrinter::AppPrinter() = default;
 AppPrinter::~AppPrinter() = default;
@@ -43,6 +58,7 @@ bool AppPrinter::runPrintSetup(QWidget* parent)
 {
     QPrintDialog dialog(&printer(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    hideJobOptions(dialog);
     if (UiService::instance().runDialog(dialog) != QDialog::Accepted) return false;
     m_name = printer().printerName();
     return true;

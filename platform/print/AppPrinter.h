@@ -32,7 +32,8 @@ public:
     // Whether a job has somewhere to go: a printer, or a file that the set-up chose to print into.
     bool hasDevice();
 
-    // The printer set-up dialog over `parent`; the printer chosen there becomes the application's printer.
+    // The printer set-up dialog over `parent`: the printer and its paper chosen there become the
+    // application's printer. It offers no copies and no page range: those belong to each job.
     bool runPrintSetup(QWidget* parent);
 
     // The device of a printer the system knows; nothing for an unknown name.

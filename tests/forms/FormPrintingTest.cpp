@@ -3,8 +3,8 @@
 // read back.
 
 #include "platform/print/PrinterCatalog.h"
+#include "tests/forms/ATRPrintedPlaces.h"
 #include "tests/forms/ProgramPrinting.h"
-#include "tests/support/PdfWords.h"
 
 #include <QPrinter>
 #include <QSet>
@@ -70,6 +70,23 @@ TEST_F(PrintFromTheWindow, EachCopyIsAPageWithTheSheetOnceAtLeastAndNinetyNineTi
         QSet<int> every;
         for (int page = 1; page <= c.pages; ++page) every.insert(page);
         EXPECT_EQ(pagesWithTheExporter(), every);
+    }
+}
+
+TEST_F(PrintFromTheWindow, TheJobPrintsFromTheSheetsCornerUnderTheFormsName)
+{
+    // The program's own printer with nothing set but the file it prints into: whatever page margins Qt keeps
+    // for it, the printable area of a PDF is the whole sheet.
+    for (const QPoint margins : {QPoint(0, 0), QPoint(15, -5)}) {
+        SCOPED_TRACE(margins.x());
+        ints = {{kShowMarginDlg.in(kATRSection), 1},
+                {kLeftMargin1.in(kATRSection), margins.x()},
+                {kTopMargin1.in(kATRSection), margins.y()}};
+        start();
+        print({ok()});
+        expectExporterInBoxOne(pdf, margins);
+        expectReferenceMarks(pdf, QDir(dir.path()), margins);
+        EXPECT_EQ(pdfTitle(pdf), "lieferung.fma");
     }
 }
 

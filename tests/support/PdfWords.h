@@ -60,6 +60,16 @@ inline int pdfPageCount(const QString& pdf)
     return int(pdfWordBoxes(pdf).count("<page "));
 }
 
+// The document title a PDF carries.
+inline QString pdfTitle(const QString& pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {pdf});
+    pdfinfo.waitForFinished();
+    static const QRegularExpression title(R"(^Title:\s*(.*)$)", QRegularExpression::MultilineOption);
+    return title.match(QString::fromUtf8(pdfinfo.readAllStandardOutput())).captured(1).trimmed();
+}
+
 // Part of a page rendered in grey at 254 dpi, a pixel a tenth of a millimetre: `part` is in tenths of a
 // millimetre from the page's top-left corner. A null image when the page cannot be rendered.
 inline QImage renderedPart(const QString& pdf, const QDir& workDir, QRect part, int page = 1)

@@ -22,7 +22,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPageLayout>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <cstdio>
 #include <memory>
@@ -117,7 +117,7 @@ int printToPdf(const platform::DocTemplate& docTemplate, const QString& path, in
 
     QPdfWriter writer(out);
     writer.setResolution(kPdfDotsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setPageSize(QPageSize(QPageSize::A4));
     if (!formView->PrintSheets(writer, 1)) return fail("cannot write " + out);
     return 0;
 }
