@@ -52,19 +52,22 @@ QString timeoutReason(std::chrono::milliseconds deadline)
 }
 
 // Reads the body as it arrives, never more than the cap, and ends the transfer at the cap or the deadline.
+// Its handlers live as long as its event loop, not as long as the reply.
 class Transfer {
 public:
     Transfer(QNetworkReply& reply, std::chrono::milliseconds deadline)
         : m_reply(reply), m_deadlineTime(deadline)
     {
         m_reply.setReadBufferSize(HttpClient::kSizeCap);
-        QObject::connect(&m_reply, &QNetworkReply::readyRead, [this] { take(); });
-        QObject::connect(&m_reply, &QNetworkReply::sslErrors, [this](const QList<QSslError>& errors) {
-            for (const QSslError& error : errors) m_certificateErrors.append(error.errorString());
-        });
+        QObject::connect(&m_reply, &QNetworkReply::readyRead, &m_loop, [this] { take(); });
+        QObject::connect(&m_reply, &QNetworkReply::sslErrors, &m_loop,
+                         [this](const QList<QSslError>& errors) {
+                             for (const QSslError& error : errors)
+                                 m_certificateErrors.append(error.errorString());
+                         });
         QObject::connect(&m_reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
         m_deadline.setSingleShot(true);
-        QObject::connect(&m_deadline, &QTimer::timeout, [this] {
+        QObject::connect(&m_deadline, &QTimer::timeout, &m_loop, [this] {
             m_timedOut = true;
             m_reply.abort();
         });
