@@ -54,6 +54,7 @@ protected:
     {
         platform::HttpClient::setGetter([this](platform::HttpRequest request) {
             request.deadline = 1s;
+            if (duringTransfer) QTimer::singleShot(0, std::exchange(duringTransfer, {}));
             const platform::HttpAnswer answer = platform::HttpClient::getOverNetwork(request);
             if (const auto* response = std::get_if<platform::HttpResponse>(&answer))
                 bodyRead = response->body.size();
@@ -85,6 +86,8 @@ protected:
     AnsweringUi ui;
     std::unique_ptr<Common_DlgWebUpdateD> dialog;
     qsizetype bodyRead = -1;
+    // Runs once the next transfer has begun.
+    std::function<void()> duringTransfer;
 
 private:
     const QSslConfiguration m_tls = QSslConfiguration::defaultConfiguration();
@@ -122,8 +125,8 @@ TEST_F(UpdateCheck, TellsWhatEachServerAnswers)
         LocalHttpServer server(row.answer, row.tls);
         load(server.address(), row.trusted);
         EXPECT_EQ(dialog->controls().text(Common_DlgWebUpdateD::kStatus), row.status);
-        EXPECT_TRUE(ui.messageTexts().join("").contains(row.message));
-        EXPECT_EQ(ui.messageBoxes.isEmpty(), row.message.isEmpty());
+        EXPECT_TRUE(row.message.isEmpty() ? ui.messageBoxes.isEmpty()
+                                          : ui.messageTexts().join("").contains(row.message));
         const bool offered = row.status.startsWith(kOffered);
         EXPECT_EQ(enabled(kOk) && dialog->focusWidget() == dialog->item(kOk), offered);
         EXPECT_EQ(enabled(kLoad), !offered);
@@ -142,14 +145,14 @@ TEST_F(UpdateCheck, TheWindowKeepsWorkingButCannotBeClosedWhileTheTransferRuns)
 {
     LocalHttpServer silent("");
     bool looked = false;
-    QTimer::singleShot(200ms, [&] {
+    duringTransfer = [&] {
         looked = true;
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         EXPECT_FALSE(enabled(kOk) || enabled(kCancel) || enabled(kLoad));
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         dialog->close();
         dialog->LoadUpdateIndex();
-    });
+    };
     load(silent.address());
     EXPECT_TRUE(looked && dialog->isVisible() && enabled(kCancel) && enabled(kLoad));
     EXPECT_EQ(silent.requests.size(), 1);
