@@ -232,9 +232,12 @@ void CKalvenportExportApp::OnFileNew()
 
 void CKalvenportExportApp::OnFileOpen()
 {
-    const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kFileOpen);
     QString path;
-    if (!DoPromptFileName(path, kOpenTitle, true)) return;
+    {
+        const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kFileOpen);
+        if (!DoPromptFileName(path, kOpenTitle, true)) return;
+    }
+    // The form that opens takes the help context over; the one of the Open dialog is gone by then.
     OpenDocumentFile(path);
 }
 

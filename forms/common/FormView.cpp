@@ -371,9 +371,26 @@ void FormView::keyPressEvent(QKeyEvent* event)
 void FormView::focusInEvent(QFocusEvent* event)
 {
     CQEScrollViewBase::focusInEvent(event);
+    TakeOverApplication();
+    if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
+}
+
+// The edit window takes the focus before the view can, so the frame's activation is what tells the form
+// that it is the one worked on: when it opens, and when the user switches windows.
+void FormView::OnActivateView(bool activate)
+{
+    if (activate) TakeOverApplication();
+}
+
+void FormView::TakeOverApplication()
+{
     UpdateStatusPanes();
     m_app.m_nActiveFormKind = m_table.formKind;
-    if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
+    const std::uint16_t page = m_editor->GetCurrentPage();
+    const auto rows = RowsOf(page);
+    const std::uint16_t field = m_editor->GetCurrentField();
+    const int fieldTopic = field < rows.size() ? rows[field].helpId : 0;
+    m_app.m_nHelpContext = fieldTopic > 0 ? fieldTopic : m_table.helpContext;
 }
 
 void FormView::UpdateStatusPanes()

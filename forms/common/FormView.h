@@ -82,6 +82,8 @@ public:
     int zoom() const { return m_nZoom; }
 
     void OnInitialUpdate() override;
+    // The form being worked on owns the status panes, the application's form kind and its help context.
+    void OnActivateView(bool activate) override;
 
     virtual void UpdateStatusPanes();
     virtual void UpdateFormLayout(platform::Dc& dc);
@@ -183,6 +185,7 @@ private:
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
     void TidyLeftField(std::uint16_t field, std::uint16_t page);
+    void TakeOverApplication();
     void DoFilePrint();
     bool ShowsMarginDialog() const;
     void RunMarginCommand();

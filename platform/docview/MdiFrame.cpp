@@ -1,6 +1,7 @@
 #include "platform/docview/MdiFrame.h"
 
 #include "platform/docview/ChildFrame.h"
+#include "platform/docview/View.h"
 
 #include <QMdiArea>
 #include <QTabBar>
@@ -63,9 +64,12 @@ void MdiFrame::noteActivation()
     // The MDI area also reports "none active" while another window has the focus; only a change of the
     // document being worked on counts.
     ChildFrame* active = MDIGetActive();
-    if (m_activeKnown && active == m_lastActive) return;
+    if (m_activeKnown && active == m_lastActive && (active != nullptr) == m_reportedFrame) return;
+    if (View* left = m_lastActive ? m_lastActive->GetActiveView() : nullptr) left->OnActivateView(false);
     m_activeKnown = true;
     m_lastActive = active;
+    m_reportedFrame = active != nullptr;
+    if (View* view = active ? active->GetActiveView() : nullptr) view->OnActivateView(true);
     emit activeChildChanged(active);
 }
 

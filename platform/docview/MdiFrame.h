@@ -35,7 +35,7 @@ public:
     bool OnCmdMsg(int id, CmdMsg msg, CmdUI* ui) override;
 
 signals:
-    // The active child frame changed; null when the last one closed.
+    // The active child frame changed; null when the last one closed. Its view heard of it first.
     void activeChildChanged(platform::ChildFrame* frame);
 
 private:
@@ -44,6 +44,8 @@ private:
     QMdiArea* m_mdiArea;
     CommandTarget* m_application = nullptr;
     QPointer<ChildFrame> m_lastActive;
+    // Whether the last report named a frame: once that frame is deleted, m_lastActive is null as well.
+    bool m_reportedFrame = false;
     bool m_activeKnown = false;
 };
 

@@ -22,6 +22,8 @@ public:
     void setDocument(Document* document) { m_document = document; }
 
     virtual void OnInitialUpdate() {}
+    // The frame made this view's document the one being worked on (`activate`), or another one.
+    virtual void OnActivateView(bool activate) { Q_UNUSED(activate); }
 
 protected:
     // Draws the view into `dc`, which paints the viewport in device pixels.

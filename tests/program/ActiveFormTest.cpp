@@ -1,0 +1,131 @@
+// The form being worked on owns the status panes, the form kind the Open dialog starts on and the help
+// topic, from the moment its window shows, however it was opened; with no form left, nothing of it stays.
+
+#include "forms/FormTemplates.h"
+#include "forms/atr/CATR_View.h"
+#include "forms/common/DetachedForm.h"
+#include "platform/docview/ChildFrame.h"
+#include "program/CKalvenportExportApp.h"
+#include "tests/program/ShellDoubles.h"
+#include "tests/support/SplashSetting.h"
+
+#include <gtest/gtest.h>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct Owner {
+    QString pane1;
+    QString pane2;
+    int formKind;
+    int helpContext;
+};
+
+class ActiveForm : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        if (app) app->ExitInstance();
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A new A.TR. saved as a file.
+    QString writeForm()
+    {
+        CQELWinAppEx owner(dir.filePath("registry"));
+        DetachedForm form = DetachedForm::Create(CreateFormTemplates(owner).at(1));
+        const QString path = dir.filePath("lieferung.fma");
+        EXPECT_TRUE(form.doc->OnSaveDocument(path));
+        return path;
+    }
+    void start(const QString& commandLine)
+    {
+        storeSplashScreen(dir.filePath("registry"));
+        app = std::make_unique<CKalvenportExportApp>(commandLine, dir.filePath("registry"),
+                                                     "/opt/kalvenport/kalvenport-zuzaza");
+        ASSERT_TRUE(app->InitInstance());
+    }
+    CMainFrame& frame() { return *app->mainFrame(); }
+    void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    // The active form, its edit window made by its first paint.
+    CATR_View& activeView()
+    {
+        auto* view = dynamic_cast<CATR_View*>(frame().MDIGetActive()->GetActiveView());
+        view->viewport()->grab();
+        return *view;
+    }
+    Owner owner()
+    {
+        return {frame().statusPaneText(1), frame().statusPaneText(2), app->m_nActiveFormKind,
+                app->m_nHelpContext};
+    }
+
+    QTemporaryDir dir;
+    ShellUi ui;
+    std::unique_ptr<CKalvenportExportApp> app;
+};
+
+void expectOwner(const Owner& seen, const Owner& expected, const char* how)
+{
+    EXPECT_EQ(seen.pane1.toStdString(), expected.pane1.toStdString()) << how;
+    EXPECT_EQ(seen.pane2.toStdString(), expected.pane2.toStdString()) << how;
+    EXPECT_EQ(seen.formKind, expected.formKind) << how;
+    EXPECT_EQ(seen.helpContext, expected.helpContext) << how;
+}
+
+}  // namespace
+
+TEST_F(ActiveForm, OwnsPanesFormKindAndHelpFromTheMomentItShowsAndLeavesNothingWhenItCloses)
+{
+    const Owner atr{"A.TR. Dokument", "Einfügen", 2, 320};
+    const QString path = writeForm();
+
+    start(path);
+    expectOwner(owner(), atr, "command line");
+    // The window system activates the window once it shows; the MDI area then forgets the active form.
+    QApplication::setActiveWindow(&frame());
+    expectOwner(owner(), atr, "command line, window active");
+    frame().MDIGetActive()->close();
+    settle();
+    EXPECT_EQ(frame().currentMenuId(), 128);
+    expectOwner(owner(), {"", "", 2, 320}, "closed");
+    EXPECT_EQ(frame().windowTitle().toStdString(), "Kalvenport-Zuzaza");
+    const auto* documentMenu = frame().mdiArea()->findChild<QToolButton*>({}, Qt::FindDirectChildrenOnly);
+    EXPECT_FALSE(documentMenu->isVisibleTo(&frame()));
+
+    app->m_nActiveFormKind = 0;
+    app->m_nHelpContext = 100;
+    ui.dialogScript = [](QDialog& chooser) {
+        QTest::mouseClick(chooser.findChild<QWidget*>("1033"), Qt::LeftButton);
+    };
+    app->OnFileNew();
+    expectOwner(owner(), atr, "chooser");
+
+    // Each form is left on a field of its own, some in overwrite mode.
+    const auto leave = [this](std::uint16_t field, bool overwrite) {
+        activeView().ActivateField(field, 1);
+        if (overwrite) QTest::keyClick(activeView().FieldEditor().LiveWindow(), Qt::Key_Insert);
+    };
+    leave(9, true);
+    QTest::keyClick(activeView().FieldEditor().LiveWindow(), Qt::Key_N, Qt::ControlModifier);
+    expectOwner(owner(), atr, "Ctrl+N");
+    leave(1, false);
+    ui.fileAnswers = {path};
+    QTest::keyClick(activeView().FieldEditor().LiveWindow(), Qt::Key_O, Qt::ControlModifier);
+    expectOwner(owner(), atr, "Ctrl+O");
+
+    const QList<platform::ChildFrame*> forms = frame().childFrames();
+    ASSERT_EQ(forms.size(), 3);
+    frame().MDIActivate(forms[0]);
+    expectOwner(owner(), {"A.TR. Dokument", "Überschreiben", 2, 328}, "switched to the first");
+    frame().MDIActivate(forms[1]);
+    expectOwner(owner(), {"A.TR. Dokument", "Einfügen", 2, 322}, "switched to the second");
+}
