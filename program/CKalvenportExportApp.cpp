@@ -7,7 +7,12 @@
 #include "app/HelpContextIds.h"
 #include "app/ShellFileTypes.h"
 #include "forms/FormTemplates.h"
+#include "forms/atr/CDlgDefaults_ATR.h"
 #include "forms/common/CDlgNew.h"
+#include "forms/eur1/CDlgDefaults_EUR.h"
+#include "forms/print/CDlgPrinterFontSize.h"
+#include "forms/print/Common_CDlgPrintSizeCorr.h"
+#include "forms/uz/CDlgDefaults_UZ.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/dialog/HelpContext.h"
@@ -65,6 +70,11 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
             Map::command(AppCommandIds::kResetWorkspace, &CKalvenportExportApp::OnResetWorkspace),
             Map::command(AppCommandIds::kResetRegistry, &CKalvenportExportApp::ResetRegistry),
             Map::command(AppCommandIds::kWebUpdate, &CKalvenportExportApp::RunUpdateCheck),
+            Map::command(AppCommandIds::kPrinterFontSize, &CKalvenportExportApp::OnPrinterFontSize),
+            Map::command(AppCommandIds::kPrintSizeCorrection, &CKalvenportExportApp::OnPrintSizeCorrection),
+            Map::command(AppCommandIds::kDefaultsATR, &CKalvenportExportApp::OnFormDefaultsATR),
+            Map::command(AppCommandIds::kDefaultsEUR1, &CKalvenportExportApp::OnFormDefaultsEUR),
+            Map::command(AppCommandIds::kDefaultsUZ, &CKalvenportExportApp::OnFormDefaultsUZ),
         });
     return &map;
 }
@@ -266,4 +276,29 @@ void CKalvenportExportApp::RunUpdateCheck()
     dialog.m_nVersionMinor = kz::kVersionMinor;
     dialog.m_nVersionBuild = kz::kVersionPatch;
     dialog.doModal();
+}
+
+void CKalvenportExportApp::OnPrinterFontSize()
+{
+    RunPrinterFontSize(*this);
+}
+
+void CKalvenportExportApp::OnPrintSizeCorrection()
+{
+    RunPrintSizeCorrection(*this);
+}
+
+void CKalvenportExportApp::OnFormDefaultsATR()
+{
+    RunFormDefaultsATR(*this);
+}
+
+void CKalvenportExportApp::OnFormDefaultsEUR()
+{
+    RunFormDefaultsEUR(*this);
+}
+
+void CKalvenportExportApp::OnFormDefaultsUZ()
+{
+    RunFormDefaultsUZ(*this);
 }

@@ -48,6 +48,12 @@ public:
     void OnResetWorkspace();
     // The web update check for this program and its version.
     void RunUpdateCheck();
+    // The calibration and form defaults dialogs, which need no form open.
+    void OnPrinterFontSize();
+    void OnPrintSizeCorrection();
+    void OnFormDefaultsATR();
+    void OnFormDefaultsEUR();
+    void OnFormDefaultsUZ();
 
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     const platform::Resources& resources() const { return m_resources; }

@@ -5,6 +5,8 @@
 #include "editor/TrailingWhiteSpace.h"
 #include "forms/atr/ATR_Drawing.h"
 #include "forms/atr/CATR_Doc.h"
+#include "forms/atr/CDlgAdvMarginsATR.h"
+#include "forms/atr/CDlgDefaults_ATR.h"
 #include "forms/common/FormCommandIds.h"
 #include "forms/print/MarginDialogRun.h"
 #include "platform/command/MessageMap.h"
@@ -109,9 +111,25 @@ void CATR_View::OnMargins()
     RunMarginDialog(app(), kATRMargins);
 }
 
+void CATR_View::OnFormDefaults()
+{
+    RunFormDefaultsATR(app());
+}
+
+void CATR_View::OnAdvancedPrintPositions()
+{
+    RunAdvMarginsATR(app());
+}
+
 const platform::MessageMapBase* CATR_View::GetMessageMap() const
 {
     using Map = platform::MessageMap<CATR_View>;
-    static const Map map(FormView::GetMessageMap(), {Map::command(formcmd::kMargins, &CATR_View::OnMargins)});
+    static const Map map(
+        FormView::GetMessageMap(),
+        {
+            Map::command(formcmd::kMargins, &CATR_View::OnMargins),
+            Map::command(formcmd::kFormDefaults, &CATR_View::OnFormDefaults),
+            Map::command(formcmd::kAdvancedPrintPositions, &CATR_View::OnAdvancedPrintPositions),
+        });
     return &map;
 }

@@ -17,6 +17,10 @@ public:
     void PrintPage2(platform::Dc& dc) override;
     // The one-page margin dialog of the A.TR. sheet.
     void OnMargins();
+    // "Vorgaben für A.TR.": the defaults of new A.TR. forms; this form keeps its texts.
+    void OnFormDefaults();
+    // The print positions of boxes 12 and 13.
+    void OnAdvancedPrintPositions();
 
 protected:
     const platform::MessageMapBase* GetMessageMap() const override;

@@ -51,8 +51,11 @@ protected:
     // The default puts the values into the controls.
     virtual void onInitDialog();
     virtual void doDataExchange(DataExchange&) {}
-    // The default reads the controls back and ends with answer::kOk unless an entry was refused.
+    // The default reads the controls back and, unless an entry was refused, stores the values and ends with
+    // answer::kOk.
     virtual void onOk();
+    // After OK read the values back: the place to store them. False keeps the dialog open.
+    virtual bool storeValues() { return true; }
     virtual void onCancel();
 
     // The button of that id runs the handler when clicked.
