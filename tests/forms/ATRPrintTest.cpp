@@ -7,11 +7,16 @@
 #include "forms/FormTemplates.h"
 #include "forms/atr/ATR_FieldTable.h"
 #include "forms/common/DetachedForm.h"
+#include "forms/print/CDlgPrinterFontSize.h"
+#include "forms/print/Common_CDlgPrintSizeCorr.h"
 #include "tests/forms/ATRPrintedPlaces.h"
+#include "tests/platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -148,26 +153,9 @@ protected:
 
     QImage rendered(QRect part) { return renderedPart(pdf, QDir(dir.path()), part); }
 
-    // Each test has settings of its own, shared with the tool: no calibration of an earlier test is left.
-    QString configHome() const { return dir.filePath("config"); }
-
-    QTemporaryDir dir;
-    QString pdf = dir.filePath("atr.pdf");
-    QString complaint;
-    CQELWinAppEx app{configHome() + u'/' + CQELWinAppEx::kProgramId.toString()};
-    std::array<QString, kFields> texts;
-};
-
-}  // namespace
-
-TEST_F(ATRPrint, EveryFieldTextLandsInItsPlacedBoxUnderEveryCalibration)
-{
-    for (int field = 0; field < kFields; ++field) texts[std::size_t(field)] = wordOf(field);
-    for (const CalibrationCase& calibration : kCalibrations) {
-        SCOPED_TRACE(calibration.name);
-        store(calibration.stored);
-        ASSERT_TRUE(print()) << complaint.toStdString();
-        const Calibration& c = calibration.effective;
+    // Every field's word where its box, moved and scaled by `c`, puts it, in the printer font of `c`.
+    void expectEveryFieldPlaced(const Calibration& c)
+    {
         for (int field = 0; field < kFields; ++field) {
             SCOPED_TRACE(field);
             const std::optional<QRectF> found = word(wordOf(field));
@@ -188,6 +176,47 @@ TEST_F(ATRPrint, EveryFieldTextLandsInItsPlacedBoxUnderEveryCalibration)
                         kPlaceTolerance);
         }
     }
+
+    // Each test has settings of its own, shared with the tool: no calibration of an earlier test is left.
+    QString configHome() const { return dir.filePath("config"); }
+
+    QTemporaryDir dir;
+    QString pdf = dir.filePath("atr.pdf");
+    QString complaint;
+    CQELWinAppEx app{configHome() + u'/' + CQELWinAppEx::kProgramId.toString()};
+    std::array<QString, kFields> texts;
+};
+
+}  // namespace
+
+TEST_F(ATRPrint, EveryFieldTextLandsInItsPlacedBoxUnderEveryCalibration)
+{
+    for (int field = 0; field < kFields; ++field) texts[std::size_t(field)] = wordOf(field);
+    for (const CalibrationCase& calibration : kCalibrations) {
+        SCOPED_TRACE(calibration.name);
+        store(calibration.stored);
+        ASSERT_TRUE(print()) << complaint.toStdString();
+        expectEveryFieldPlaced(calibration.effective);
+    }
+}
+
+TEST_F(ATRPrint, FactorsChangedInTheirDialogsPrint)
+{
+    for (int field = 0; field < kFields; ++field) texts[std::size_t(field)] = wordOf(field);
+    ScriptedUi ui;
+    ui.script = [](QDialog& d) {
+        for (int i = 0; i < 5; ++i) QTest::keyClick(d.findChild<QWidget*>("1033"), Qt::Key_Up);
+        d.accept();
+    };
+    ASSERT_EQ(RunPrinterFontSize(app), platform::answer::kOk);
+    ui.script = [](QDialog& d) {
+        d.findChild<QLineEdit*>("21147")->setText("101.5");
+        d.findChild<QLineEdit*>("21148")->setText("98");
+        d.accept();
+    };
+    ASSERT_EQ(RunPrintSizeCorrection(app), platform::answer::kOk);
+    ASSERT_TRUE(print()) << complaint.toStdString();
+    expectEveryFieldPlaced({.areaVertical = 1015, .areaHorizontal = 980, .fontFactor = 100});
 }
 
 TEST_F(ATRPrint, TheWorkedExampleAndTheReferenceMarksFollowTheMarginsAndNothingElse)
