@@ -1,5 +1,6 @@
 #include "editor/CQeEditWindow.h"
 
+#include "app/AppCursors.h"
 #include "app/CQELWinAppEx.h"
 #include "app/CQEL_Math.h"
 #include "app/SettingsStore.h"
@@ -27,6 +28,9 @@ constexpr int kUnscaledPrintArea = 1000;
 // Logical units by which a field's text stands off the left and right edge of its box.
 constexpr int kLeftInset = 10;
 constexpr int kRightInset = 12;
+constexpr int kFieldEditorCursor = 342;
+// A logical unit of the views is a tenth of a millimetre.
+constexpr double kHimetricPerUnit = 10;
 const QString kFontFace = QStringLiteral("Arial");
 
 int StoreRect(Model::Rect* target, int left, int top, int right, int bottom)
@@ -60,19 +64,29 @@ Qt::Alignment WindowAlignment(std::uint16_t alignment)
     return Qt::AlignLeft;
 }
 
+struct TextInsets {
+    int left = 0;
+    int right = 0;
+};
+
+// Where a field's text stands off its box, by its alignment: drawn, printed and in the live window alike.
+TextInsets InsetsOf(std::uint16_t alignment)
+{
+    if (alignment == Model::kAlignLeft) return {kLeftInset, 0};
+    if (alignment == Model::kAlignRight) return {0, kRightInset};
+    return {};
+}
+
 // The DrawText format of a field's alignment, and its inset applied to `rect`.
 unsigned FieldTextFormat(std::uint16_t alignment, bool singleLine, platform::Rect& rect)
 {
     using namespace platform::DrawTextFormat;
     unsigned format = WordBreak | NoClip | ExternalLeading | NoPrefix;
-    if (alignment == Model::kAlignLeft) {
-        rect.left += kLeftInset;
-    } else if (alignment == Model::kAlignCenter) {
-        format |= Center;
-    } else if (alignment == Model::kAlignRight) {
-        rect.right -= kRightInset;
-        format |= Right;
-    }
+    const TextInsets insets = InsetsOf(alignment);
+    rect.left += insets.left;
+    rect.right -= insets.right;
+    if (alignment == Model::kAlignCenter) format |= Center;
+    if (alignment == Model::kAlignRight) format |= Right;
     if (singleLine) format |= SingleLine;
     return format;
 }
@@ -503,7 +517,10 @@ void CQeEditWindow::ShowCurrentField()
     const QPoint bottomRight(std::uint16_t(rect->right), std::uint16_t(rect->bottom));
     m_window->setGeometry(
         QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())));
-    m_window->SetAlignment(WindowAlignment(GetAlignment(m_nCurrentField, m_nCurrentPage)));
+    const std::uint16_t alignment = GetAlignment(m_nCurrentField, m_nCurrentPage);
+    m_window->SetAlignment(WindowAlignment(alignment));
+    const TextInsets insets = InsetsOf(alignment);
+    m_window->SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
     m_window->SetFieldText(m_model.TextAt(*slot));
     const platform::Font& font = m_fonts.edit.ForField(GetFontSize(m_nCurrentField, m_nCurrentPage),
                                                        IsFieldBold(m_nCurrentField, m_nCurrentPage));
@@ -549,6 +566,7 @@ bool CQeEditWindow::CreateEditor(platform::ScrollView* view, int controlId, plat
     m_window = new LiveEditWidget(*this, view->viewport());
     m_window->setObjectName(QString::number(controlId));
     m_window->setGeometry(10, 10, 10, 10);
+    m_window->viewport()->setCursor(AppCursors::Get(kFieldEditorCursor));
     m_window->setOverwriteMode(!IsInsertMode());
     m_window->SetColors(platform::toQColor(m_crText), platform::toQColor(m_crBackground));
     m_window->show();
@@ -697,6 +715,7 @@ void CQeEditWindow::CreateFonts(const platform::Dc& dc, int zoom)
     const auto display = InSetOrder(settings::kScreenFontHeights);
     const auto edit = InSetOrder(settings::kEditFontHeights);
     CQEL_Math math;
+    m_dPixelsPerUnit = dc.mapper().himetricToDevice(QPointF(kHimetricPerUnit, 0)).x();
     for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
         const bool bold = EditorFontTable::FontSet::IsBoldPosition(position);
         const std::int64_t displayHeight = std::int64_t{FontHeightSetting(display[position])} * zoom / 12;

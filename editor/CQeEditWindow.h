@@ -240,6 +240,8 @@ private:
     bool m_bUseAppMenu = false;
     int m_nContextMenuId = 0;
     EditorFontTable m_fonts;
+    // Device pixels per logical unit of the view, for the text insets of the live window.
+    double m_dPixelsPerUnit = 0;
     EditorFieldModel m_model;
     std::uint16_t m_nCurrentField = 0;
     std::uint16_t m_nCurrentPage = 1;

@@ -1,5 +1,6 @@
 #include "editor/LiveEditWidget.h"
 
+#include "editor/FieldTextLayout.h"
 #include "editor/PastedText.h"
 
 #include <QContextMenuEvent>
@@ -10,10 +11,18 @@
 
 LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(parent), m_owner(owner)
 {
+    // The first line stands at the window's top, as the drawn field's first line stands at the box's top.
+    auto* text = new QTextDocument(this);
+    m_layout = new FieldTextLayout(text);
+    text->setDocumentLayout(m_layout);
+    text->setDocumentMargin(0);
+    setDocument(text);
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Never used for the lines shown: FieldTextLayout breaks them, and knows its own lines by their mode.
+    setWordWrapMode(QTextOption::WrapAnywhere);
     setAcceptDrops(false);
     connect(this, &QPlainTextEdit::textChanged, this, &LiveEditWidget::OnTextChanged);
 }
@@ -50,6 +59,19 @@ void LiveEditWidget::SetAlignment(Qt::Alignment alignment)
     m_programChange = true;
     document()->setDefaultTextOption(option);
     m_programChange = false;
+}
+
+void LiveEditWidget::SetTextInsets(double left, double right)
+{
+    m_leftInset = left;
+    m_rightInset = right;
+    m_layout->SetTextArea(viewport()->width(), m_leftInset, m_rightInset);
+}
+
+void LiveEditWidget::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    m_layout->SetTextArea(viewport()->width(), m_leftInset, m_rightInset);
 }
 
 void LiveEditWidget::SetColors(const QColor& text, const QColor& background)

@@ -3,11 +3,13 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class FieldTextLayout;
 class QMimeData;
 
 // The one live edit window of a field editor: a borderless multi-line edit laid over the field being typed
-// into. Its text wraps at its width, and input that would need lines below its bottom edge is refused and
-// changes nothing. Keys, wheel turns, the context menu and every change the user makes go to its owner.
+// into. Its text stands where the drawn field shows it and wraps as the drawn field wraps (FieldTextLayout),
+// and input that would need lines below its bottom edge is refused and changes nothing. Keys, wheel turns,
+// the context menu and every change the user makes go to its owner.
 //
 // Field texts keep CR LF line ends; the window converts at its edge.
 class LiveEditWidget : public QPlainTextEdit {
@@ -33,6 +35,8 @@ public:
     void SetFieldText(const QString& text);
     QString FieldText() const;
     void SetAlignment(Qt::Alignment alignment);
+    // Pixels between the window's left and right edges and its text.
+    void SetTextInsets(double left, double right);
     void SetColors(const QColor& text, const QColor& background);
 
     // What the window does with a key or a wheel turn of its own accord.
@@ -44,6 +48,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override { m_owner.OnMouseWheel(event); }
     void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Every paste comes here: the keys, the edit commands and the middle button's selection.
     void insertFromMimeData(const QMimeData* source) override;
 
@@ -56,6 +61,9 @@ private:
     void OnTextChanged();
 
     Owner& m_owner;
+    FieldTextLayout* m_layout;
+    double m_leftInset = 0;
+    double m_rightInset = 0;
     bool m_programChange = false;
     bool m_inEdit = false;
 };

@@ -133,6 +133,14 @@ Rect FormView::GetFieldRect(std::uint16_t field, int page) const
     return {Scaled(box.left), Scaled(box.top), Scaled(box.right), Scaled(box.bottom)};
 }
 
+// A field's text is drawn a little right of its box.
+Rect FormView::FieldTextRect(std::uint16_t field, int page) const
+{
+    constexpr int kShift = 2;
+    const Rect box = GetFieldRect(field, page);
+    return {box.left + kShift, box.top, box.right + kShift, box.bottom};
+}
+
 Rect FormView::GetPrintFieldRect(std::uint16_t field, int page) const
 {
     const FormRect& box = RowsOf(page)[field].print;
@@ -237,8 +245,8 @@ void FormView::DrawPageFields(Dc& dc, int page, int editorPage)
     dc.setTextColor(m_crEditText);
     for (std::uint16_t field = 0; field < RowsOf(page).size(); ++field) {
         if (!IsInputField(field, page)) continue;
-        const Rect box = GetFieldRect(field, page);
-        Rect rect{box.left + 2, -box.top, box.right + 2, -box.bottom};
+        const Rect text = FieldTextRect(field, page);
+        Rect rect{text.left, -text.top, text.right, -text.bottom};
         m_editor->PaintField(dc, rect, field, static_cast<std::uint16_t>(editorPage), false);
     }
 }
@@ -262,11 +270,12 @@ void FormView::PlaceEditorOnFields(Dc& dc)
                                    static_cast<std::uint16_t>(qRound(bottomRight.x())),
                                    static_cast<std::uint16_t>(qRound(bottomRight.y()))};
     };
+    // The edit window lies where the field's text is drawn, so that typed text stands where it will be shown.
     for (std::uint16_t field = 0; field < m_table.page1.size(); ++field) {
-        m_editor->SetLineRect(field, toPixels(GetFieldRect(field, 1)));
+        m_editor->SetLineRect(field, toPixels(FieldTextRect(field, 1)));
     }
     for (std::uint16_t column = 0; column < m_table.page2.size(); ++column) {
-        m_editor->SetColumnRect(column, toPixels(GetFieldRect(column, 2)));
+        m_editor->SetColumnRect(column, toPixels(FieldTextRect(column, 2)));
     }
     m_editor->CreateFonts(dc, m_nZoom);
     // The window moves onto field 0 of the page at its new size; what was typed is stored on the way.

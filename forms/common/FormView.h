@@ -181,6 +181,7 @@ protected:
 private:
     std::span<const FormFieldRow> RowsOf(int page) const;
     std::uint16_t LastFieldOf(int page) const;
+    platform::Rect FieldTextRect(std::uint16_t field, int page) const;
     void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);

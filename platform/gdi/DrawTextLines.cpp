@@ -53,17 +53,19 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
     return end;
 }
 
-void appendWrapped(QStringList& lines, QStringView paragraph, double width, const TextWidth& widthOf)
+}  // namespace
+
+QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf)
 {
+    QList<WrappedLine> lines;
     qsizetype start = 0;
     do {
         const qsizetype end = endOfLine(paragraph, start, width, widthOf);
-        lines.append(paragraph.sliced(start, end - start).toString());
+        lines.append({start, end});
         start = skipBlanks(paragraph, end);
     } while (start < paragraph.size());
+    return lines;
 }
-
-}  // namespace
 
 QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf)
 {
@@ -75,7 +77,10 @@ QStringList drawTextLines(QStringView text, unsigned format, double width, const
     const QStringList paragraphs = splitAtLineEnds(text);
     if (!(format & DrawTextFormat::WordBreak)) return paragraphs;
     QStringList lines;
-    for (const QString& paragraph : paragraphs) appendWrapped(lines, paragraph, width, widthOf);
+    for (const QString& paragraph : paragraphs) {
+        for (const WrappedLine& line : wrapParagraph(paragraph, width, widthOf))
+            lines.append(paragraph.sliced(line.start, line.end - line.start));
+    }
     return lines;
 }
 

@@ -13,13 +13,21 @@ using TextWidth = std::function<double(QStringView)>;
 // `format` (only SingleLine and WordBreak matter here).
 //
 // - Every CR LF, lone CR and lone LF ends a line, so n line ends give n + 1 lines: a final line end is
-// followed
-//   by an empty line, and an empty text is one empty line. With SingleLine the text is one line and its line
-//   end characters are left out.
+//   followed by an empty line, and an empty text is one empty line. With SingleLine the text is one line and
+//   its line end characters are left out.
 // - With WordBreak a line is broken before the first word that would pass the right edge. Words are separated
 //   by blanks and only there can a line break; the blanks at a break are dropped, so the next line starts
 //   with the next word. A word longer than the width is never split: it stands alone on its line and runs
 //   past the edge. Blanks at the start of a line after a line end, and blanks after the last word, stay.
 QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf);
+
+// One line of a paragraph broken as WordBreak breaks it: from `start` up to `end`, after its last word; the
+// blanks at the break, from `end` to the next line's start, are not drawn.
+struct WrappedLine {
+    qsizetype start;
+    qsizetype end;
+};
+// The lines of one paragraph (a text without line ends) `width` logical units wide, broken at blanks only.
+QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf);
 
 }  // namespace platform

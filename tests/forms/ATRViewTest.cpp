@@ -1,3 +1,4 @@
+#include "app/AppCursors.h"
 #include "app/CQELWinAppEx.h"
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CATR_View.h"
@@ -180,4 +181,72 @@ TEST_F(ATRView, TheFormIsDrawnAtTrueSize)
     EXPECT_EQ(image.pixelColor(400, frameY + 20), QColor(0xDE, 0xFF, 0xD1));
     // Beyond the sheet's right edge at 205 mm lies the grey outside.
     EXPECT_EQ(image.pixelColor(qRound(2060 * 96 / 254.0), 300), QColor(0x80, 0x80, 0x80));
+}
+
+namespace {
+
+// The lines of blue text in a part of an image: for each run of rows with ink, its top and its left and right
+// ends, in pixels.
+struct InkLine {
+    int top;
+    int left;
+    int right;
+};
+
+QList<InkLine> inkLines(const QImage& image, const QRect& part)
+{
+    QList<InkLine> lines;
+    bool inLine = false;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        int left = INT_MAX, right = -1;
+        for (int x = part.left(); x <= part.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 150 && c.red() < 140 && c.green() < 140) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (right < 0) {
+            inLine = false;
+            continue;
+        }
+        if (!inLine) lines.append({y, left, right});
+        lines.last().left = std::min(lines.last().left, left);
+        lines.last().right = std::max(lines.last().right, right);
+        inLine = true;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
+{
+    AppCursors::Load();
+    openView();
+    view->resize(900, 1000);  // the whole of boxes 5 to 11, so that nothing scrolls
+    const QString goods =
+        "Maschinenteile aus Stahl-Aluminium-Legierung, verpackt in Holzkisten, "
+        "Kisten-Nr. 1-20, Stahl-Aluminium-Rohre; "
+        "Sonderanfertigung-mit-einer-sehr-langen-Bezeichnung-ohne-Leerzeichen-dazwischen x";
+    for (std::uint16_t field : {9, 4, 10}) {  // left, centred and right
+        editor().SetFieldText(field, goods, 1);
+        view->ActivateField(0, 1);
+        const platform::Rect box = view->GetFieldRect(field, 1);
+        const QRect part(qRound(box.left * 96 / 254.0), qRound(box.top * 96 / 254.0),
+                         qRound((box.right - box.left) * 96 / 254.0),
+                         qRound((box.bottom - box.top) * 96 / 254.0));
+        const QList<InkLine> drawn = inkLines(view->viewport()->grab().toImage(), part);
+        view->ActivateField(field, 1);
+        const QList<InkLine> live = inkLines(view->viewport()->grab().toImage(), part);
+        ASSERT_EQ(live.size(), drawn.size()) << field;
+        ASSERT_GE(live.size(), 2) << field;
+        for (qsizetype i = 0; i < live.size(); ++i) {
+            EXPECT_NEAR(live[i].top, drawn[i].top, 1) << field << " line " << i;
+            EXPECT_NEAR(live[i].left, drawn[i].left, 2) << field << " line " << i;
+            EXPECT_NEAR(live[i].right, drawn[i].right, 2) << field << " line " << i;
+        }
+    }
+    EXPECT_EQ(window().viewport()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window().viewport()->cursor().pixmap().cacheKey(), AppCursors::Get(342).pixmap().cacheKey());
 }

@@ -1,0 +1,101 @@
+#include "editor/FieldTextLayout.h"
+
+#include "platform/gdi/DrawTextLines.h"
+
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+// The base class lays a block out with the document's own option (LiveEditWidget makes it another); a block
+// laid out here carries word wrapping, so that one the base class laid out again is known and laid out
+// once more. Word wrapping lets each line take exactly the characters it is given.
+constexpr QTextOption::WrapMode kOwnWrapping = QTextOption::WordWrap;
+
+// How far a line wider than the room for it moves left, by the alignment: like a drawn line, it runs past
+// the edge its alignment does not hold.
+double OverflowShift(Qt::Alignment alignment, double room, double lineWidth)
+{
+    const double overflow = std::min(0.0, room - lineWidth);
+    if (alignment & Qt::AlignHCenter) return overflow / 2;
+    if (alignment & Qt::AlignRight) return overflow;
+    return 0;
+}
+
+}  // namespace
+
+FieldTextLayout::FieldTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
+
+void FieldTextLayout::SetTextArea(double width, double leftInset, double rightInset)
+{
+    if (m_width == width && m_left == leftInset && m_right == rightInset) return;
+    m_width = width;
+    m_left = leftInset;
+    m_right = rightInset;
+    // Every block is laid out afresh when it is next needed.
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        block.layout()->clearLayout();
+        block.setLineCount(block.isVisible() ? 1 : 0);
+    }
+    requestUpdate();
+}
+
+QRectF FieldTextLayout::blockBoundingRect(const QTextBlock& block) const
+{
+    if (block.isValid() && !IsLaidOut(block)) LayOut(block);
+    return QPlainTextDocumentLayout::blockBoundingRect(block);
+}
+
+void FieldTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    // The base class may have laid the changed block out its own way; the next look at it corrects that.
+    const QTextBlock changed = document()->findBlock(from);
+    if (changed.isValid() && changed.layout()->lineCount() > 0 && !IsLaidOut(changed)) {
+        LayOut(changed);
+        emit updateBlock(changed);
+    }
+}
+
+bool FieldTextLayout::IsLaidOut(const QTextBlock& block) const
+{
+    const QTextLayout* layout = block.layout();
+    return layout->lineCount() > 0 && layout->textOption().wrapMode() == kOwnWrapping;
+}
+
+void FieldTextLayout::LayOut(const QTextBlock& block) const
+{
+    QTextLayout* layout = block.layout();
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(kOwnWrapping);
+    layout->setTextOption(option);
+
+    const QString text = block.text();
+    const double width = std::max(0.0, m_width - m_left - m_right);
+    const QFontMetricsF metrics(document()->defaultFont());
+    const auto widthOf = [&metrics](QStringView piece) {
+        return metrics.horizontalAdvance(piece.toString());
+    };
+    const QList<platform::WrappedLine> lines = platform::wrapParagraph(text, width, widthOf);
+
+    layout->beginLayout();
+    double top = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QTextLine line = layout->createLine();
+        if (!line.isValid()) break;
+        // A line takes the blanks at its break along, so that the next line starts with its first word.
+        const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : text.size();
+        const double lineWidth =
+            widthOf(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start));
+        // A word too long for the room is given room enough, so that it is not split at a hyphen.
+        const double room = std::max(width, lineWidth + 1);
+        line.setLeadingIncluded(true);
+        line.setNumColumns(int(next - lines[i].start), room);
+        line.setPosition(QPointF(m_left + OverflowShift(option.alignment(), width, room), top));
+        top += line.height();
+    }
+    layout->endLayout();
+    const_cast<QTextBlock&>(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+}
