@@ -12,7 +12,6 @@
 #include "platform/gdi/Dc.h"
 #include "platform/menu/ContextMenus.h"
 
-#include <QDebug>
 #include <QKeyEvent>
 #include <algorithm>
 #include <limits>
@@ -544,7 +543,8 @@ void CQeEditWindow::Serialize(platform::Archive& archive)
 
 void CQeEditWindow::ShowNotImplemented()
 {
-    qWarning().noquote() << kNotImplementedText;
+    platform::UiService::instance().messageBox(
+        {CQELWinAppEx::kAppName.toString(), QString::fromLatin1(kNotImplementedText)});
 }
 
 // ---- the live window

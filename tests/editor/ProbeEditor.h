@@ -2,7 +2,7 @@
 
 #include "editor/CQeEditWindow.h"
 
-// A field editor that counts what would reach the live window and the user.
+// A field editor that counts what would reach the live window.
 class ProbeEditor : public CQeEditWindow {
 public:
     int Activate(std::uint16_t field, std::uint16_t page) override
@@ -14,8 +14,4 @@ public:
     void PretendLiveWindow() { m_bCreated = 1; }
 
     int activations = 0;
-    int notImplementedMessages = 0;
-
-protected:
-    void ShowNotImplemented() override { ++notImplementedMessages; }
 };
