@@ -19,6 +19,7 @@
 #include "platform/dialog/UiService.h"
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/CommandLine.h"
+#include "support/CAboutDlg.h"
 #include "support/Common_DlgInternalInfo.h"
 #include "support/Common_DlgWebUpdateD.h"
 #include "version.h"
@@ -65,6 +66,7 @@ const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
             Map::command(platform::ID_FILE_NEW, &CKalvenportExportApp::OnFileNew),
             Map::command(platform::ID_FILE_OPEN, &CKalvenportExportApp::OnFileOpen),
             Map::command(platform::ID_FILE_PRINT_SETUP, &CKalvenportExportApp::OnFilePrintSetup),
+            Map::command(platform::ID_APP_ABOUT, &CKalvenportExportApp::OnAppAbout),
             Map::command(AppCommandIds::kSupportInfo, &CKalvenportExportApp::OnSupportInfo),
             Map::command(AppCommandIds::kResetFontSizes, &CKalvenportExportApp::ResetFontSizes),
             Map::command(AppCommandIds::kResetWorkspace, &CKalvenportExportApp::OnResetWorkspace),
@@ -255,6 +257,12 @@ void CKalvenportExportApp::OnFilePrintSetup()
 {
     const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kPrintSetup);
     m_printer.runPrintSetup(m_mainFrame.get());
+}
+
+void CKalvenportExportApp::OnAppAbout()
+{
+    CAboutDlg dialog(*this, m_mainFrame.get());
+    dialog.DoModal();
 }
 
 void CKalvenportExportApp::OnSupportInfo()

@@ -43,6 +43,7 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
+    void OnAppAbout();
     void OnSupportInfo();
     void OnFilePrintSetup();
     void OnResetWorkspace();
