@@ -4,6 +4,7 @@
 // Jobs go there as the user sends them, and their documents, copies and names are read back.
 
 #include "platform/command/StandardCommands.h"
+#include "platform/print/PrinterCatalog.h"
 #include "tests/forms/ATRPrintedPlaces.h"
 #include "tests/forms/ProgramPrinting.h"
 #include "tests/support/TestFiles.h"
@@ -297,6 +298,10 @@ TEST_F(CupsPrinting, TheFormsQueueBecomesTheJobsPrinterAndTheJobArrivesThereWith
     // The form keeps its printer for the next job.
     EXPECT_EQ(atr(kPrinter), kQueue);
     EXPECT_EQ(atr(kReUsePrn), 1);
+    // The support report names the device the queue sends its jobs to.
+    const std::optional<platform::PrinterCatalog::Details> queue = platform::PrinterCatalog::details(kQueue);
+    ASSERT_TRUE(queue);
+    EXPECT_EQ(queue->deviceUri, "file:///dev/null");
 }
 
 TEST_F(CupsPrinting, EveryQueuePrintsFromTheCornerOfItsPrintableAreaWithAndWithoutMargins)
