@@ -6,6 +6,5 @@
 
 class CQELWinAppEx;
 
-// The four document templates in their order: EUR.1, A.TR., certificate of origin, declaration 848a. The
-// new-form chooser's n-th button and File Open's choice by extension follow this order.
+// A document template for every form of the list, in its order (AllForms).
 std::vector<platform::DocTemplate> CreateFormTemplates(CQELWinAppEx& app);

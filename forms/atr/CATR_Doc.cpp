@@ -1,6 +1,6 @@
 #include "forms/atr/CATR_Doc.h"
 
-#include "forms/atr/ATR_FieldTable.h"
+#include "forms/atr/ATR_Form.h"
 
 namespace {
 
@@ -22,12 +22,10 @@ constexpr OldFormFileVersion kOldVersions[] = {
     {"QEL-ATRForm@1.00", 1, 0, std::nullopt, 21, kVersion100Fields},
 };
 
-constexpr DefaultTextFields kDefaultTexts{0, 4, 6, 19};
-
 }  // namespace
 
 const FormFileFormat CATR_Doc::kFileFormat{
     "QEL-ATRForm@3.00", 9, false, false, kOldVersions, OlderVersionRule::MajorDigit, {},
 };
 
-CATR_Doc::CATR_Doc(CQELWinAppEx& app) : FormDocument(app, ATR_FieldTable, kFileFormat, kDefaultTexts) {}
+CATR_Doc::CATR_Doc(CQELWinAppEx& app) : FormDocument(app, ATR_Form) {}

@@ -3,12 +3,10 @@
 #include "app/CQELWinAppEx.h"
 #include "editor/CQELEditWindow_ATR.h"
 #include "editor/TrailingWhiteSpace.h"
-#include "forms/atr/ATR_Drawing.h"
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CDlgAdvMarginsATR.h"
 #include "forms/atr/CDlgDefaults_ATR.h"
 #include "forms/common/FormCommandIds.h"
-#include "forms/print/MarginDialogRun.h"
 #include "platform/command/MessageMap.h"
 #include "platform/gdi/Dc.h"
 
@@ -23,11 +21,6 @@ constexpr std::uint16_t kFieldCount = 21;
 constexpr std::uint16_t kFirstGoodsField = 8;
 constexpr std::uint16_t kLastGoodsField = 10;
 
-// The print dialog offers the front of the A.TR. sheet only. It prints at (LeftMargin1 + 10, 20 - TopMargin1)
-// and PrintPage1 then places its own origin; sheet 3, the back page, would print at (LeftMargin2,
-// -TopMargin2).
-constexpr FormPrintRule kPrintRule{PrintFormKind::ATR, 1, 3, {2, 2, 0, 0}, {1, 1, 10, 20}};
-
 void Line(Dc& dc, QPoint from, std::initializer_list<QPoint> to)
 {
     dc.moveTo(from);
@@ -36,11 +29,8 @@ void Line(Dc& dc, QPoint from, std::initializer_list<QPoint> to)
 
 }  // namespace
 
-const FormViewStyle CATR_View::kStyle{ATR_Page1Drawing, ATR_Page2Drawing, ATR_Fonts, true, kPrintRule};
-
 CATR_View::CATR_View(CQELWinAppEx& app, CATR_Doc& document)
-    : FormView(app, document, kStyle,
-               std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app))
+    : FormView(app, document, std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app))
 {
 }
 
@@ -106,11 +96,6 @@ void CATR_View::PrintPage2(Dc& dc)
     FieldEditor().PrintField(dc, GetPrintFieldRect(0, 2), 0, 2, false);
 }
 
-void CATR_View::OnMargins()
-{
-    RunMarginDialog(app(), kATRMargins);
-}
-
 void CATR_View::OnFormDefaults()
 {
     RunFormDefaultsATR(app());
@@ -127,7 +112,6 @@ const platform::MessageMapBase* CATR_View::GetMessageMap() const
     static const Map map(
         FormView::GetMessageMap(),
         {
-            Map::command(formcmd::kMargins, &CATR_View::OnMargins),
             Map::command(formcmd::kFormDefaults, &CATR_View::OnFormDefaults),
             Map::command(formcmd::kAdvancedPrintPositions, &CATR_View::OnAdvancedPrintPositions),
         });

@@ -9,14 +9,10 @@ class CATR_View : public FormView {
     Q_OBJECT
 
 public:
-    static const FormViewStyle kStyle;
-
     CATR_View(CQELWinAppEx& app, CATR_Doc& document);
 
     void PrintPage1(platform::Dc& dc) override;
     void PrintPage2(platform::Dc& dc) override;
-    // The one-page margin dialog of the A.TR. sheet.
-    void OnMargins();
     // "Vorgaben für A.TR.": the defaults of new A.TR. forms; this form keeps its texts.
     void OnFormDefaults();
     // The print positions of boxes 12 and 13.

@@ -6,9 +6,8 @@
 #include "forms/common/FormEditorOwner.h"
 #include "platform/clock/Clock.h"
 
-FormDocument::FormDocument(CQELWinAppEx& app, const FormFieldTable& table, const FormFileFormat& format,
-                           std::optional<DefaultTextFields> defaultTexts)
-    : m_app(app), m_table(table), m_format(format), m_defaultTexts(defaultTexts)
+FormDocument::FormDocument(CQELWinAppEx& app, const FormDefinition& definition)
+    : m_app(app), m_definition(definition)
 {
 }
 
@@ -28,7 +27,7 @@ CQeEditWindow* FormDocument::FieldEditor() const
 {
     if (m_view) return &m_view->FieldEditor();
     if (m_hadView) return nullptr;
-    if (!m_ownEditor) m_ownEditor = std::make_unique<DetachedFormEditor>(m_table);
+    if (!m_ownEditor) m_ownEditor = std::make_unique<DetachedFormEditor>(m_definition.fields);
     return &m_ownEditor->FieldEditor();
 }
 
@@ -42,29 +41,28 @@ void FormDocument::Serialize(platform::Archive& archive)
         FormFile::Origin origin;
         m_app.m_RegeditManagment.ReadComputerName(origin.computerName);
         m_app.m_RegeditManagment.ReadUserName(origin.userName);
-        FormFile::Store(archive, m_format, *editor, m_nMarkChoice, origin);
+        FormFile::Store(archive, m_definition.file, *editor, m_nMarkChoice, origin);
         m_nLoadStatus = kLoaded;
     } else {
-        m_nLoadStatus = FormFile::Load(archive, m_format, *editor, m_nMarkChoice);
+        m_nLoadStatus = FormFile::Load(archive, m_definition.file, *editor, m_nMarkChoice);
     }
 }
 
 void FormDocument::DeleteContents()
 {
     CQeEditWindow* editor = FieldEditor();
-    if (!m_defaultTexts || !editor) return;
+    const std::optional<DefaultTextFields>& fields = m_definition.defaultTexts;
+    if (!fields || !editor) return;
 
     const QDate today = platform::Clock::now().date();
-    const QStringView section = m_table.section;
-    editor->SetFieldText(m_defaultTexts->exporteur, m_app.GetProfileString(settings::kExporteur.in(section)),
+    const QStringView section = m_definition.fields.section;
+    editor->SetFieldText(fields->exporteur, m_app.GetProfileString(settings::kExporteur.in(section)), 1);
+    editor->SetFieldText(fields->ursprungsland, m_app.GetProfileString(settings::kUrsprungsland.in(section)),
                          1);
-    editor->SetFieldText(m_defaultTexts->ursprungsland,
-                         m_app.GetProfileString(settings::kUrsprungsland.in(section)), 1);
-    editor->SetFieldText(m_defaultTexts->transport, m_app.GetProfileString(settings::kTransport.in(section)),
-                         1);
+    editor->SetFieldText(fields->transport, m_app.GetProfileString(settings::kTransport.in(section)), 1);
     if (m_app.GetProfileInt(settings::kAutodatum.in(section)) == 1) {
         const QString city = m_app.GetProfileString(settings::kStadt.in(section));
-        editor->SetFieldText(m_defaultTexts->date, DateText(city, today), 1);
+        editor->SetFieldText(fields->date, DateText(city, today), 1);
     }
 }
 

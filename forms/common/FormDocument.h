@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/common/DetachedFormEditor.h"
-#include "forms/common/FormFieldTable.h"
+#include "forms/common/FormDefinition.h"
 #include "forms/common/FormFile.h"
 #include "platform/docview/Document.h"
 
@@ -13,21 +13,12 @@ class CQELWinAppEx;
 class CQeEditWindow;
 class FormEditorOwner;
 
-// The fields that take the default texts of the form's settings section when a new form is set up.
-struct DefaultTextFields {
-    std::uint16_t exporteur;
-    std::uint16_t ursprungsland;
-    std::uint16_t transport;
-    std::uint16_t date;
-};
-
 // A form document. It holds hardly anything itself: every field text and flag lives in the field editor of
 // the document's one view. It fills in the default texts of a new form, writes and reads the form file, and
 // keeps the load status for the view to show.
 class FormDocument : public platform::Document {
 public:
-    FormDocument(CQELWinAppEx& app, const FormFieldTable& table, const FormFileFormat& format,
-                 std::optional<DefaultTextFields> defaultTexts);
+    FormDocument(CQELWinAppEx& app, const FormDefinition& definition);
 
     // The document's one view, which owns the field editor. A form whose view is not built yet keeps an
     // editor of its own, so that its files still open and save; once a view has come and gone (while the
@@ -36,8 +27,9 @@ public:
     void DetachView(FormEditorOwner* view);
     CQeEditWindow* FieldEditor() const;
 
-    const FormFieldTable& fieldTable() const { return m_table; }
-    const FormFileFormat& fileFormat() const { return m_format; }
+    const FormDefinition& definition() const { return m_definition; }
+    const FormFieldTable& fieldTable() const { return m_definition.fields; }
+    const FormFileFormat& fileFormat() const { return m_definition.file; }
 
     void Serialize(platform::Archive& archive) override;
     void DeleteContents() override;
@@ -59,9 +51,7 @@ private:
     void CommitTypedText(CQeEditWindow& editor);
 
     CQELWinAppEx& m_app;
-    const FormFieldTable& m_table;
-    const FormFileFormat& m_format;
-    std::optional<DefaultTextFields> m_defaultTexts;
+    const FormDefinition& m_definition;
     FormEditorOwner* m_view = nullptr;
     bool m_hadView = false;
     mutable std::unique_ptr<DetachedFormEditor> m_ownEditor;

@@ -11,6 +11,7 @@
 #include "forms/common/FormFile.h"
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/JobPrinter.h"
+#include "forms/print/MarginDialogRun.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/dialog/HelpContext.h"
@@ -33,8 +34,6 @@ namespace {
 
 constexpr int kInsertingCaption = 61;    // "Einfügen"
 constexpr int kOverwritingCaption = 62;  // "Überschreiben"
-constexpr ColorRef kBlack = 0x000000;
-constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr int kCursorOverNothing = 338;
 constexpr int kCursorOverField = 340;
 constexpr int kCursorOverSecondaryArea = 341;
@@ -42,27 +41,33 @@ constexpr int kCursorOverSecondaryArea = 341;
 constexpr int kLastPageOfAJob = 99;
 const QString kJobNotStartedMessage = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
 
+unsigned AnchorAlignment(CaptionAnchor anchor)
+{
+    switch (anchor) {
+        case CaptionAnchor::BottomCentre:
+            return platform::TextAlign::Center;
+        case CaptionAnchor::BottomRight:
+            return platform::TextAlign::Right;
+        case CaptionAnchor::BottomLeft:
+        default:
+            return platform::TextAlign::Left;
+    }
+}
+
 QString StatusCaption(int id)
 {
     return id == kInsertingCaption ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
 }
 
-// A goods column ends in exactly one line end, so that the strike-out under the goods finds an empty line.
-bool IsGoodsField(std::uint16_t field, std::uint16_t page)
-{
-    return page == 1 && field >= 8 && field <= 10;
-}
-
 }  // namespace
 
-FormView::FormView(CQELWinAppEx& app, FormDocument& document, const FormViewStyle& style,
-                   std::unique_ptr<CQELEditWindow> editor)
+FormView::FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQELEditWindow> editor)
     : CQEScrollViewBase(app),
       m_crEditText(0),
       m_app(app),
       m_document(document),
-      m_table(document.fieldTable()),
-      m_style(style),
+      m_definition(document.definition()),
+      m_table(m_definition.fields),
       m_editor(std::move(editor))
 {
     setDocument(&document);
@@ -148,9 +153,9 @@ Rect FormView::GetPrintFieldRect(std::uint16_t field, int page) const
             m_ptPrintOrigin.y() - box.bottom};
 }
 
-platform::Font FormView::FontOf(FormFont font) const
+platform::Font FormView::FontOf(std::uint8_t font) const
 {
-    const FormFontSpec& size = m_style.fonts[static_cast<std::size_t>(font)];
+    const FormFontSpec& size = m_definition.look.fonts[font];
     return {QStringLiteral("Arial"), m_nZoom * size.numerator / size.denominator, size.weight, 0};
 }
 
@@ -172,7 +177,8 @@ void FormView::OnDraw(Dc& dc)
     dc.setBackgroundMode(platform::BackgroundMode::Transparent);
     if (!m_editor->LiveWindow()) {
         m_editor->CreateEditorEx(this, m_table.editorControlId, &m_document, formcmd::kEditContextMenu, dc,
-                                 m_nZoom, m_crEditText, m_table.pageBackground);
+                                 m_nZoom, m_definition.look.editWindowTextColor.value_or(m_crEditText),
+                                 m_table.pageBackground);
     }
     if (!m_bLayoutValid) UpdateFormLayout(dc);
 
@@ -184,11 +190,9 @@ void FormView::OnDraw(Dc& dc)
     dc.fillRect({sheetRight, 0, outsideRight, outsideBottom}, kOutsideColor);
     dc.fillRect({0, sheetBottom, outsideRight, outsideBottom}, kOutsideColor);
 
+    const FormPageDrawing& drawing = m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2;
+    if (drawing.fillsFormArea) FillFormArea(dc, drawing);
     if (m_nCurrentPage == 1) {
-        // The form area is the span of the outer frame's first two lines.
-        const auto frame = m_style.page1.lines.front().lines;
-        dc.fillRect({Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2), -Scaled(frame[1].y2)},
-                    m_table.pageBackground);
         DrawPage1Form(dc);
         DrawPage1Fields(dc);
     } else {
@@ -197,14 +201,23 @@ void FormView::OnDraw(Dc& dc)
     }
 }
 
+// The form area is the span of the outer frame's first two lines.
+void FormView::FillFormArea(Dc& dc, const FormPageDrawing& drawing)
+{
+    if (drawing.lines.empty() || drawing.lines.front().lines.size() < 2) return;
+    const auto frame = drawing.lines.front().lines;
+    dc.fillRect({Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2), -Scaled(frame[1].y2)},
+                m_table.pageBackground);
+}
+
 void FormView::DrawPage1Form(Dc& dc)
 {
-    DrawPageForm(dc, m_style.page1);
+    DrawPageForm(dc, m_definition.look.page1);
 }
 
 void FormView::DrawPage2Form(Dc& dc)
 {
-    DrawPageForm(dc, m_style.page2);
+    DrawPageForm(dc, m_definition.look.page2);
 }
 
 void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
@@ -217,16 +230,17 @@ void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
             dc.lineTo({Scaled(line.x2), -Scaled(line.y2)});
         }
     }
-    dc.setTextColor(kBlack);
     for (const FormCaption& caption : drawing.captions) {
         dc.selectFont(FontOf(caption.font));
-        const unsigned horizontal = caption.anchor == CaptionAnchor::BottomCentre
-                                        ? platform::TextAlign::Center
-                                        : platform::TextAlign::Left;
-        dc.setTextAlign(horizontal | platform::TextAlign::Bottom);
-        dc.textOut({Scaled(caption.x), -Scaled(caption.y)},
-                   QString::fromStdU16String(std::u16string(caption.text)));
+        dc.setTextColor(caption.color.value_or(drawing.captionColor));
+        dc.setTextAlign(AnchorAlignment(caption.anchor) | platform::TextAlign::Bottom);
+        dc.textOut({Scaled(caption.x), -Scaled(caption.y)}, CaptionText(caption));
     }
+}
+
+QString FormView::CaptionText(const FormCaption& caption) const
+{
+    return QString::fromStdU16String(std::u16string(caption.text));
 }
 
 void FormView::DrawPage1Fields(Dc& dc)
@@ -286,7 +300,9 @@ void FormView::PlaceEditorOnFields(Dc& dc)
 void FormView::TidyLeftField(std::uint16_t field, std::uint16_t page)
 {
     QString text = WithoutTrailingWhiteSpace(m_editor->GetFieldText(field, page));
-    if (IsGoodsField(field, page)) text += QStringLiteral("\r\n");
+    // A goods column ends in exactly one line end, so that the strike-out under the goods finds an empty
+    // line.
+    if (page == 1 && m_definition.goodsFields && m_definition.goodsFields->contains(field)) text += "\r\n";
     m_editor->SetFieldText(field, text, page);
 }
 
@@ -312,9 +328,9 @@ int FormView::ActivateField(std::uint16_t field, int page)
 
     const int result = m_editor->Activate(field, static_cast<std::uint16_t>(page));
     if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
-    if (m_style.tidiesLeftFields) {
+    if (m_definition.tidiesLeftFields) {
         TidyLeftField(previous, previousPage);
-        m_editor->SetBkColor(page == 1 ? m_table.pageBackground : kWhite);
+        m_editor->SetBkColor(page == 1 ? m_table.pageBackground : m_definition.look.page2Background);
     }
     m_app.m_nHelpContext = rows[field].helpId;
     UpdateStatusPanes();
@@ -422,7 +438,7 @@ void FormView::OnPrint(Dc& dc)
     m_calibration = PrintCalibration::Read(m_app, m_table.section);
     m_editor->CreatePrinterFonts(m_calibration.printerFontFactor);
 
-    const SheetPrint& sheet = m_style.print.forSheet(m_nPrintSheet);
+    const SheetPrint& sheet = m_definition.print.forSheet(m_nPrintSheet);
     const PrintCalibration::Offset& margin = m_calibration.margin(sheet.marginSet);
     m_ptPrintOrigin = {margin.left + sheet.x, sheet.y - margin.top};
     if (sheet.pagePrinter == 2) {
@@ -469,7 +485,8 @@ bool FormView::OnPreparePrinting(int& pages)
     // A job needs somewhere to go: with no printer at all the printer set-up asks for one first.
     if (!m_app.m_printer.hasDevice()) m_app.m_printer.runPrintSetup(window());
 
-    CDlgDrucken dlg(m_app, m_style.print.kind, JobPrinter::Of(m_app.m_printer.printer()), this);
+    CDlgDrucken dlg(m_app, m_definition.print.dialog, m_table.section,
+                    JobPrinter::Of(m_app.m_printer.printer()), this);
     dlg.m_bAlwaysThisPrinter = saved ? 1 : 0;
     if (dlg.doModal() == platform::answer::kOk) {
         const QStringView section = m_table.section;
@@ -503,7 +520,12 @@ bool FormView::ShowsMarginDialog() const
     return m_app.GetProfileInt(settings::kShowMarginDlg.in(m_table.section)) != 1;
 }
 
-// Every form view has its own margin dialog behind the margin command.
+void FormView::OnMargins()
+{
+    RunMarginDialog(m_app, m_table.section, m_definition.margins);
+}
+
+// The margin command goes through the view's commands, as the menu's does.
 void FormView::RunMarginCommand()
 {
     OnCmdMsg(formcmd::kMargins, platform::CmdMsg::Command, nullptr);
@@ -513,7 +535,7 @@ void FormView::RunMarginCommand()
 // it does not end in a message about a printer that cannot be found.
 std::optional<QString> FormView::SavedPrinter() const
 {
-    std::optional<QString> saved = CDlgDrucken::SavedPrinter(m_app, m_style.print.kind);
+    std::optional<QString> saved = CDlgDrucken::SavedPrinter(m_app, m_table.section);
     if (saved && saved->isEmpty()) return std::nullopt;
     return saved;
 }
@@ -721,6 +743,7 @@ const platform::MessageMapBase* FormView::GetMessageMap() const
                              Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
                              Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
                              Map::command(platform::ID_FILE_PRINT, &FormView::OnFilePrint),
+                             Map::command(formcmd::kMargins, &FormView::OnMargins),
                              Map::update(formcmd::kDefaultsChoice, &FormView::OnUpdateDefaultsChoice),
                              Map::command(formcmd::kZoomIn, &FormView::OnZoomIn),
                              Map::update(formcmd::kZoomIn, &FormView::OnUpdateZoomIn),

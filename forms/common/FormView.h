@@ -2,11 +2,9 @@
 
 #include "editor/CQELEditWindow.h"
 #include "editor/CQEScrollViewBase.h"
-#include "forms/common/FormDrawing.h"
+#include "forms/common/FormDefinition.h"
 #include "forms/common/FormEditorOwner.h"
-#include "forms/common/FormFieldTable.h"
 #include "forms/print/PrintCalibration.h"
-#include "forms/print/PrintFormKind.h"
 #include "platform/gdi/GdiTypes.h"
 
 #include <QPagedPaintDevice>
@@ -24,37 +22,6 @@ class CmdUI;
 class Dc;
 }  // namespace platform
 
-// Where the print step puts a sheet: the page printer (1 or 2) and its origin in 0.1 mm, (LeftMargin + x,
-// y - TopMargin) with the margins of the sheet's set (1 or 2).
-struct SheetPrint {
-    int pagePrinter;
-    int marginSet;
-    int x;
-    int y;
-};
-
-// How a form prints: the print dialog it shows, how many sheets that dialog offers, and where each sheet
-// goes; one sheet prints apart from all the others.
-struct FormPrintRule {
-    PrintFormKind kind;
-    int sheets;
-    int specialSheet;
-    SheetPrint special;
-    SheetPrint other;
-
-    const SheetPrint& forSheet(int sheet) const { return sheet == specialSheet ? special : other; }
-};
-
-// What sets the views of the forms apart beyond their field tables: the printed matter, its fonts, whether
-// leaving a field tidies its text (the A.TR. and EUR.1 certificates), and where its sheets print.
-struct FormViewStyle {
-    FormPageDrawing page1;
-    FormPageDrawing page2;
-    std::span<const FormFontSpec> fonts;  // by FormFont
-    bool tidiesLeftFields;
-    FormPrintRule print;
-};
-
 // The behaviour that the four form views share: the form at true size times the zoom, its printed matter
 // drawn from the form's tables, one field editor moved from field to field by mouse, Tab and the field
 // commands, the edit, font and alignment commands, the status panes and the help context of the field.
@@ -71,14 +38,13 @@ public:
     static constexpr platform::ColorRef kOutsideColor = 0x808080;
     static constexpr int kPageScroll = 700;
 
-    FormView(CQELWinAppEx& app, FormDocument& document, const FormViewStyle& style,
-             std::unique_ptr<CQELEditWindow> editor);
+    FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQELEditWindow> editor);
     ~FormView() override;
 
     CQeEditWindow& FieldEditor() override { return *m_editor; }
     FormDocument& document() const { return m_document; }
-    const FormFieldTable& fieldTable() const { return m_table; }
-    const FormPrintRule& printRule() const { return m_style.print; }
+    const FormDefinition& definition() const { return m_definition; }
+    const FormFieldTable& fieldTable() const { return m_definition.fields; }
     int zoom() const { return m_nZoom; }
 
     void OnInitialUpdate() override;
@@ -103,6 +69,9 @@ public:
     virtual void PrintPage1(platform::Dc& dc) = 0;
     virtual void PrintPage2(platform::Dc& dc) = 0;
 
+    // The margin command: the form's margin dialog, its values read from and written back to the form's
+    // settings.
+    void OnMargins();
     // The print command: the margin command first unless the form's "ShowMarginDlg" is 1, then the print
     // run, whatever the margin dialog ended with.
     void OnFilePrint();
@@ -175,13 +144,16 @@ protected:
     // A point of the viewport as a point of the zoomed page.
     QPoint PagePoint(QPoint viewportPoint) const;
     int Scaled(int value) const { return value * m_nZoom / 10; }
-    platform::Font FontOf(FormFont font) const;
+    platform::Font FontOf(std::uint8_t font) const;
+    // The text a caption shows; a computed caption's is worked out by the form's view.
+    virtual QString CaptionText(const FormCaption& caption) const;
     platform::Pen PenOf(FormPen pen) const;
 
 private:
     std::span<const FormFieldRow> RowsOf(int page) const;
     std::uint16_t LastFieldOf(int page) const;
     platform::Rect FieldTextRect(std::uint16_t field, int page) const;
+    void FillFormArea(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
@@ -198,8 +170,8 @@ private:
 
     CQELWinAppEx& m_app;
     FormDocument& m_document;
+    const FormDefinition& m_definition;
     const FormFieldTable& m_table;
-    const FormViewStyle& m_style;
     std::unique_ptr<CQELEditWindow> m_editor;
     bool m_loadStatusShown = false;
 };

@@ -1,6 +1,6 @@
 #include "forms/eur1/CEUR1_Doc.h"
 
-#include "forms/eur1/EUR1_FieldTable.h"
+#include "forms/eur1/EUR1_Form.h"
 
 namespace {
 
@@ -15,12 +15,10 @@ constexpr OldFormFileVersion kOldVersions[] = {
     {"QEL-EUR1Form@1.01", 2, 0, std::nullopt, 0, kVersion101Fields},
 };
 
-constexpr DefaultTextFields kDefaultTexts{0, 4, 6, 19};
-
 }  // namespace
 
 const FormFileFormat CEUR1_Doc::kFileFormat{
     "QEL-EUR1Form@3.00", 9, false, false, kOldVersions, OlderVersionRule::MajorDigit, {},
 };
 
-CEUR1_Doc::CEUR1_Doc(CQELWinAppEx& app) : FormDocument(app, EUR1_FieldTable, kFileFormat, kDefaultTexts) {}
+CEUR1_Doc::CEUR1_Doc(CQELWinAppEx& app) : FormDocument(app, EUR1_Form) {}

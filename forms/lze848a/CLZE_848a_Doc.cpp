@@ -1,6 +1,6 @@
 #include "forms/lze848a/CLZE_848a_Doc.h"
 
-#include "forms/lze848a/LZE848a_FieldTable.h"
+#include "forms/lze848a/LZE848a_Form.h"
 
 namespace {
 
@@ -26,7 +26,4 @@ const FormFileFormat CLZE_848a_Doc::kFileFormat{
     "QEL-LZE1Form@3.00", 9, true, true, kOldVersions, OlderVersionRule::ListedMagics, kOlderMagics,
 };
 
-CLZE_848a_Doc::CLZE_848a_Doc(CQELWinAppEx& app)
-    : FormDocument(app, LZE848a_FieldTable, kFileFormat, std::nullopt)
-{
-}
+CLZE_848a_Doc::CLZE_848a_Doc(CQELWinAppEx& app) : FormDocument(app, LZE848a_Form) {}

@@ -7,8 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <array>
-#include <vector>
 
 namespace {
 
@@ -25,69 +23,28 @@ constexpr int kPrinterChoice = 1016;
 // The help context while the dialog opens, before it knows its form.
 constexpr int kOpeningHelpContext = HelpContextIds::kPrintEUR1;
 
-struct FormPrinting {
-    QStringView section;
-    QStringView title;
-    std::vector<QStringView> sheets;
-    bool sheetListShown;
-    int helpContext;
-};
-
-// By PrintFormKind.
-const std::array<FormPrinting, 4> kForms{{
-    {settings::kEUR1Section,
-     u"EUR.1 Dokument drucken",
-     {u"EUR.1 Vorderseite", u"EUR.1 Antrag - Vorderseite", u"EUR.1 Antrag - Rückseite"},
-     true,
-     HelpContextIds::kPrintEUR1},
-    {settings::kUZSection,
-     u"UZ Dokument drucken",
-     {u"UZ Original", u"UZ Antrag Vorderseite", u"UZ Antrag Rückseite", u"UZ Kopie von Original"},
-     true,
-     HelpContextIds::kPrintUZ},
-    {settings::kATRSection,
-     u"A.TR. Dokument drucken",
-     {u"A.TR. Vorderseite"},
-     false,
-     HelpContextIds::kPrintATR},
-    {settings::kLZE1Section,
-     u"Langzeit-Lieferantenerklärung drucken",
-     {u"Langzeitlief.-Erklärung"},
-     false,
-     HelpContextIds::kPrintLZE},
-}};
-
-const FormPrinting& formOf(PrintFormKind kind)
-{
-    return kForms[static_cast<size_t>(kind)];
-}
-
 }  // namespace
 
-CDlgDrucken::CDlgDrucken(CQELWinAppEx& app, PrintFormKind kind, const JobPrinter& printer, QWidget* parent)
+CDlgDrucken::CDlgDrucken(CQELWinAppEx& app, const PrintDialogForm& form, QStringView section,
+                         const JobPrinter& printer, QWidget* parent)
     : platform::Dialog(platform::DialogTemplate::load(kTemplate), parent, PrintImages::image),
-      m_bAlwaysThisPrinter(SavedPrinter(app, kind) ? 1 : 0),
-      m_PrintFormKind(kind),
+      m_bAlwaysThisPrinter(SavedPrinter(app, section) ? 1 : 0),
+      m_PrintFormKind(form.kind),
       m_app(app),
+      m_form(form),
       m_printer(printer)
 {
     onClicked(kPrinterChoice, [this] { OnPrinterChoice(); });
 }
 
-std::optional<QString> CDlgDrucken::SavedPrinter(const SettingsStore& settings, PrintFormKind kind)
+std::optional<QString> CDlgDrucken::SavedPrinter(const SettingsStore& settings, QStringView section)
 {
-    const QStringView section = Section(kind);
     const QString name = settings.GetProfileString(settings::kPrinter.in(section));
     if (name == settings::kPrinter.defaultValue ||
         settings.GetProfileInt(settings::kReUsePrn.in(section)) != 1) {
         return std::nullopt;
     }
     return name;
-}
-
-QStringView CDlgDrucken::Section(PrintFormKind kind)
-{
-    return formOf(kind).section;
 }
 
 void CDlgDrucken::onInitDialog()
@@ -99,7 +56,7 @@ void CDlgDrucken::onInitDialog()
     ShowPrinterName();
     ShowOrientation();
     FillSheetList();
-    m_strCaption = formOf(m_PrintFormKind).title.toString();
+    m_strCaption = m_form.title.toString();
     setWindowTitle(m_strCaption);
     item(kSheetList)->setFocus();
 }
@@ -136,16 +93,15 @@ void CDlgDrucken::ShowOrientation()
 
 void CDlgDrucken::FillSheetList()
 {
-    const FormPrinting& form = formOf(m_PrintFormKind);
     auto* list = itemAs<QComboBox>(kSheetList);
     list->clear();
-    for (QStringView sheet : form.sheets) list->addItem(sheet.toString());
+    for (QStringView sheet : m_form.sheets) list->addItem(sheet.toString());
     list->setCurrentIndex(0);
-    if (!form.sheetListShown) {
+    if (!m_form.showsSheetList()) {
         list->setEnabled(false);
         list->hide();
     }
-    changeHelpContext(form.helpContext);
+    changeHelpContext(m_form.helpContext);
 }
 
 void CDlgDrucken::OnPrinterChoice()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/print/JobPrinter.h"
-#include "forms/print/PrintFormKind.h"
+#include "forms/print/PrintDialogForm.h"
 #include "platform/dialog/Dialog.h"
 
 #include <QStringView>
@@ -15,19 +15,19 @@ class SettingsStore;
 // "Druckerauswahl" ends the dialog like a cancel, with m_bPrinterChoice set, so that the caller can run the
 // printer set-up. The dialog writes no settings: the caller stores what it chose.
 //
-// Use: CDlgDrucken dlg(app, kind, JobPrinter::Of(printer)); then dlg.doModal() gives answer::kOk with
-// m_nSheet, m_nCopies, m_bAlwaysThisPrinter and m_strPrinterName filled, or answer::kCancel.
+// Use: CDlgDrucken dlg(app, form, section, JobPrinter::Of(printer)); then dlg.doModal() gives answer::kOk
+// with m_nSheet, m_nCopies, m_bAlwaysThisPrinter and m_strPrinterName filled, or answer::kCancel.
 class CDlgDrucken : public platform::Dialog {
     Q_OBJECT
 public:
-    // Presets "Immer diesen Drucker verwenden" from the form's settings (SavedPrinter).
-    CDlgDrucken(CQELWinAppEx& app, PrintFormKind kind, const JobPrinter& printer, QWidget* parent = nullptr);
+    // For `form`, whose settings section is `section`; presets "Immer diesen Drucker verwenden" from the
+    // form's settings (SavedPrinter).
+    CDlgDrucken(CQELWinAppEx& app, const PrintDialogForm& form, QStringView section,
+                const JobPrinter& printer, QWidget* parent = nullptr);
 
-    // The form's saved printer when it is to be used again: "Printer" is not "@" and "ReUsePrn" is 1. The
-    // caller makes it the job's printer before the dialog shows.
-    static std::optional<QString> SavedPrinter(const SettingsStore& settings, PrintFormKind kind);
-    // The form's settings section.
-    static QStringView Section(PrintFormKind kind);
+    // The printer that the form with settings section `section` keeps, when it is to be used again: "Printer"
+    // is not "@" and "ReUsePrn" is 1. The caller makes it the job's printer before the dialog shows.
+    static std::optional<QString> SavedPrinter(const SettingsStore& settings, QStringView section);
 
     unsigned m_nCopies = 1;
     int m_bAlwaysThisPrinter = 0;
@@ -52,5 +52,6 @@ private:
     void OnPrinterChoice();
 
     CQELWinAppEx& m_app;
+    const PrintDialogForm& m_form;
     JobPrinter m_printer;
 };

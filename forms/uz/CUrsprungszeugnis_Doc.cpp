@@ -1,6 +1,6 @@
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
 
-#include "forms/uz/UZ_FieldTable.h"
+#include "forms/uz/UZ_Form.h"
 
 namespace {
 
@@ -13,15 +13,10 @@ constexpr OldFormFileVersion kOldVersions[] = {
     {"QEL-UZForm@1.01", 1, 1, 0, 0, kVersion101Fields},
 };
 
-constexpr DefaultTextFields kDefaultTexts{1, 3, 4, 9};
-
 }  // namespace
 
 const FormFileFormat CUrsprungszeugnis_Doc::kFileFormat{
     "QEL-UZForm@3.00", 11, true, false, kOldVersions, OlderVersionRule::MajorDigit, {},
 };
 
-CUrsprungszeugnis_Doc::CUrsprungszeugnis_Doc(CQELWinAppEx& app)
-    : FormDocument(app, UZ_FieldTable, kFileFormat, kDefaultTexts)
-{
-}
+CUrsprungszeugnis_Doc::CUrsprungszeugnis_Doc(CQELWinAppEx& app) : FormDocument(app, UZ_Form) {}

@@ -107,7 +107,7 @@ int printToPdf(const platform::DocTemplate& docTemplate, const QString& path, in
     std::unique_ptr<platform::View> view(docTemplate.createView(*doc));
     auto* formView = dynamic_cast<FormView*>(view.get());
     if (!formView) return fail("this form cannot be printed yet");
-    const int sheets = formView->printRule().sheets;
+    const int sheets = formView->definition().print.sheets();
     if (sheet < 1 || sheet > sheets) {
         return fail(QStringLiteral("the print dialog of this form offers sheet 1 to %1 only").arg(sheets));
     }

@@ -1,5 +1,10 @@
 #include "forms/print/CDlgDrucken.h"
 
+#include "forms/atr/ATR_Form.h"
+#include "forms/eur1/EUR1_Form.h"
+#include "forms/lze848a/LZE848a_Form.h"
+#include "forms/uz/UZ_Form.h"
+
 #include "tests/forms/print/PrintDialogFixture.h"
 
 #include <QCheckBox>
@@ -25,7 +30,7 @@ const JobPrinter kPortrait{"Büro-Laser", QSize(4760, 6810)};
 const JobPrinter kLandscape{"Plotter", QSize(6810, 4760)};
 
 struct FormCase {
-    PrintFormKind kind;
+    const FormDefinition* form;
     const char* title;
     QStringList sheets;
     bool listShown;
@@ -33,22 +38,18 @@ struct FormCase {
 };
 
 const FormCase kForms[] = {
-    {PrintFormKind::EUR1,
+    {&EUR1_Form,
      "EUR.1 Dokument drucken",
      {"EUR.1 Vorderseite", "EUR.1 Antrag - Vorderseite", "EUR.1 Antrag - Rückseite"},
      true,
      121},
-    {PrintFormKind::UZ,
+    {&UZ_Form,
      "UZ Dokument drucken",
      {"UZ Original", "UZ Antrag Vorderseite", "UZ Antrag Rückseite", "UZ Kopie von Original"},
      true,
      123},
-    {PrintFormKind::ATR, "A.TR. Dokument drucken", {"A.TR. Vorderseite"}, false, 122},
-    {PrintFormKind::LZE848a,
-     "Langzeit-Lieferantenerklärung drucken",
-     {"Langzeitlief.-Erklärung"},
-     false,
-     124},
+    {&ATR_Form, "A.TR. Dokument drucken", {"A.TR. Vorderseite"}, false, 122},
+    {&LZE848a_Form, "Langzeit-Lieferantenerklärung drucken", {"Langzeitlief.-Erklärung"}, false, 124},
 };
 
 QStringList itemsOf(const QComboBox* list)
@@ -77,7 +78,7 @@ TEST_F(PrintDialog, EachFormOffersItsSheetsUnderItsTitleAndHelpTopic)
 {
     for (const FormCase& form : kForms) {
         SCOPED_TRACE(form.title);
-        CDlgDrucken dlg(app, form.kind, kPortrait);
+        CDlgDrucken dlg(app, form.form->print.dialog, form.form->fields.section, kPortrait);
         const int result = run(dlg, [&](CDlgDrucken& d) {
             EXPECT_EQ(d.windowTitle(), QString(form.title));
             auto* list = d.itemAs<QComboBox>(kSheetList);
@@ -106,7 +107,7 @@ TEST_F(PrintDialog, ThePageOrientationShowsAsSheetAndSign)
         QList<int> hidden;
     } cases[] = {{kPortrait, 1, {1012, 1014}, {1011, 1013}}, {kLandscape, 0, {1011, 1013}, {1012, 1014}}};
     for (const auto& c : cases) {
-        CDlgDrucken dlg(app, PrintFormKind::EUR1, c.printer);
+        CDlgDrucken dlg(app, EUR1_Form.print.dialog, EUR1_Form.fields.section, c.printer);
         run(dlg, [&](CDlgDrucken& d) {
             for (int id : c.shown) EXPECT_TRUE(d.item(id)->isVisible()) << id;
             for (int id : c.hidden) EXPECT_FALSE(d.item(id)->isVisible()) << id;
@@ -119,7 +120,7 @@ TEST_F(PrintDialog, ThePageOrientationShowsAsSheetAndSign)
 
 TEST_F(PrintDialog, CopiesMustBeAnUnsignedWholeNumber)
 {
-    CDlgDrucken dlg(app, PrintFormKind::UZ, kPortrait);
+    CDlgDrucken dlg(app, UZ_Form.print.dialog, UZ_Form.fields.section, kPortrait);
     const int result = run(dlg, [](CDlgDrucken& d) {
         auto* copies = d.itemAs<QLineEdit>(kCopies);
         EXPECT_EQ(copies->text(), QString("1"));
@@ -142,7 +143,8 @@ TEST_F(PrintDialog, OkGivesThePrinterAndTheCheckBox)
     // A name too long for the dialog is shown cut short, and given whole.
     const QString longName =
         "Plotter_im_Versand_Erdgeschoss_hinter_der_Rampe_fuer_Ausfuhrpapiere_und_Etiketten";
-    CDlgDrucken dlg(app, PrintFormKind::ATR, {longName, kLandscape.printableArea});
+    CDlgDrucken dlg(app, ATR_Form.print.dialog, ATR_Form.fields.section,
+                    {longName, kLandscape.printableArea});
     run(dlg, [](CDlgDrucken& d) {
         d.itemAs<QCheckBox>(kAlwaysThisPrinter)->click();
         d.itemAs<QLineEdit>(kCopies)->setText("250");
@@ -157,7 +159,7 @@ TEST_F(PrintDialog, OkGivesThePrinterAndTheCheckBox)
 
 TEST_F(PrintDialog, PrinterChoiceEndsLikeACancelAndSaysSo)
 {
-    CDlgDrucken dlg(app, PrintFormKind::LZE848a, kPortrait);
+    CDlgDrucken dlg(app, LZE848a_Form.print.dialog, LZE848a_Form.fields.section, kPortrait);
     EXPECT_EQ(run(dlg, [](CDlgDrucken& d) { click(d.item(kPrinterChoice)); }), kCancel);
     EXPECT_EQ(dlg.m_bPrinterChoice, 1);
 }
@@ -170,7 +172,7 @@ TEST_F(PrintDialog, CancelEscapeAndTheCloseBoxEndWithoutAPrinterChoice)
         [](CDlgDrucken& d) { d.close(); },
     };
     for (const auto& leave : ways) {
-        CDlgDrucken dlg(app, PrintFormKind::EUR1, kPortrait);
+        CDlgDrucken dlg(app, EUR1_Form.print.dialog, EUR1_Form.fields.section, kPortrait);
         EXPECT_EQ(run(dlg, leave), kCancel);
         EXPECT_EQ(dlg.m_bPrinterChoice, 0);
     }
@@ -194,11 +196,12 @@ TEST_F(PrintDialog, TheSavedPrinterIsUsedAgainOnlyWhenReUsePrnIsOne)
         app.DeleteKey(kEUR1Section);
         if (c.printer) app.WriteProfileString(kPrinter.in(kEUR1Section), QString(c.printer));
         app.WriteProfileInt(kReUsePrn.in(kEUR1Section), c.reuse);
-        EXPECT_EQ(CDlgDrucken::SavedPrinter(app, PrintFormKind::EUR1), c.saved);
+        EXPECT_EQ(CDlgDrucken::SavedPrinter(app, EUR1_Form.fields.section), c.saved);
         // Another form's settings play no part.
-        EXPECT_EQ(CDlgDrucken::SavedPrinter(app, PrintFormKind::UZ), std::nullopt);
+        EXPECT_EQ(CDlgDrucken::SavedPrinter(app, UZ_Form.fields.section), std::nullopt);
 
-        CDlgDrucken dlg(app, PrintFormKind::EUR1, {c.saved.value_or("Standard"), QSize(1, 2)});
+        CDlgDrucken dlg(app, EUR1_Form.print.dialog, EUR1_Form.fields.section,
+                        {c.saved.value_or("Standard"), QSize(1, 2)});
         run(dlg, [&](CDlgDrucken& d) {
             EXPECT_EQ(d.itemAs<QCheckBox>(kAlwaysThisPrinter)->isChecked(), c.saved.has_value());
             EXPECT_EQ(d.itemAs<QLabel>(kPrinterName)->text(), c.saved.value_or("Standard"));

@@ -1,3 +1,4 @@
+#include "forms/FormList.h"
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "forms/print/Common_DlgMargin02.h"
@@ -70,9 +71,8 @@ TEST_F(DialogTemplates, ThePrintDialogCutsNoTextForAnyFormAndCutsALongPrinterNam
     const JobPrinter printers[] = {{"Drucker", QSize(1, 2)}, {longName, QSize(2, 1)}};
     QSet<int> widths;
     for (const JobPrinter& printer : printers) {
-        for (auto kind :
-             {PrintFormKind::EUR1, PrintFormKind::UZ, PrintFormKind::ATR, PrintFormKind::LZE848a}) {
-            CDlgDrucken dlg(app, kind, printer);
+        for (const FormDefinition* form : AllForms()) {
+            CDlgDrucken dlg(app, form->print.dialog, form->fields.section, printer);
             dlg.show();
             EXPECT_EQ(cutTexts(dlg), QStringList()) << printer.deviceName.toStdString();
             widths.insert(dlg.width());

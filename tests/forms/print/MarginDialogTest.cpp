@@ -1,6 +1,10 @@
+#include "forms/atr/ATR_Form.h"
+#include "forms/eur1/EUR1_Form.h"
+#include "forms/lze848a/LZE848a_Form.h"
 #include "forms/print/Common_DlgMargin01.h"
 #include "forms/print/Common_DlgMargin02.h"
 #include "forms/print/MarginDialogRun.h"
+#include "forms/uz/UZ_Form.h"
 #include "platform/dialog/ToolTipWindow.h"
 #include "tests/forms/print/PrintDialogFixture.h"
 
@@ -29,7 +33,7 @@ constexpr int kDontShow = MarginPanel::kDontShow;
 constexpr int kMarginHelpContext = 120;
 constexpr int kNotWritten = 12061953;
 
-const MarginForm* const kForms[] = {&kATRMargins, &kLZE848aMargins, &kEUR1Margins, &kUZMargins};
+const FormDefinition* const kForms[] = {&ATR_Form, &LZE848a_Form, &EUR1_Form, &UZ_Form};
 
 // The values a form keeps for its margins, in the order its dialog writes them.
 struct Margins {
@@ -53,32 +57,32 @@ QCheckBox* dontShowBox(QWidget& page)
 
 class MarginDialogs : public PrintDialogFixture {
 protected:
-    void store(const MarginForm& form, const Margins& m)
+    void store(const FormDefinition& form, const Margins& m)
     {
-        app.WriteProfileInt(kShowMarginDlg.in(form.section), m.dontShow);
-        app.WriteProfileInt(kLeftMargin1.in(form.section), m.left1);
-        app.WriteProfileInt(kTopMargin1.in(form.section), m.top1);
-        app.WriteProfileInt(kLeftMargin2.in(form.section), m.left2);
-        app.WriteProfileInt(kTopMargin2.in(form.section), m.top2);
+        app.WriteProfileInt(kShowMarginDlg.in(form.fields.section), m.dontShow);
+        app.WriteProfileInt(kLeftMargin1.in(form.fields.section), m.left1);
+        app.WriteProfileInt(kTopMargin1.in(form.fields.section), m.top1);
+        app.WriteProfileInt(kLeftMargin2.in(form.fields.section), m.left2);
+        app.WriteProfileInt(kTopMargin2.in(form.fields.section), m.top2);
     }
-    Margins stored(const MarginForm& form, int missing = 0) const
+    Margins stored(const FormDefinition& form, int missing = 0) const
     {
-        return {app.GetProfileInt(form.section, kShowMarginDlg.name, missing),
-                app.GetProfileInt(form.section, kLeftMargin1.name, missing),
-                app.GetProfileInt(form.section, kTopMargin1.name, missing),
-                app.GetProfileInt(form.section, kLeftMargin2.name, missing),
-                app.GetProfileInt(form.section, kTopMargin2.name, missing)};
+        return {app.GetProfileInt(form.fields.section, kShowMarginDlg.name, missing),
+                app.GetProfileInt(form.fields.section, kLeftMargin1.name, missing),
+                app.GetProfileInt(form.fields.section, kTopMargin1.name, missing),
+                app.GetProfileInt(form.fields.section, kLeftMargin2.name, missing),
+                app.GetProfileInt(form.fields.section, kTopMargin2.name, missing)};
     }
 
     // Runs the form's margin command with the person doing `work` in the dialog; the help context must be
     // the margin dialogs' while it is open and the application's again afterwards.
-    int run(const MarginForm& form, const std::function<void(QDialog&)>& work)
+    int run(const FormDefinition& form, const std::function<void(QDialog&)>& work)
     {
         ui.script = [&](QDialog& dialog) {
             EXPECT_EQ(app.m_nHelpContext, kMarginHelpContext);
             work(dialog);
         };
-        const int result = RunMarginDialog(app, form);
+        const int result = RunMarginDialog(app, form.fields.section, form.margins);
         EXPECT_EQ(app.m_nHelpContext, kAppHelpContext);
         return result;
     }
@@ -110,29 +114,30 @@ TEST_F(MarginDialogs, OpeningAndConfirmingStoresTheMarginsAsTheyPrint)
         {{1, INT_MAX, INT_MIN, INT_MIN, INT_MAX}, {1, 200, -200, -200, 200}},
         {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
     };
-    for (const MarginForm* form : kForms) {
+    for (const FormDefinition* form : kForms) {
         for (const auto& [m, confirmed] : values) {
             store(*form, m);
             EXPECT_EQ(run(*form, [](QDialog& d) { click(d, platform::control::kOk); }), kOk);
             Margins expected = confirmed;
             // A form of one sheet set keeps its second set as it was.
-            if (form->sheets == 1) std::tie(expected.left2, expected.top2) = std::tie(m.left2, m.top2);
-            EXPECT_EQ(stored(*form), expected) << form->caption.toString().toStdString() << m.left1;
+            if (form->margins.sheets == 1)
+                std::tie(expected.left2, expected.top2) = std::tie(m.left2, m.top2);
+            EXPECT_EQ(stored(*form), expected) << form->margins.caption.toString().toStdString() << m.left1;
         }
     }
 }
 
 TEST_F(MarginDialogs, TheFieldsShowTheStoredMargins)
 {
-    store(kATRMargins, {0, 15, -5});
-    run(kATRMargins, [](QDialog& d) {
+    store(ATR_Form, {0, 15, -5});
+    run(ATR_Form, [](QDialog& d) {
         EXPECT_EQ(textOf(d, kHorizontal), QString("1.5 mm nach rechts"));
         EXPECT_EQ(textOf(d, kVertical), QString("0.5 mm nach oben"));
         EXPECT_EQ(d.windowTitle(), QString("Ränder beim Ausdruck für A.TR."));
         d.reject();
     });
-    store(kUZMargins, {0, 0, 0, -250, 35});
-    run(kUZMargins, [](QDialog& d) {
+    store(UZ_Form, {0, 0, 0, -250, 35});
+    run(UZ_Form, [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QString("Ränder beim Ausdruck für Ursprungszeugnis"));
         EXPECT_EQ(textOf(currentPage(d), kHorizontal), QString("unverändert"));
         showPage(d, 1);
@@ -161,23 +166,23 @@ TEST_F(MarginDialogs, ArrowsMoveTheMarkTheWayTheySayOnEveryPage)
     };
     for (const auto& move : moves) {
         SCOPED_TRACE(move.text);
-        store(kATRMargins, {0, move.start, 0});
-        run(kATRMargins, [&](QDialog& d) {
+        store(ATR_Form, {0, move.start, 0});
+        run(ATR_Form, [&](QDialog& d) {
             press(d, move.button, move.presses);
             EXPECT_EQ(textOf(d, kHorizontal), QString(move.text));
             click(d, platform::control::kOk);
         });
-        EXPECT_EQ(stored(kATRMargins).left1, move.end);
+        EXPECT_EQ(stored(ATR_Form).left1, move.end);
 
         // Page 2 of the sheet, vertically: "O" moves up like "L", "U" down like "R".
-        store(kEUR1Margins, {0, 0, 0, 0, move.start});
+        store(EUR1_Form, {0, 0, 0, 0, move.start});
         const int vertical = move.button == kLeft ? kUp : kDown;
-        run(kEUR1Margins, [&](QDialog& d) {
+        run(EUR1_Form, [&](QDialog& d) {
             showPage(d, 1);
             press(currentPage(d), vertical, move.presses);
             click(d, platform::control::kOk);
         });
-        EXPECT_EQ(stored(kEUR1Margins).top2, move.end);
+        EXPECT_EQ(stored(EUR1_Form).top2, move.end);
     }
 }
 
@@ -210,21 +215,21 @@ TEST_F(MarginDialogs, TheCheckBoxChangedOnAnyPageIsWhatGetsStored)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        store(kUZMargins, {0, 10, 10, 20, 20});
-        EXPECT_EQ(run(kUZMargins, c.work), kOk);
-        EXPECT_EQ(stored(kUZMargins), (Margins{1, 10, 10, 20, 20}));
+        store(UZ_Form, {0, 10, 10, 20, 20});
+        EXPECT_EQ(run(UZ_Form, c.work), kOk);
+        EXPECT_EQ(stored(UZ_Form), (Margins{1, 10, 10, 20, 20}));
     }
 }
 
 TEST_F(MarginDialogs, TheOnePageCheckBoxKeepsItsStateWhenAnArrowIsPressed)
 {
-    run(kLZE848aMargins, [](QDialog& d) {
+    run(LZE848a_Form, [](QDialog& d) {
         dontShowBox(d)->click();
         click(d, kDown);
         EXPECT_TRUE(dontShowBox(d)->isChecked());
         click(d, platform::control::kOk);
     });
-    EXPECT_EQ(stored(kLZE848aMargins), (Margins{1, 0, 5}));
+    EXPECT_EQ(stored(LZE848a_Form), (Margins{1, 0, 5}));
 }
 
 TEST_F(MarginDialogs, CancelEscapeAndTheCloseBoxWriteNothing)
@@ -234,7 +239,7 @@ TEST_F(MarginDialogs, CancelEscapeAndTheCloseBoxWriteNothing)
         [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
         [](QDialog& d) { d.close(); },
     };
-    for (const MarginForm* form : {&kATRMargins, &kEUR1Margins}) {
+    for (const FormDefinition* form : {&ATR_Form, &EUR1_Form}) {
         for (const auto& leave : ways) {
             const int result = run(*form, [&](QDialog& d) {
                 click(currentPage(d), kRight);
@@ -250,7 +255,7 @@ TEST_F(MarginDialogs, CancelEscapeAndTheCloseBoxWriteNothing)
 
 TEST_F(MarginDialogs, HelpShowsTheMarginTopicInBothDialogs)
 {
-    for (const MarginForm* form : {&kATRMargins, &kEUR1Margins}) {
+    for (const FormDefinition* form : {&ATR_Form, &EUR1_Form}) {
         run(*form, [](QDialog& d) {
             click(d, platform::control::kHelp);
             d.reject();
@@ -261,7 +266,7 @@ TEST_F(MarginDialogs, HelpShowsTheMarginTopicInBothDialogs)
 
 TEST_F(MarginDialogs, TheSheetShowsTwoPagesUnderTheirTitles)
 {
-    run(kEUR1Margins, [](QDialog& d) {
+    run(EUR1_Form, [](QDialog& d) {
         auto* tabs = d.findChild<QTabWidget*>();
         ASSERT_EQ(tabs->count(), 2);
         EXPECT_EQ(tabs->tabText(0), QString("  Vorderseite "));
@@ -283,14 +288,14 @@ TEST_F(MarginDialogs, TheOnePageDialogSpeaksEnglishForLanguageOneOnly)
                      {2, "unverändert", "Abbrechen", "vertikal"}};
     for (const auto& l : languages) {
         app.m_nLanguage = l.language;
-        run(kATRMargins, [&](QDialog& d) {
+        run(ATR_Form, [&](QDialog& d) {
             EXPECT_EQ(textOf(d, kHorizontal), QString(l.unchanged));
             EXPECT_EQ(d.findChild<QAbstractButton*>("2")->text(), QString(l.cancel));
             EXPECT_EQ(d.findChild<QLabel*>("21006")->text(), QString(l.vertical));
             d.reject();
         });
         // The pages keep their German texts.
-        run(kUZMargins, [](QDialog& d) {
+        run(UZ_Form, [](QDialog& d) {
             EXPECT_EQ(textOf(currentPage(d), kVertical), QString("unverändert"));
             d.reject();
         });
@@ -365,7 +370,7 @@ TEST_F(MarginDialogs, TheOnePageDialogsTipsHaveTitleAndDescriptionWithoutSeparat
 
 TEST_F(MarginDialogs, EveryPageShowsTipsWithTheOnePageTitlesAndASeparator)
 {
-    run(kEUR1Margins, [](QDialog& d) {
+    run(EUR1_Form, [](QDialog& d) {
         showPage(d, 1);
         const platform::ToolTipWindow* tip = hover(currentPage(d), kDontShow);
         ASSERT_NE(tip, nullptr);
