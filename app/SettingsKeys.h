@@ -127,6 +127,8 @@ inline constexpr IntRange kMarginRange{-200, 200};           // the margin dialo
 inline constexpr IntRange kBoxCorrectionRange{-99, 99};      // the advanced print positions, 0.1 mm
 inline constexpr IntRange kPrinterFontFactorRange{50, 150};  // the printer font sizes, percent
 inline constexpr IntRange kPrintAreaRange{970, 1030};        // the print-area correction, per mille
+inline constexpr IntRange kCrossVerticalRange{-100, 100};    // the crosses of box 8, 0.1 mm, up and down
+inline constexpr IntRange kCrossHorizontalRange{-200, 200};  // and left and right
 
 // Values of every form section. Lengths are tenths of a millimetre unless a unit is named.
 inline constexpr FormValueName kZoomFactor{u"ZoomFactor"};  // default from the screen height

@@ -2,6 +2,7 @@
 
 #include "app/HelpContextIds.h"
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
+#include "forms/uz/UZ_Drawing.h"
 #include "forms/uz/UZ_FieldTable.h"
 
 namespace {
@@ -22,7 +23,7 @@ constinit const FormDefinition UZ_Form{
     .file = CUrsprungszeugnis_Doc::kFileFormat,
     .defaultTexts = DefaultTextFields{1, 3, 4, 9},
     // Both pages show the form's colour, in the edit window too.
-    .look = {kBlankPage, kBlankPage, {}, 0xAAD6FF, std::nullopt},
+    .look = {UZ_Page1Drawing, UZ_Page2Drawing, UZ_Fonts, 0xAAD6FF, std::nullopt},
     .tidiesLeftFields = false,
     .goodsFields = FieldRange{6, 7},
     .boxCorrections = {},

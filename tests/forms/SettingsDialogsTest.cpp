@@ -10,6 +10,7 @@
 #include "forms/print/CDlgPrinterFontSize.h"
 #include "forms/print/Common_CDlgPrintSizeCorr.h"
 #include "forms/uz/CDlgDefaults_UZ.h"
+#include "forms/uz/CDlgEditXPos_UZ.h"
 #include "platform/clock/Clock.h"
 #include "platform/command/Resources.h"
 #include "platform/dialog/ToolTipWindow.h"
@@ -103,10 +104,15 @@ const DialogCase kFontSizes{"printer font sizes", RunPrinterFontSize, HelpContex
 const DialogCase kPrintArea{"print area", RunPrintSizeCorrection, HelpContextIds::kContents,
     [](QDialog& d) { type(d, 21147, "99.7"); type(d, 21148, "101.1"); },
     {{kPrnFactorV, "997"}, {kPrnFactorH, "1011"}}};
+// The arrows of the crosses stop at their range's end.
+const DialogCase kCrosses{"crosses", [](CQELWinAppEx& app) { return RunEditXPosUZ(app); },
+    HelpContextIds::kCrossPositions,
+    [](QDialog& d) { type(d, 1023, "-12"); type(d, 1024, "199"); press(d, 1024, Qt::Key_Up, 2); click(d, 1017); },
+    {{kNoPrint_X, "1"}, {kTop_X1Pos, "-12"}, {kLeft_X1Pos, "0"}, {kTop_X2Pos, "0"}, {kLeft_X2Pos, "200"}}};
 // clang-format on
 
 const DialogCase* const kDialogs[] = {&kATRDefaults,  &kEURDefaults, &kUZDefaults, &kATRPositions,
-                                      &kEURPositions, &kFontSizes,   &kPrintArea};
+                                      &kEURPositions, &kFontSizes,   &kPrintArea,  &kCrosses};
 
 class SettingsDialogs : public PrintDialogFixture {
 protected:
@@ -175,6 +181,8 @@ TEST_F(SettingsDialogs, ARefusedEntryIsNamedKeepsTheDialogOpenAndStoresNothing)
         {kPrintArea, 21147, "inf", "Geben Sie eine Zahl ein."},
         {kPrintArea, 21148, "", "Geben Sie eine Zahl ein."},
         {kPrintArea, 21147, "103.5", "Geben Sie eine Zahl zwischen 97 und 103 ein."},
+        {kCrosses, 1025, "101", "Geben Sie eine ganze Zahl zwischen -100 und 100 ein."},
+        {kCrosses, 1022, "-201", "Geben Sie eine ganze Zahl zwischen -200 und 200 ein."},
     };
     for (const auto& refusal : refusals) {
         SCOPED_TRACE(refusal.typed);
@@ -204,6 +212,7 @@ TEST_F(SettingsDialogs, TheDialogsShowTheStoredValuesAsPrintingUsesThem)
     shows(kATRPositions, {{1003, "0"}, {1006, "0"}});
     shows(kFontSizes, {{1032, "95"}, {1035, "95"}});
     shows(kPrintArea, {{21147, "100"}, {21148, "100"}});
+    shows(kCrosses, {{1023, "0"}, {1022, "0"}, {1025, "0"}, {1024, "0"}});
     // Factors outside their ranges print held to them; a box correction shows as stored, to be put right.
     app.WriteProfileInt(kPrinterFontFactor.in(kATRSection), 200);
     app.WriteProfileInt(kPrinterFontFactor.in(kLZE2Section), 10);
@@ -211,9 +220,12 @@ TEST_F(SettingsDialogs, TheDialogsShowTheStoredValuesAsPrintingUsesThem)
     app.WriteProfileInt(kPrnFactorH, 995);
     app.WriteProfileInt(kATRField13VertCorr, 150);
     app.WriteProfileInt(kAutodatum.in(kATRSection), 2);
+    app.WriteProfileInt(kTop_X1Pos, 150);
+    app.WriteProfileInt(kLeft_X2Pos, -999);
     shows(kFontSizes, {{1033, "150"}, {1035, "50"}});
     shows(kPrintArea, {{21147, "103"}, {21148, "99.5"}});
     shows(kATRPositions, {{1006, "150"}});
+    shows(kCrosses, {{1023, "100"}, {1024, "-200"}});
     run(kATRDefaults, [](QDialog& d) {
         EXPECT_TRUE(qobject_cast<QCheckBox*>(item(d, 1017))->isChecked());
         click(d, platform::control::kOk);
@@ -249,21 +261,31 @@ TEST_F(SettingsDialogs, ANewFormStartsWithTheDefaultsJustStoredLineBreaksAndDate
     }
 }
 
-TEST_F(SettingsDialogs, TheDefaultsTipsComeFromTheStringTableAndThePrintAreaSpeaksEnglishWithLanguageOne)
+TEST_F(SettingsDialogs, TheTipsComeFromTheStringTableAndThePrintAreaSpeaksEnglishWithLanguageOne)
 {
     platform::Resources resources;
     ASSERT_TRUE(resources.load(":/res"));
     platform::Resources::setApplication(&resources);
-    run(kUZDefaults, [&](QDialog& d) {
-        QWidget* box = item(d, 1035);
-        QHelpEvent event(QEvent::ToolTip, QPoint(1, 1), box->mapToGlobal(QPoint(1, 1)));
-        QApplication::sendEvent(box, &event);
-        const auto* tip = d.findChild<platform::ToolTipWindow*>();
-        ASSERT_NE(tip, nullptr);
-        EXPECT_EQ(tip->title(), QString("Vorgabe für \"Buchhalternase\""));
-        EXPECT_EQ(tip->description(), resources.string(1053));
-        d.reject();
-    });
+    // An up-down control has the title of its edit field.
+    const struct {
+        const DialogCase& dialog;
+        int control;
+        const char* title;
+        int description;
+    } tips[] = {{kUZDefaults, 1035, "Vorgabe für \"Buchhalternase\"", 1053},
+                {kCrosses, 1029, "Horizontale Position des rechten Kreuzes im Feld 8", 1062}};
+    for (const auto& tip : tips) {
+        run(tip.dialog, [&](QDialog& d) {
+            QWidget* control = item(d, tip.control);
+            QHelpEvent event(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(control, &event);
+            const auto* window = d.findChild<platform::ToolTipWindow*>();
+            ASSERT_NE(window, nullptr);
+            EXPECT_EQ(window->title(), QString(tip.title));
+            EXPECT_EQ(window->description(), resources.string(tip.description));
+            d.reject();
+        });
+    }
     platform::Resources::setApplication(nullptr);
 
     app.m_nLanguage = 1;
