@@ -209,8 +209,6 @@ TEST_F(SettingsDialogs, TheDialogsShowTheStoredValuesAsPrintingUsesThem)
             d.reject();
         });
     };
-    shows(kATRPositions, {{1003, "0"}, {1006, "0"}});
-    shows(kFontSizes, {{1032, "95"}, {1035, "95"}});
     shows(kPrintArea, {{21147, "100"}, {21148, "100"}});
     shows(kCrosses, {{1023, "0"}, {1022, "0"}, {1025, "0"}, {1024, "0"}});
     // Factors outside their ranges print held to them; a box correction shows as stored, to be put right.
