@@ -10,6 +10,7 @@
 #include "platform/shell/HtmlHelp.h"
 #include "platform/shell/ProcessLauncher.h"
 
+#include <QDebug>
 #include <QFileInfo>
 
 namespace {
@@ -64,8 +65,12 @@ bool CQELWinAppEx::InitInstance()
 int CQELWinAppEx::ExitInstance()
 {
     if (m_bRegistryReset) return 0;
+    // One write of the settings file for all of it; one that fails is logged, the program ends all the same.
+    platform::Registry::Batch workspace = batch();
     SaveStdProfileSettings();
     if (auto* frame = qobject_cast<CMainFrame*>(m_pMainWnd.data())) frame->SaveWorkspace(*this);
+    const platform::wholefile::WriteResult stored = workspace.commit();
+    if (!stored.ok()) qWarning().noquote() << "The workspace could not be stored:" << stored.error;
     return 0;
 }
 

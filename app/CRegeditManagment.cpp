@@ -164,6 +164,18 @@ void CRegeditManagment::RegisterOpenCommand()
     }
 }
 
+void CRegeditManagment::registerFileClasses()
+{
+    for (const ShellFileType& type : kShellFileTypes) {
+        if (!type.hasTemplate) continue;
+        const QString extension = type.extension.toString().toLower();
+        const std::optional<QString> holder = m_registry.readString(RegistryHive::ClassesRoot, extension, {});
+        if (holder && !holder->isEmpty() && !isOwnFileTypeId(*holder)) continue;
+        m_registry.writeString(RegistryHive::ClassesRoot, extension, {}, type.fileTypeId);
+        m_registry.writeString(RegistryHive::ClassesRoot, type.fileTypeId, {}, type.fileTypeName);
+    }
+}
+
 void CRegeditManagment::SetFileTypeVersion(QStringView extension, quint32 version)
 {
     m_registry.writeDword(RegistryHive::ClassesRoot, extension.toString().toLower(), kFileVersion, version);

@@ -19,6 +19,9 @@ public:
 
     // Every form type's open command becomes "<program>" "%1", and the shell's DDE entry goes.
     virtual void RegisterOpenCommand();
+    // What the framework registers for the form types around the manager's own registration: each
+    // extension's class (unless another program's class holds the extension) and the class's name.
+    void registerFileClasses();
     // Takes the program's version and calls Initialize.
     virtual void RegisterApplication(const CQELWinAppEx& app, const char* creationDate);
     // `creationDate` is 8-bit text of code page 1252, such as "Jan  6 2020". Writes the application keys.
@@ -43,6 +46,9 @@ public:
     virtual void CheckFileTypeVersion(QStringView extension, quint32 version);
     virtual void WriteAppKeys();
     virtual void RegisterAppPath();
+
+    // Gathers the registration's changes into one write of each registry file; see platform::Registry::Batch.
+    [[nodiscard]] platform::Registry::Batch batch() { return platform::Registry::Batch(m_registry); }
 
     virtual QString GetProgramDirectory() const;
     virtual bool ReadUserName(QString& out) const;

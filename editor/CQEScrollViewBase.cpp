@@ -44,9 +44,13 @@ void CQEScrollViewBase::InitZoom()
     const platform::ScreenMetrics screen = platform::ScreenMetrics::current();
     const int zoomStep = m_settings.GetProfileInt(m_strSection, settings::kZoomFactor.name,
                                                   DefaultZoomStep(screen.heightPixels));
-    m_settings.WriteProfileInt(settings::kZoomFactorLU.in(m_strSection), zoomStep);
     const int measured = DensityFactor(screen.dotsPerInch);
-    m_settings.WriteProfileInt(settings::kWinFormScaledFactor.in(m_strSection), measured);
+    {
+        // Both in one write of the settings, and none when they are stored already.
+        platform::Registry::Batch noted = m_settings.batch();
+        m_settings.WriteProfileInt(settings::kZoomFactorLU.in(m_strSection), zoomStep);
+        m_settings.WriteProfileInt(settings::kWinFormScaledFactor.in(m_strSection), measured);
+    }
     const settings::ValueName& override = settings::kWinFormScaledFactorOv;
     const int factor = m_settings.GetProfileInt(override.section, override.name, measured);
     const std::int64_t zoom = std::int64_t{zoomStep} * factor / 100;

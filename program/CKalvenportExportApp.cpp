@@ -25,6 +25,7 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QLinearGradient>
 #include <QPalette>
 #include <QToolTip>
@@ -131,12 +132,20 @@ std::vector<platform::DocTemplate> CKalvenportExportApp::CreateDocTemplates()
 
 void CKalvenportExportApp::RegisterWithShell()
 {
+    // One write of each registry file for all of it, and none at all when everything is in place already.
+    platform::Registry::Batch registration = m_RegeditManagment.batch();
+    m_RegeditManagment.registerFileClasses();
     m_RegeditManagment.RegisterApplication(*this, kCreationDate);
     for (const ShellFileType& type : kShellFileTypes)
         m_RegeditManagment.CheckFileTypeVersion(type.extension, m_RegeditManagment.GetVersion());
     m_RegeditManagment.RegisterFileTypes(1);
     m_RegeditManagment.WriteAppKeys();
+    // Again, over what the version check cleared of an older registration.
+    m_RegeditManagment.registerFileClasses();
     m_RegeditManagment.RegisterOpenCommand();
+    const platform::wholefile::WriteResult stored = registration.commit();
+    // The program runs without its registration; the next start tries again.
+    if (!stored.ok()) qWarning().noquote() << "The registration could not be stored:" << stored.error;
 }
 
 void CKalvenportExportApp::ApplyToolTipParams()

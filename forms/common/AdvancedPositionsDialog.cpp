@@ -32,10 +32,10 @@ void AdvancedPositionsDialog::doDataExchange(platform::DataExchange& exchange)
         exchange.text(kEdits[i], m_anCorrections[i], kRange.smallest, kRange.largest);
 }
 
-bool AdvancedPositionsDialog::storeValues()
+platform::wholefile::WriteResult AdvancedPositionsDialog::storeValues()
 {
-    for (size_t i = 0; i < kEdits.size(); ++i) {
-        if (!m_app.WriteProfileInt(m_form.corrections[i], m_anCorrections[i])) return false;
-    }
-    return true;
+    platform::Registry::Batch corrections = m_app.batch();
+    for (size_t i = 0; i < kEdits.size(); ++i)
+        m_app.WriteProfileInt(m_form.corrections[i], m_anCorrections[i]);
+    return corrections.commit();
 }

@@ -43,14 +43,14 @@ void FormDefaultsDialog::doDataExchange(platform::DataExchange& exchange)
     exchange.text(kStadt, m_strStadt);
 }
 
-bool FormDefaultsDialog::storeValues()
+platform::wholefile::WriteResult FormDefaultsDialog::storeValues()
 {
-    for (const CheckBox& box : m_form.checkBoxes) {
-        if (!m_app.WriteProfileInt(box.value, itemAs<QCheckBox>(box.controlId)->isChecked() ? 1 : 0))
-            return false;
-    }
-    return m_app.WriteProfileString(settings::kExporteur.in(m_form.section), m_strExporteur) &&
-           m_app.WriteProfileString(settings::kUrsprungsland.in(m_form.section), m_strUrsprungsland) &&
-           m_app.WriteProfileString(settings::kTransport.in(m_form.section), m_strTransport) &&
-           m_app.WriteProfileString(settings::kStadt.in(m_form.section), m_strStadt);
+    platform::Registry::Batch defaults = m_app.batch();
+    for (const CheckBox& box : m_form.checkBoxes)
+        m_app.WriteProfileInt(box.value, itemAs<QCheckBox>(box.controlId)->isChecked() ? 1 : 0);
+    m_app.WriteProfileString(settings::kExporteur.in(m_form.section), m_strExporteur);
+    m_app.WriteProfileString(settings::kUrsprungsland.in(m_form.section), m_strUrsprungsland);
+    m_app.WriteProfileString(settings::kTransport.in(m_form.section), m_strTransport);
+    m_app.WriteProfileString(settings::kStadt.in(m_form.section), m_strStadt);
+    return defaults.commit();
 }

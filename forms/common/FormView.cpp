@@ -488,12 +488,8 @@ bool FormView::OnPreparePrinting(int& pages)
     CDlgDrucken dlg(m_app, m_definition.print.dialog, m_table.section,
                     JobPrinter::Of(m_app.m_printer.printer()), this);
     dlg.m_bAlwaysThisPrinter = saved ? 1 : 0;
+    dlg.setStoreOnOk([&] { return StorePrinterChoice(dlg.m_bAlwaysThisPrinter != 0, dlg.m_strPrinterName); });
     if (dlg.doModal() == platform::answer::kOk) {
-        const QStringView section = m_table.section;
-        const bool keep = dlg.m_bAlwaysThisPrinter != 0;
-        m_app.WriteProfileInt(settings::kReUsePrn.in(section), keep ? 1 : 0);
-        m_app.WriteProfileString(settings::kPrinter.in(section),
-                                 keep ? dlg.m_strPrinterName : settings::kPrinter.defaultValue.toString());
         pages = PagesForCopies(dlg.m_nCopies);
         m_nPrintSheet = dlg.m_nSheet;
         return true;
@@ -508,6 +504,16 @@ bool FormView::OnPreparePrinting(int& pages)
     }
     viewport()->repaint();
     return false;
+}
+
+platform::wholefile::WriteResult FormView::StorePrinterChoice(bool keep, const QString& printerName)
+{
+    const QStringView section = m_table.section;
+    platform::Registry::Batch printer = m_app.batch();
+    m_app.WriteProfileInt(settings::kReUsePrn.in(section), keep ? 1 : 0);
+    m_app.WriteProfileString(settings::kPrinter.in(section),
+                             keep ? printerName : settings::kPrinter.defaultValue.toString());
+    return printer.commit();
 }
 
 int FormView::PagesForCopies(unsigned copies)

@@ -5,6 +5,7 @@
 #include "forms/common/FormDefinition.h"
 #include "forms/common/FormEditorOwner.h"
 #include "forms/print/PrintCalibration.h"
+#include "platform/file/WholeFile.h"
 #include "platform/gdi/GdiTypes.h"
 
 #include <QPagedPaintDevice>
@@ -79,6 +80,8 @@ public:
     // copies, storing the printer choice. True with the job's page count in `pages`; false when no job is to
     // run: cancelled, or "Druckerauswahl", which runs the printer set-up and then a print run of its own.
     bool OnPreparePrinting(int& pages);
+    // The print dialog's OK: whether the form keeps `printerName` for its next jobs, in one write.
+    platform::wholefile::WriteResult StorePrinterChoice(bool keep, const QString& printerName);
     // The pages of a job for a number of copies: the sheet once per copy, at least once and at most 99 times.
     static int PagesForCopies(unsigned copies);
     // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits

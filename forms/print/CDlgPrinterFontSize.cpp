@@ -52,14 +52,14 @@ void CDlgPrinterFontSize::doDataExchange(platform::DataExchange& exchange)
     for (const Row& row : kRows) exchange.text(row.edit, this->*row.factor, kRange.smallest, kRange.largest);
 }
 
-bool CDlgPrinterFontSize::storeValues()
+platform::wholefile::WriteResult CDlgPrinterFontSize::storeValues()
 {
-    for (const Row& row : kRows) {
-        if (!m_app.WriteProfileInt(settings::kPrinterFontFactor.in(row.section), this->*row.factor))
-            return false;
-    }
+    platform::Registry::Batch factors = m_app.batch();
+    for (const Row& row : kRows)
+        m_app.WriteProfileInt(settings::kPrinterFontFactor.in(row.section), this->*row.factor);
     // The 848a declaration prints with the factor of its own section.
-    return m_app.WriteProfileInt(settings::kPrinterFontFactor.in(settings::kLZE1Section), m_nFactorLZE);
+    m_app.WriteProfileInt(settings::kPrinterFontFactor.in(settings::kLZE1Section), m_nFactorLZE);
+    return factors.commit();
 }
 
 int RunPrinterFontSize(CQELWinAppEx& app)

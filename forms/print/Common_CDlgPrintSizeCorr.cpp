@@ -63,10 +63,12 @@ void Common_CDlgPrintSizeCorr::doDataExchange(platform::DataExchange& exchange)
     exchange.text(kHorizontal, m_fPrnFactorH, kSmallestPercent, kLargestPercent);
 }
 
-bool Common_CDlgPrintSizeCorr::storeValues()
+platform::wholefile::WriteResult Common_CDlgPrintSizeCorr::storeValues()
 {
-    return m_app.WriteProfileInt(settings::kPrnFactorV, StoredFactor(m_fPrnFactorV)) &&
-           m_app.WriteProfileInt(settings::kPrnFactorH, StoredFactor(m_fPrnFactorH));
+    platform::Registry::Batch factors = m_app.batch();
+    m_app.WriteProfileInt(settings::kPrnFactorV, StoredFactor(m_fPrnFactorV));
+    m_app.WriteProfileInt(settings::kPrnFactorH, StoredFactor(m_fPrnFactorH));
+    return factors.commit();
 }
 
 int RunPrintSizeCorrection(CQELWinAppEx& app)

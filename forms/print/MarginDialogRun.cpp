@@ -18,13 +18,14 @@ int RunOnePage(CQELWinAppEx& app, QStringView section, const MarginForm& form)
     dlg.SetDontShow(app.GetProfileInt(settings::kShowMarginDlg.in(section)));
     dlg.SetHorizontal(calibration.margin(1).left);
     dlg.SetVertical(calibration.margin(1).top);
-    const int result = dlg.doModal();
-    if (result == platform::answer::kOk) {
+    dlg.setStoreOnOk([&] {
+        platform::Registry::Batch margins = app.batch();
         app.WriteProfileInt(settings::kShowMarginDlg.in(section), dlg.GetDontShow());
         app.WriteProfileInt(settings::kLeftMargin1.in(section), dlg.GetHorizontal());
         app.WriteProfileInt(settings::kTopMargin1.in(section), dlg.GetVertical());
-    }
-    return result;
+        return margins.commit();
+    });
+    return dlg.doModal();
 }
 
 int RunSheet(CQELWinAppEx& app, QStringView section, const MarginForm& form)
@@ -40,15 +41,16 @@ int RunSheet(CQELWinAppEx& app, QStringView section, const MarginForm& form)
         dlg.SetHorizontal(page, calibration.margin(page).left);
         dlg.SetVertical(page, calibration.margin(page).top);
     }
-    const int result = dlg.DoModal();
-    if (result == platform::answer::kOk) {
+    dlg.setStoreOnOk([&] {
+        platform::Registry::Batch margins = app.batch();
         app.WriteProfileInt(settings::kShowMarginDlg.in(section), dlg.GetDontShow());
         app.WriteProfileInt(settings::kLeftMargin1.in(section), dlg.GetHorizontal(1));
         app.WriteProfileInt(settings::kTopMargin1.in(section), dlg.GetVertical(1));
         app.WriteProfileInt(settings::kLeftMargin2.in(section), dlg.GetHorizontal(2));
         app.WriteProfileInt(settings::kTopMargin2.in(section), dlg.GetVertical(2));
-    }
-    return result;
+        return margins.commit();
+    });
+    return dlg.DoModal();
 }
 
 }  // namespace

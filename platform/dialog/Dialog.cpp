@@ -42,7 +42,7 @@ void Dialog::onInitDialog()
 
 void Dialog::onOk()
 {
-    if (updateData(true) && storeValues()) endDialog(answer::kOk);
+    if (updateData(true) && storedOrTold(storeValues())) endDialog(answer::kOk);
 }
 
 void Dialog::onCancel()

@@ -3,6 +3,7 @@
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/DialogControls.h"
 #include "platform/dialog/HelpContext.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/dialog/UiService.h"
 
 #include <QDialog>
@@ -43,6 +44,10 @@ public:
     }
     DialogControls& controls() { return m_controls; }
 
+    // What OK stores before the dialog ends, for a dialog that leaves storing to its caller; a failure is
+    // told and keeps the dialog open.
+    void setStoreOnOk(StoreOnOk store) { m_storeOnOk = std::move(store); }
+
     // Saving: reads and checks the controls, false when an entry was refused. Loading: fills them.
     bool updateData(bool saveAndValidate = true);
     void endDialog(int result);
@@ -52,10 +57,14 @@ protected:
     virtual void onInitDialog();
     virtual void doDataExchange(DataExchange&) {}
     // The default reads the controls back and, unless an entry was refused, stores the values and ends with
-    // answer::kOk.
+    // answer::kOk; values that could not be stored are told, with the reason, and keep the dialog open.
     virtual void onOk();
-    // After OK read the values back: the place to store them. False keeps the dialog open.
-    virtual bool storeValues() { return true; }
+    // After OK read the values back: the place to store them, in one write of the settings (a batch). The
+    // default stores what setStoreOnOk names.
+    virtual wholefile::WriteResult storeValues()
+    {
+        return m_storeOnOk ? m_storeOnOk() : wholefile::WriteResult{};
+    }
     virtual void onCancel();
 
     // The button of that id runs the handler when clicked.
@@ -70,6 +79,7 @@ protected:
 
 private:
     DialogControls m_controls;
+    StoreOnOk m_storeOnOk;
     std::optional<HelpContextGuard> m_helpContext;
     bool m_initialized = false;
 };

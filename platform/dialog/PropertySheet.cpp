@@ -98,7 +98,7 @@ void PropertySheet::onTabChanged(int index)
 void PropertySheet::accept()
 {
     if (PropertyPage* page = activePage(); page && !page->onKillActive()) return;
-    done(answer::kOk);
+    if (storedOrTold(storeValues())) done(answer::kOk);
 }
 
 void PropertySheet::reject()

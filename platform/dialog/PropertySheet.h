@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/dialog/UiService.h"
 
 #include <QDialog>
@@ -13,8 +14,9 @@ namespace platform {
 class PropertyPage;
 
 // A modal dialog of tabbed pages with the buttons "OK", "Abbrechen" and "Hilfe". OK first lets the current
-// page give up its place, then ends the sheet; Cancel, Escape and the close box end it at once. There is no
-// "Übernehmen": what the pages show is taken over by OK alone. The pages stay owned by whoever made them.
+// page give up its place, then stores what setStoreOnOk names and ends the sheet; Cancel, Escape and the
+// close box end it at once. There is no "Übernehmen": what the pages show is taken over by OK alone. The
+// pages stay owned by whoever made them.
 class PropertySheet : public QDialog {
     Q_OBJECT
 public:
@@ -33,8 +35,17 @@ public:
     // OK and Cancel, as their buttons would.
     void accept() override;
     void reject() override;
+    // What OK stores before the sheet ends, for a sheet that leaves storing to its caller; a failure is told
+    // and keeps the sheet open.
+    void setStoreOnOk(StoreOnOk store) { m_storeOnOk = std::move(store); }
 
 protected:
+    // After the current page gave up its place on OK: the place to store the values, in one write of the
+    // settings. The default stores what setStoreOnOk names.
+    virtual wholefile::WriteResult storeValues()
+    {
+        return m_storeOnOk ? m_storeOnOk() : wholefile::WriteResult{};
+    }
     // Runs the first time the sheet shows, before its first page becomes active.
     virtual void onInitDialog() {}
 
@@ -44,6 +55,7 @@ private:
     void onTabChanged(int index);
 
     QTabWidget* m_tabs;
+    StoreOnOk m_storeOnOk;
     QList<QPointer<PropertyPage>> m_pages;
     int m_activeIndex = -1;
     bool m_initialized = false;

@@ -1,27 +1,50 @@
 #pragma once
 
+#include "platform/file/WholeFile.h"
 #include "platform/registry/RegistryFile.h"
 #include "platform/registry/RegistryHive.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+#include <array>
 #include <functional>
 #include <optional>
 
 namespace platform {
 
-// The registry of this program: one .reg file per hive in a folder of the user's configuration. Every read
-// reads the file afresh, so that what another running copy wrote is seen. Every change locks the file,
-// reads it, changes the one value or key and replaces the file at once, so two running copies lose nothing
-// of each other's values; a change that changes nothing leaves the file alone. A file that held lines that
-// could not be read is kept as "<file>.bak" before it is written anew; a file that cannot be read at all is
-// never replaced. The keys that Windows itself keeps are answered from this machine and cannot be changed
-// (see SystemKeys).
+// The registry of this program: one .reg file per hive in a folder of the user's configuration. A read
+// looks at the file once (one stat) and reads and parses it again only when it changed, so that what another
+// running copy wrote is seen without reading the file for every value. A change that changes nothing writes
+// nothing; any other locks the file, reads what it holds now, makes the change and replaces the file at once,
+// so two running copies lose nothing of each other's values. A batch gathers many changes into one such
+// write. A file that held lines that could not be read is kept as "<file>.bak" before it is written anew; a
+// file that cannot be read at all is never replaced. The keys that Windows itself keeps are answered from
+// this machine and cannot be changed (see SystemKeys).
 //
 // Key paths are relative to the hive with backslashes between their parts; names match without regard to
-// case; the empty value name is the key's default value. Changes answer false when they could not be made.
+// case; the empty value name is the key's default value. Changes answer false when they could not be made,
+// and lastError() says why.
 class Registry {
 public:
+    // Gathers the changes made to the registry while it lives, so that an operation that writes many values
+    // takes each file's lock once and replaces each file once. Reads see the gathered changes at once.
+    // commit() stores them and says whether all was stored; a batch that ends without commit() stores them
+    // all the same and logs what could not be stored.
+    class Batch {
+    public:
+        explicit Batch(Registry& registry);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+        wholefile::WriteResult commit();
+
+    private:
+        Registry& m_registry;
+        bool m_open = true;
+    };
+
     explicit Registry(QString folder);
 
     // $XDG_CONFIG_HOME/<programFolder>, with ~/.config when XDG_CONFIG_HOME is unset or empty.
@@ -50,19 +73,39 @@ public:
 private:
     using Edit = std::function<bool(RegistryFile&)>;  // answers whether it changed the file
 
-    struct Loaded {
+    // What this registry knows of one hive's file.
+    struct HiveFile {
+        wholefile::Stamp stamp;  // of the file as it was read
+        QByteArray bytes;        // as read from the disk
         RegistryFile file;
-        QByteArray bytes;  // as read from the disk
+        QString error;  // why the file, which is there, cannot be read
+        // While a batch is open: the file with the batch's changes, and the changes themselves.
+        std::optional<RegistryFile> pending;
+        QList<Edit> edits;
     };
-    // Nothing when the file is there but cannot be read.
-    std::optional<Loaded> load(RegistryHive hive) const;
+
+    HiveFile& hiveFile(RegistryHive hive) const;
+    // The hive's file as it is on the disk now: read again only when its stamp changed.
+    HiveFile& upToDate(RegistryHive hive) const;
+    void load(HiveFile& state, RegistryHive hive) const;
+    // The file as reads see it, the batch's changes included; nothing when it cannot be read.
+    const RegistryFile* current(RegistryHive hive) const;
     std::optional<RegistryValue> readValue(RegistryHive hive, QStringView key, QStringView name) const;
+
     bool writeValue(RegistryHive hive, QStringView key, QStringView name, const RegistryValue& value);
     bool change(RegistryHive hive, QStringView key, const Edit& edit);
-    bool replaceFile(RegistryHive hive, const Loaded& loaded) const;
+    // Makes a change of an open batch in memory, to be written when the batch ends.
+    void gather(RegistryHive hive, const Edit& edit);
+    wholefile::WriteResult commit(RegistryHive hive, const QList<Edit>& edits);
+    wholefile::WriteResult replaceFile(RegistryHive hive, HiveFile& state, const RegistryFile& changed);
+    void beginBatch();
+    wholefile::WriteResult endBatch();
 
     QString m_folder;
-    mutable QString m_lastError;
+    mutable std::array<std::optional<HiveFile>, 3> m_hives;
+    int m_batchDepth = 0;
+    QStringList m_batchErrors;
+    QString m_lastError;
 };
 
 }  // namespace platform

@@ -17,16 +17,11 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Part by part, so that a key is followed by its subkeys before its next sibling ("A", "A\B", "A B").
-bool keyLess(const QString& a, const QString& b)
+// Sorts as the keys compare part by part without regard to case, so that a key is followed by its subkeys
+// before its next sibling ("A", "A\B", "A B"): the separator stands below every character of a name.
+QString sortKeyOf(const QString& path)
 {
-    const QList<QStringView> left = QStringView(a).split(u'\\');
-    const QList<QStringView> right = QStringView(b).split(u'\\');
-    for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
-        const int order = left[i].compare(right[i], Qt::CaseInsensitive);
-        if (order != 0) return order < 0;
-    }
-    return left.size() < right.size();
+    return path.toCaseFolded().replace(u'\\', QChar(u'\x01'));
 }
 
 QString quoted(QStringView text)
@@ -218,12 +213,13 @@ bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsi
 
 QByteArray RegistryFile::serialize() const
 {
-    QList<const Key*> keys;
-    for (const Key& key : m_keys) keys.append(&key);
+    QList<std::pair<QString, const Key*>> keys;
+    keys.reserve(m_keys.size());
+    for (const Key& key : m_keys) keys.append({sortKeyOf(key.path), &key});
     std::stable_sort(keys.begin(), keys.end(),
-                     [](const Key* a, const Key* b) { return keyLess(a->path, b->path); });
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     QString out = kHeader + u'\n';
-    for (const Key* key : keys) serializeKey(out, *key);
+    for (const auto& [sortKey, key] : keys) serializeKey(out, *key);
     return out.toUtf8();
 }
 
@@ -240,34 +236,51 @@ void RegistryFile::serializeKey(QString& out, const Key& key) const
 
 const RegistryFile::Key* RegistryFile::findKey(QStringView path) const
 {
-    const QString normalized = normalizedKey(path);
-    const auto found = std::find_if(m_keys.begin(), m_keys.end(),
-                                    [&](const Key& key) { return sameName(key.path, normalized); });
-    return found == m_keys.end() ? nullptr : &*found;
+    const auto found = m_keyIndex.constFind(folded(normalizedKey(path)));
+    return found == m_keyIndex.constEnd() ? nullptr : &m_keys[*found];
 }
 
 RegistryFile::Key& RegistryFile::keyForWriting(QStringView path)
 {
-    if (const Key* key = findKey(path)) return const_cast<Key&>(*key);
-    m_keys.append(Key{normalizedKey(path), {}});
+    const QString normalized = normalizedKey(path);
+    const QString foldedPath = folded(normalized);
+    if (const auto found = m_keyIndex.constFind(foldedPath); found != m_keyIndex.constEnd())
+        return m_keys[*found];
+    m_keyIndex.insert(foldedPath, m_keys.size());
+    countWithin(foldedPath);
+    m_keys.append(Key{normalized, {}, {}});
     return m_keys.last();
+}
+
+void RegistryFile::countWithin(const QString& foldedPath)
+{
+    for (qsizetype end = foldedPath.size(); end > 0; end = foldedPath.lastIndexOf(u'\\', end - 1))
+        ++m_keysWithin[foldedPath.first(end)];
+}
+
+void RegistryFile::rebuildIndex()
+{
+    m_keyIndex.clear();
+    m_keysWithin.clear();
+    for (qsizetype i = 0; i < m_keys.size(); ++i) {
+        const QString foldedPath = folded(m_keys[i].path);
+        m_keyIndex.insert(foldedPath, i);
+        countWithin(foldedPath);
+    }
 }
 
 const RegistryValue* RegistryFile::value(QStringView key, QStringView name) const
 {
     const Key* found = findKey(key);
     if (!found) return nullptr;
-    for (const NamedValue& named : found->values) {
-        if (sameName(named.name, name)) return &named.value;
-    }
-    return nullptr;
+    const auto place = found->valueIndex.constFind(folded(name));
+    return place == found->valueIndex.constEnd() ? nullptr : &found->values[*place].value;
 }
 
 bool RegistryFile::hasKey(QStringView key) const
 {
     const QString normalized = normalizedKey(key);
-    return normalized.isEmpty() || std::any_of(m_keys.begin(), m_keys.end(),
-                                               [&](const Key& k) { return isWithin(k.path, normalized); });
+    return normalized.isEmpty() || m_keysWithin.value(folded(normalized)) > 0;
 }
 
 bool RegistryFile::createKey(QStringView key)
@@ -280,28 +293,39 @@ bool RegistryFile::createKey(QStringView key)
 bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryValue& value)
 {
     Key& target = keyForWriting(key);
-    for (NamedValue& named : target.values) {
-        if (!sameName(named.name, name)) continue;
-        if (named.value == value) return false;
-        named.value = value;
+    const QString foldedName = folded(name);
+    if (const auto place = target.valueIndex.constFind(foldedName); place != target.valueIndex.constEnd()) {
+        RegistryValue& stored = target.values[*place].value;
+        if (stored == value) return false;
+        stored = value;
         return true;
     }
+    target.valueIndex.insert(foldedName, target.values.size());
     target.values.append(NamedValue{name.toString(), value});
     return true;
 }
 
 bool RegistryFile::removeValue(QStringView key, QStringView name)
 {
-    const Key* found = findKey(key);
-    if (!found) return false;
-    QList<NamedValue>& values = const_cast<Key*>(found)->values;
-    return values.removeIf([&](const NamedValue& named) { return sameName(named.name, name); }) > 0;
+    const auto found = m_keyIndex.constFind(folded(normalizedKey(key)));
+    if (found == m_keyIndex.constEnd()) return false;
+    Key& target = m_keys[*found];
+    const auto place = target.valueIndex.constFind(folded(name));
+    if (place == target.valueIndex.constEnd()) return false;
+    target.values.removeAt(*place);
+    target.valueIndex.clear();
+    for (qsizetype i = 0; i < target.values.size(); ++i)
+        target.valueIndex.insert(folded(target.values[i].name), i);
+    return true;
 }
 
 bool RegistryFile::removeTree(QStringView key)
 {
     const QString normalized = normalizedKey(key);
-    return m_keys.removeIf([&](const Key& k) { return isWithin(k.path, normalized); }) > 0;
+    if (!hasKey(normalized) && !normalized.isEmpty()) return false;
+    const qsizetype removed = m_keys.removeIf([&](const Key& k) { return isWithin(k.path, normalized); });
+    if (removed > 0) rebuildIndex();
+    return removed > 0;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -23,6 +24,8 @@ namespace platform {
 // another control character in it) is written as hex(1): with its UTF-16 bytes, as regedit does. Key and
 // value names match without regard to case. Reading never fails: a line that is not understood is left out
 // and the file counts as damaged, so that the caller can keep a copy before the file is written anew.
+// Reading, lookup and change take time in proportion to the file and the names involved, never to the
+// square of the file.
 class RegistryFile {
 public:
     explicit RegistryFile(RegistryHive hive) : m_hive(hive) {}
@@ -59,17 +62,27 @@ private:
     };
     struct Key {
         QString path;
-        QList<NamedValue> values;
+        QList<NamedValue> values;              // in the order they were written
+        QHash<QString, qsizetype> valueIndex;  // folded name -> place in values
     };
+
+    // The form of a name or path under which it is looked up: two names that match give one folded form.
+    static QString folded(QStringView name) { return name.toString().toCaseFolded(); }
 
     const Key* findKey(QStringView path) const;
     Key& keyForWriting(QStringView path);
+    // Counts a new key in itself and in each key above it.
+    void countWithin(const QString& foldedPath);
+    void rebuildIndex();
     void parseLines(const QStringList& lines);
     bool parseValueLine(QStringView key, const QStringList& lines, qsizetype& index);
     void serializeKey(QString& out, const Key& key) const;
 
     RegistryHive m_hive;
     QList<Key> m_keys;
+    QHash<QString, qsizetype> m_keyIndex;  // folded path -> place in m_keys
+    // Folded path -> how many keys are that key or lie below it; a key exists while its count is above 0.
+    QHash<QString, int> m_keysWithin;
     bool m_damaged = false;
 };
 

@@ -3,6 +3,8 @@
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <iostream>
 
 using namespace std::string_view_literals;
 using namespace platform;
@@ -214,4 +216,22 @@ TEST(RegistryFile, OnlyNamesThatFitOnALineCanBeWritten)
     EXPECT_TRUE(RegistryFile::isWritableName(u"Recent File List"));
     EXPECT_FALSE(RegistryFile::isWritableName(u"a\nb"));
     EXPECT_FALSE(RegistryFile::isWritableName(utf16(u"\xDC00"sv)));
+}
+
+TEST(RegistryFile, ReadingTakesTimeInProportionToTheFile)
+{
+    // A figure for the record, not a timed test: the times are printed.
+    for (int keys : {2'000, 20'000}) {
+        QByteArray text = "Windows Registry Editor Version 5.00\n";
+        for (int k = 0; k < keys; ++k)
+            text += "\n[HKEY_CURRENT_USER\\S\\K" + QByteArray::number(k) + "]\n\"V\"=dword:0000002a\n";
+        QElapsedTimer timer;
+        timer.start();
+        const RegistryFile file = RegistryFile::parse(kUser, text);
+        int found = 0;
+        for (int k = 0; k < keys; ++k) found += file.value(QString("s\\k%1").arg(k), u"v") != nullptr;
+        std::cout << keys << " keys, " << text.size() / 1024 << " KiB: read and every value looked up in "
+                  << timer.elapsed() << " ms\n";
+        EXPECT_EQ(found, keys);
+    }
 }

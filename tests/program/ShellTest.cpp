@@ -13,6 +13,7 @@
 #include "platform/docview/WindowsDialog.h"
 #include "platform/print/PrinterCatalog.h"
 #include "platform/shell/HtmlHelp.h"
+#include "tests/support/FileReplacements.h"
 #include "tests/support/SplashSetting.h"
 #include "tests/support/TestFiles.h"
 
@@ -25,11 +26,13 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <iostream>
 
 using platform::Document;
 
@@ -110,6 +113,32 @@ TEST_F(Shell, AnEmptyCommandLineShowsTheChooserBeforeTheFrameAndCancellingLeaves
     EXPECT_EQ(frame().windowTitle(), "Kalvenport-Zuzaza");
     EXPECT_TRUE(frame().statusPaneText(1).isEmpty());
     EXPECT_TRUE(frame().statusPaneText(2).isEmpty());
+}
+
+TEST_F(Shell, AFirstStartReplacesTheSettingsFilesAFewTimesAndALaterStartThatChangesNothingNever)
+{
+    QDir().mkpath(dir.filePath("registry"));
+    FileReplacements replaced(dir.filePath("registry"));
+    ui.dialogScript = [](QDialog& chooser) {
+        QTest::mouseClick(chooser.findChild<QWidget*>("1033"), Qt::LeftButton);
+    };
+    QList<int> counts;
+    // The second start still stores the window's place, which the window system settles only once the
+    // window was shown with a saved place; the third start changes nothing at all.
+    for (const char* run : {"first start", "second start", "third start"}) {
+        ASSERT_TRUE(start({}));
+        ASSERT_TRUE(activeDocument()) << run;
+        activeView()->viewport()->repaint();
+        app->m_docManager.CloseAllDocuments();
+        app->ExitInstance();
+        app.reset();
+        const QStringList files = replaced.take().filter(QRegularExpression("\\.reg$"));
+        counts.append(files.size());
+        std::cout << run << ": " << files.size() << " replacements of a settings file ("
+                  << files.join(", ").toStdString() << ")\n";
+    }
+    EXPECT_LE(counts[0], 10);
+    EXPECT_EQ(counts[2], 0);
 }
 
 TEST_F(Shell, TheChoiceInTheChooserPicksTheTemplateOfThatPlace)

@@ -8,6 +8,7 @@
 #include "platform/dialog/ToolTipWindow.h"
 #include "tests/forms/print/PrintDialogFixture.h"
 
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -124,6 +125,33 @@ TEST_F(MarginDialogs, OpeningAndConfirmingStoresTheMarginsAsTheyPrint)
                 std::tie(expected.left2, expected.top2) = std::tie(m.left2, m.top2);
             EXPECT_EQ(stored(*form), expected) << form->margins.caption.toString().toStdString() << m.left1;
         }
+    }
+}
+
+TEST_F(MarginDialogs, AnOkThatCannotBeStoredSaysWhyAndKeepsTheDialogOpen)
+{
+    const QString settingsFile = folder.filePath("HKEY_CURRENT_USER.reg");
+    for (const FormDefinition* form : {&ATR_Form, &EUR1_Form}) {
+        SCOPED_TRACE(form->margins.caption.toString().toStdString());
+        ui.messageBoxes.clear();
+        ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFile).constData(), 0600), 0);
+        const int result = run(*form, [&](QDialog& d) {
+            click(currentPage(d), kRight);
+            click(d, platform::control::kOk);
+            EXPECT_TRUE(d.isVisible());
+            ASSERT_EQ(ui.messageTexts().size(), 1);
+            EXPECT_EQ(ui.messageTexts()[0].toStdString(),
+                      QString::fromUtf8("Die Einstellungen konnten nicht gespeichert "
+                                        "werden.\n\n%1: Dies ist keine gewöhnliche "
+                                        "Datei.")
+                          .arg(settingsFile)
+                          .toStdString());
+            QFile::remove(settingsFile);
+            click(d, platform::control::kOk);
+        });
+        EXPECT_EQ(result, kOk);
+        EXPECT_EQ(stored(*form).left1, 5);
+        QFile::remove(settingsFile);
     }
 }
 
