@@ -10,6 +10,8 @@
 namespace platform {
 namespace {
 
+using Stamp = wholefile::Stamp;
+
 // How long a change waits for other running copies to finish their own.
 constexpr int kLockWaitMs = 5000;
 // The files hold a few kilobytes; a file this large is not one of ours and is not read.
@@ -65,7 +67,7 @@ Registry::HiveFile& Registry::hiveFile(RegistryHive hive) const
 {
     std::optional<HiveFile>& state = m_hives.at(static_cast<size_t>(hive));
     if (!state) {
-        state.emplace(HiveFile{{}, {}, RegistryFile(hive), {}, {}, {}});
+        state.emplace(HiveFile{{}, false, {}, RegistryFile(hive), {}, {}, {}});
         load(*state, hive);
     }
     return *state;
@@ -74,33 +76,36 @@ Registry::HiveFile& Registry::hiveFile(RegistryHive hive) const
 Registry::HiveFile& Registry::upToDate(RegistryHive hive) const
 {
     HiveFile& state = hiveFile(hive);
-    if (wholefile::stampOf(filePath(hive)) != state.stamp) load(state, hive);
+    if (!state.known || wholefile::stampOf(filePath(hive)) != state.stamp) load(state, hive);
     return state;
 }
 
-void Registry::load(HiveFile& state, RegistryHive hive) const
+bool Registry::load(HiveFile& state, RegistryHive hive) const
 {
     const wholefile::ReadResult read = wholefile::read(filePath(hive), kLargestFile);
+    const bool wasMissing = state.known && state.error.isEmpty() && state.stamp.kind == Stamp::Kind::Missing;
+    const bool wasRead = state.known && state.error.isEmpty() && state.stamp.kind == Stamp::Kind::Regular;
+    state.known = true;
     state.error = read.error;
     switch (read.status) {
         case wholefile::ReadResult::Status::Missing:
             state.stamp = {};
+            if (wasMissing) return false;
             state.bytes.clear();
             state.file = RegistryFile(hive);
-            return;
+            return true;
         case wholefile::ReadResult::Status::Read:
             state.stamp = read.stamp;
             // The same bytes as before need no parsing: only the stamp changed.
-            if (read.bytes != state.bytes || state.bytes.isEmpty()) {
-                state.bytes = read.bytes;
-                state.file = RegistryFile::parse(hive, read.bytes);
-            }
-            return;
+            if (wasRead && read.bytes == state.bytes) return false;
+            state.bytes = read.bytes;
+            state.file = RegistryFile::parse(hive, read.bytes);
+            return true;
         default:
             state.stamp = wholefile::stampOf(filePath(hive));
             state.bytes.clear();
             state.file = RegistryFile(hive);
-            return;
+            return true;
     }
 }
 
@@ -210,39 +215,44 @@ wholefile::WriteResult Registry::commit(RegistryHive hive, const QList<Edit>& ed
 {
     HiveFile& state = upToDate(hive);
     if (!state.error.isEmpty()) return {state.error};
-    RegistryFile trial = state.file;
-    if (!apply(trial, edits)) return {};
+    // The changes are made on the file as it was read last. When the disk still holds just that once the
+    // file is locked, that is what gets written; else they are made again on what it holds then.
+    if (!apply(state.file, edits)) return {};
 
     QDir().mkpath(m_folder);
     const FileLock lock(filePath(hive) + QStringLiteral(".lock"), kLockWaitMs);
-    if (!lock.isLocked()) return {lock.error()};
-    // What the file holds now, read under the lock: another copy may have written it a moment ago, within
-    // the same tick of the file system's clock.
-    load(state, hive);
-    // A file that cannot be read is never replaced: what it holds would be lost.
-    if (!state.error.isEmpty()) return {state.error};
-    RegistryFile changed = state.file;
-    if (!apply(changed, edits)) return {};
-    return replaceFile(hive, state, changed);
+    wholefile::WriteResult result{lock.error()};
+    if (lock.isLocked())
+        result = load(state, hive) ? applyAgain(hive, state, edits) : replaceFile(hive, state);
+    // What is in memory is no longer what the disk holds: the next read reads the file.
+    if (!result.ok()) state.known = false;
+    return result;
 }
 
-wholefile::WriteResult Registry::replaceFile(RegistryHive hive, HiveFile& state, const RegistryFile& changed)
+wholefile::WriteResult Registry::applyAgain(RegistryHive hive, HiveFile& state, const QList<Edit>& edits)
+{
+    // A file that cannot be read is never replaced: what it holds would be lost.
+    if (!state.error.isEmpty()) return {state.error};
+    return apply(state.file, edits) ? replaceFile(hive, state) : wholefile::WriteResult{};
+}
+
+wholefile::WriteResult Registry::replaceFile(RegistryHive hive, HiveFile& state)
 {
     const QString path = filePath(hive);
-    if (state.file.isDamaged()) {
+    const bool damaged = state.file.isDamaged();
+    if (damaged) {
         // The lines that could not be read are lost in the new file: the old one is kept for a person, and
         // without that copy the file is not rewritten.
         const wholefile::WriteResult backup = wholefile::replace(path + QStringLiteral(".bak"), state.bytes);
         if (!backup.ok()) return backup;
     }
-    const QByteArray text = changed.serialize();
+    const QByteArray text = state.file.serialize();
     const wholefile::WriteResult written = wholefile::replace(path, text);
-    if (written.ok()) {
-        state.stamp = wholefile::stampOf(path);
-        state.bytes = text;
-        // What was written is whole: a file that was damaged is read anew, without its damage.
-        state.file = state.file.isDamaged() ? RegistryFile::parse(hive, text) : changed;
-    }
+    if (!written.ok()) return written;
+    state.stamp = wholefile::stampOf(path);
+    state.bytes = text;
+    // What was written is whole: a file that was damaged is read anew, without its damage.
+    if (damaged) state.file = RegistryFile::parse(hive, text);
     return written;
 }
 

@@ -76,7 +76,8 @@ private:
     // What this registry knows of one hive's file.
     struct HiveFile {
         wholefile::Stamp stamp;  // of the file as it was read
-        QByteArray bytes;        // as read from the disk
+        bool known = false;      // false: what is in memory may differ from the disk, read it again
+        QByteArray bytes;        // as read from the disk or written
         RegistryFile file;
         QString error;  // why the file, which is there, cannot be read
         // While a batch is open: the file with the batch's changes, and the changes themselves.
@@ -87,7 +88,8 @@ private:
     HiveFile& hiveFile(RegistryHive hive) const;
     // The hive's file as it is on the disk now: read again only when its stamp changed.
     HiveFile& upToDate(RegistryHive hive) const;
-    void load(HiveFile& state, RegistryHive hive) const;
+    // Reads the file unless it holds just the bytes read last; whether what is in memory was read anew.
+    bool load(HiveFile& state, RegistryHive hive) const;
     // The file as reads see it, the batch's changes included; nothing when it cannot be read.
     const RegistryFile* current(RegistryHive hive) const;
     std::optional<RegistryValue> readValue(RegistryHive hive, QStringView key, QStringView name) const;
@@ -97,7 +99,8 @@ private:
     // Makes a change of an open batch in memory, to be written when the batch ends.
     void gather(RegistryHive hive, const Edit& edit);
     wholefile::WriteResult commit(RegistryHive hive, const QList<Edit>& edits);
-    wholefile::WriteResult replaceFile(RegistryHive hive, HiveFile& state, const RegistryFile& changed);
+    wholefile::WriteResult applyAgain(RegistryHive hive, HiveFile& state, const QList<Edit>& edits);
+    wholefile::WriteResult replaceFile(RegistryHive hive, HiveFile& state);
     void beginBatch();
     wholefile::WriteResult endBatch();
 
