@@ -53,14 +53,12 @@ void CDlgEditXPos_UZ::doDataExchange(platform::DataExchange& exchange)
         exchange.text(offset.edit, this->*offset.member, offset.range.smallest, offset.range.largest);
 }
 
-bool CDlgEditXPos_UZ::storeValues()
+platform::wholefile::WriteResult CDlgEditXPos_UZ::storeValues()
 {
-    if (!m_app.WriteProfileInt(settings::kNoPrint_X, itemAs<QCheckBox>(kNoPrint)->isChecked() ? 1 : 0))
-        return false;
-    for (const Offset& offset : kOffsets) {
-        if (!m_app.WriteProfileInt(offset.value, this->*offset.member)) return false;
-    }
-    return true;
+    platform::Registry::Batch crosses = m_app.batch();
+    m_app.WriteProfileInt(settings::kNoPrint_X, itemAs<QCheckBox>(kNoPrint)->isChecked() ? 1 : 0);
+    for (const Offset& offset : kOffsets) m_app.WriteProfileInt(offset.value, this->*offset.member);
+    return crosses.commit();
 }
 
 int RunEditXPosUZ(CQELWinAppEx& app, QWidget* parent)

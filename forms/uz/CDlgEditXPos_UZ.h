@@ -24,7 +24,7 @@ public:
 protected:
     void onInitDialog() override;
     void doDataExchange(platform::DataExchange& exchange) override;
-    bool storeValues() override;
+    platform::wholefile::WriteResult storeValues() override;
 
 private:
     CQELWinAppEx& m_app;
