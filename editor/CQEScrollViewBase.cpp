@@ -4,6 +4,7 @@
 #include "platform/screen/ScreenMetrics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -53,6 +54,7 @@ void CQEScrollViewBase::InitZoom()
     }
     const settings::ValueName& override = settings::kWinFormScaledFactorOv;
     const int factor = m_settings.GetProfileInt(override.section, override.name, measured);
+    m_nDensityFactor = factor;
     const std::int64_t zoom = std::int64_t{zoomStep} * factor / 100;
     m_nZoom = std::int16_t(std::clamp<std::int64_t>(zoom, kLowestZoom, kHighestZoom));
 }
@@ -67,10 +69,16 @@ void CQEScrollViewBase::OnZoomOut()
     if (OnUpdateZoomOut()) StepZoom(-1);
 }
 
+// The zoom is kept without the screen's density, which the next start multiplies in again. Where the density
+// leaves no step that gives back this zoom exactly, the kept step lies on the side the user went, so that the
+// next start shows the form no smaller after a zoom-in and no larger after a zoom-out.
 void CQEScrollViewBase::StepZoom(int step)
 {
     m_nZoom = std::int16_t(m_nZoom + step);
-    m_settings.WriteProfileInt(settings::kZoomFactor.in(m_strSection), m_nZoom);
+    const double factor = m_nDensityFactor > 0 ? m_nDensityFactor : 100;
+    const double zoomStep = m_nZoom * 100 / factor;
+    const double kept = step > 0 ? std::ceil(zoomStep) : std::floor(zoomStep);
+    m_settings.WriteProfileInt(settings::kZoomFactor.in(m_strSection), int(kept));
     m_bLayoutValid = 0;
     viewport()->repaint();
     ScrollToPosition({0, 0});

@@ -54,4 +54,6 @@ private:
     void StepZoom(int step);
 
     SettingsStore& m_settings;
+    // The screen's density in percent that the zoom was made with.
+    int m_nDensityFactor = 100;
 };

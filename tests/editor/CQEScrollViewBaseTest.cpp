@@ -136,3 +136,33 @@ TEST(ZoomCommands, AreEnabledWithinTheirRangeAndDoNothingBeyondIt)
         }
     }
 }
+
+TEST(ZoomCommands, KeepTheZoomWithoutTheDensitySoThatItNeverGrowsFromStartToStart)
+{
+    const struct {
+        int dotsPerInch;
+        int step;
+        int keptStep;
+        int nextStartZoom;
+    } cases[] = {
+        {192, -1, 10, 20},  // 22 shown, 21 chosen: half a step, and a zoom-out keeps the smaller side
+        {192, +1, 12, 24},  // 23 chosen: a zoom-in keeps the larger side
+        {120, +1, 12, 15},  // 13 shown, 14 chosen: 11.2 steps
+        {96, +1, 12, 12},
+    };
+    for (const auto& c : cases) {
+        TemporarySettings settings;
+        const FakeScreen screen(2160, c.dotsPerInch);
+        ZoomView view(settings.store());
+        view.InitZoom();
+        if (c.step > 0)
+            view.OnZoomIn();
+        else
+            view.OnZoomOut();
+        EXPECT_EQ(settings.store().GetProfileInt(kATRSection, u"ZoomFactor", -1), c.keptStep)
+            << c.dotsPerInch;
+        ZoomView nextStart(settings.store());
+        nextStart.InitZoom();
+        EXPECT_EQ(nextStart.zoom(), c.nextStartZoom) << c.dotsPerInch;
+    }
+}
