@@ -48,6 +48,7 @@ CKalvenportExportApp::CKalvenportExportApp(QString commandLine, QString registry
 CKalvenportExportApp::~CKalvenportExportApp()
 {
     platform::ContextMenus::setCommandSink({});
+    platform::ContextMenus::setStateSource({});
     platform::HelpContext::setShowHelp({});
     platform::Resources::setApplication(nullptr);
     m_mainFrame.reset();
@@ -173,6 +174,9 @@ void CKalvenportExportApp::PreLoadState()
     platform::ContextMenus::setCommandSink([this](int id) {
         if (m_mainFrame) m_mainFrame->ExecuteCommand(id);
     });
+    // The items show what the same commands show in the menu bar.
+    platform::ContextMenus::setStateSource(
+        [this](int id) { return m_mainFrame ? m_mainFrame->UpdateCommand(id) : platform::CmdUI(id); });
 }
 
 QList<platform::FileFilter> CKalvenportExportApp::OpenFilters(bool noFileFilter, const QString& allFilesName)

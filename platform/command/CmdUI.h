@@ -21,6 +21,8 @@ public:
     bool isEnabled() const { return m_enabled; }
     int check() const { return m_check; }
     bool isRadio() const { return m_radio; }
+    // A check or radio mark shows.
+    bool isMarked() const { return m_check != 0 || m_radio; }
     const std::optional<QString>& text() const { return m_text; }
 
 private:

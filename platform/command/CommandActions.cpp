@@ -120,8 +120,9 @@ void CommandActions::updateAction(QAction& action)
     if (id == 0) return;
     const CmdUI ui = m_root.UpdateCommand(id);
     action.setEnabled(ui.isEnabled());
-    action.setCheckable(ui.check() != 0 || ui.isRadio() || action.isCheckable());
-    action.setChecked(ui.check() != 0 || ui.isRadio());
+    // A mark shows exactly while the handler sets one, in the menus as in the fields' context menu.
+    action.setCheckable(ui.isMarked());
+    action.setChecked(ui.isMarked());
     action.setText(ui.text().value_or(m_menuTexts.value(id, action.text())));
 }
 

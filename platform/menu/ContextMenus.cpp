@@ -24,6 +24,12 @@ ContextMenus::CommandSink& commandSink()
     return sink;
 }
 
+ContextMenus::StateSource& stateSource()
+{
+    static ContextMenus::StateSource source;
+    return source;
+}
+
 ContextMenus::Tracker& tracker()
 {
     static ContextMenus::Tracker current;
@@ -37,11 +43,30 @@ int trackWithQMenu(const QList<MenuItem>& items, QPoint globalPos)
         if (item.separator) {
             menu.addSeparator();
         } else {
-            menu.addAction(item.text)->setData(item.commandId);
+            QAction* action = menu.addAction(item.text);
+            action->setData(item.commandId);
+            action->setEnabled(item.enabled);
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
         }
     }
     const QAction* chosen = menu.exec(globalPos);
     return chosen ? chosen->data().toInt() : 0;
+}
+
+// The items as the update handlers have them now, as the frame updates a menu of its menu bar before it
+// opens.
+QList<MenuItem> withStates(QList<MenuItem> items)
+{
+    if (!stateSource()) return items;
+    for (MenuItem& item : items) {
+        if (item.separator) continue;
+        const CmdUI state = stateSource()(item.commandId);
+        item.enabled = state.isEnabled();
+        item.checked = state.isMarked();
+        if (state.text()) item.text = *state.text();
+    }
+    return items;
 }
 
 }  // namespace
@@ -67,6 +92,11 @@ void ContextMenus::sendCommand(int commandId)
     if (commandSink()) commandSink()(commandId);
 }
 
+void ContextMenus::setStateSource(StateSource source)
+{
+    stateSource() = std::move(source);
+}
+
 void ContextMenus::setTracker(Tracker newTracker)
 {
     tracker() = std::move(newTracker);
@@ -74,7 +104,8 @@ void ContextMenus::setTracker(Tracker newTracker)
 
 int ContextMenus::trackPopup(const QList<MenuItem>& items, QPoint globalPos)
 {
-    const int chosen = tracker() ? tracker()(items, globalPos) : trackWithQMenu(items, globalPos);
+    const QList<MenuItem> shown = withStates(items);
+    const int chosen = tracker() ? tracker()(shown, globalPos) : trackWithQMenu(shown, globalPos);
     if (chosen != 0) sendCommand(chosen);
     return chosen;
 }

@@ -4,12 +4,15 @@
 #include "forms/FormTemplates.h"
 #include "forms/atr/CATR_View.h"
 #include "forms/common/DetachedForm.h"
+#include "platform/command/CommandActions.h"
 #include "platform/docview/ChildFrame.h"
+#include "platform/menu/ContextMenus.h"
 #include "program/CKalvenportExportApp.h"
 #include "tests/program/ShellDoubles.h"
 #include "tests/support/SplashSetting.h"
 
 #include <gtest/gtest.h>
+#include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,4 +131,41 @@ TEST_F(ActiveForm, OwnsPanesFormKindAndHelpFromTheMomentItShowsAndLeavesNothingW
     expectOwner(owner(), {"A.TR. Dokument", "Überschreiben", 2, 328}, "switched to the first");
     frame().MDIActivate(forms[1]);
     expectOwner(owner(), {"A.TR. Dokument", "Einfügen", 2, 322}, "switched to the second");
+}
+
+TEST_F(ActiveForm, TheFieldsContextMenuShowsTheStatesOfTheBearbeitenMenu)
+{
+    start(writeForm());
+    CATR_View& view = activeView();
+    QPlainTextEdit* field = view.FieldEditor().LiveWindow();
+    view.FieldEditor().SetFontSize(0, 1, 4);  // the largest: no larger
+    view.FieldEditor().ToggleBold();
+    view.FieldEditor().SetAlignRight();
+    QTest::keyClicks(field, "Brandel");  // something to undo
+    QList<platform::MenuItem> shown;
+    platform::ContextMenus::setTracker([&](const QList<platform::MenuItem>& items, QPoint) {
+        shown = items;
+        return 0;
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {5, 5}, field->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(field->viewport(), &rightClick);
+    platform::ContextMenus::setTracker({});
+
+    ASSERT_EQ(shown.size(), 14);
+    for (const platform::MenuItem& item : shown) {
+        if (item.separator) continue;
+        QAction* inMenuBar = frame().commandActions().action(item.commandId);
+        frame().commandActions().updateAction(*inMenuBar);
+        EXPECT_EQ(item.enabled, inMenuBar->isEnabled()) << item.commandId;
+        EXPECT_EQ(item.checked, inMenuBar->isChecked()) << item.commandId;
+    }
+    const auto find = [&](int id) {
+        return *std::find_if(shown.begin(), shown.end(), [id](auto& i) { return i.commandId == id; });
+    };
+    EXPECT_TRUE(find(57643).enabled);
+    EXPECT_FALSE(find(32810).enabled);
+    EXPECT_TRUE(find(32812).checked);
+    EXPECT_TRUE(find(32818).checked);
+    EXPECT_FALSE(find(32816).checked);
+    EXPECT_EQ(find(32802).text.toStdString(), "Einfügemodus ausschalten\tEinfg");
 }
