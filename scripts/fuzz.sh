@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-      -DKZ_FUZZ=ON -DKZ_BUILD_TESTS=OFF >/dev/null
+      -DKZ_FUZZ=ON -DKZ_BUILD_TESTS=OFF -DKZ_WERROR="${KZ_WERROR:-ON}" >/dev/null
 cmake --build build/fuzz --parallel "$(nproc)" --target form_file_fuzzer
 
 # Start from the sample forms, keep what the run finds in a scratch corpus.

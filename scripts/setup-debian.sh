@@ -15,6 +15,7 @@ packages=(
     cups-daemon cups-client       # a test prints through a CUPS queue of its own (cupsd, lpadmin, lpstat)
     libcups2-dev                  # the support report names the device a printer is attached to
     clang libclang-rt-14-dev      # the form file fuzzer (libFuzzer)
+    clang-format-14               # the format check of the sources
 )
 
 missing=()

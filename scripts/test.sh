@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds twice (normally, and with AddressSanitizer and UndefinedBehaviorSanitizer)
-# and runs every test in both builds; before them the include layers are checked and the form file fuzzer
-# runs for a minute.
+# Sets up the machine, builds twice (normally, and with AddressSanitizer and UndefinedBehaviorSanitizer), each
+# failing on any warning, and runs every test in both builds; before them the include layers and the format of
+# the sources are checked and the form file fuzzer runs for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
@@ -9,8 +9,11 @@ bash scripts/setup-debian.sh
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export KZ_WERROR=ON
 echo "== include layers"
 bash scripts/check-layers.sh
+echo "== source format"
+bash scripts/check-format.sh
 echo "== form file fuzzer"
 bash scripts/fuzz.sh 60
 

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <utility>
 
 namespace {
 
@@ -85,10 +86,12 @@ void CDlgDrucken::ShowPrinterName()
 void CDlgDrucken::ShowOrientation()
 {
     // An upright sheet with a green tick for portrait, a lying sheet with a warning for landscape.
-    item(kPortraitTick)->setVisible(m_bPortrait);
-    item(kPortraitSheet)->setVisible(m_bPortrait);
-    item(kLandscapeWarning)->setVisible(!m_bPortrait);
-    item(kLandscapeSheet)->setVisible(!m_bPortrait);
+    const std::pair<int, bool> shown[] = {{kPortraitTick, m_bPortrait},
+                                          {kPortraitSheet, m_bPortrait},
+                                          {kLandscapeWarning, !m_bPortrait},
+                                          {kLandscapeSheet, !m_bPortrait}};
+    for (const auto& [id, visible] : shown)
+        if (QWidget* control = item(id)) control->setVisible(visible);
 }
 
 void CDlgDrucken::FillSheetList()

@@ -98,12 +98,13 @@ void ToolbarCustomizeDialog::fillToolbars()
     const int row = m_toolbarList->currentRow();
     const QSignalBlocker blocker(m_toolbarList);
     m_toolbarList->clear();
-    if (!m_toolbars) return;
-    for (QToolBar* toolbar : m_toolbars->toolbars()) {
+    const Toolbars* toolbars = m_toolbars.data();
+    if (!toolbars) return;
+    for (QToolBar* toolbar : toolbars->toolbars()) {
         auto* item = new QListWidgetItem(toolbar->windowTitle(), m_toolbarList);
-        item->setData(Qt::UserRole, m_toolbars->idOf(*toolbar));
+        item->setData(Qt::UserRole, toolbars->idOf(*toolbar));
         Qt::ItemFlags flags = item->flags() | Qt::ItemIsUserCheckable;
-        if (m_toolbars->isUserToolbar(*toolbar)) flags |= Qt::ItemIsEditable;
+        if (toolbars->isUserToolbar(*toolbar)) flags |= Qt::ItemIsEditable;
         item->setFlags(flags);
         item->setCheckState(toolbar->isHidden() ? Qt::Unchecked : Qt::Checked);
     }
@@ -147,14 +148,15 @@ void ToolbarCustomizeDialog::toolbarItemChanged(QListWidgetItem* item)
 
 void ToolbarCustomizeDialog::newToolbar()
 {
-    if (!m_toolbars) return;
+    Toolbars* toolbars = m_toolbars.data();
+    if (!toolbars) return;
     int number = 1;
-    const auto nameTaken = [this](const QString& name) {
-        const QList<QToolBar*> all = m_toolbars->toolbars();
+    const QList<QToolBar*> all = toolbars->toolbars();
+    const auto nameTaken = [&all](const QString& name) {
         return std::any_of(all.begin(), all.end(), [&](QToolBar* t) { return t->windowTitle() == name; });
     };
     while (nameTaken(kNewToolbarName.arg(number))) ++number;
-    QToolBar* toolbar = m_toolbars->createUserToolbar(kNewToolbarName.arg(number));
+    QToolBar* toolbar = toolbars->createUserToolbar(kNewToolbarName.arg(number));
     if (!toolbar) return;
     fillToolbars();
     m_toolbarList->setCurrentRow(m_toolbarList->count() - 1);

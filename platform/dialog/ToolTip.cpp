@@ -26,7 +26,8 @@ void ToolTip::addTool(QWidget* control, const QString& title)
 
 const ToolTipWindow* ToolTip::window() const
 {
-    return m_window && m_window->isVisible() ? m_window.data() : nullptr;
+    const ToolTipWindow* tip = m_window.data();
+    return tip && tip->isVisible() ? tip : nullptr;
 }
 
 bool ToolTip::eventFilter(QObject* watched, QEvent* event)

@@ -29,7 +29,8 @@ ChildFrame* MdiFrame::MDIGetActive() const
     auto* frame = qobject_cast<ChildFrame*>(m_mdiArea->currentSubWindow());
     // The MDI area forgets a child frame that was activated before this window was shown once the window
     // becomes active; the document last worked on stays the active one, so that its commands stay on.
-    if (!frame && m_lastActive && m_lastActive->isVisible()) frame = m_lastActive;
+    ChildFrame* lastActive = m_lastActive.data();
+    if (!frame && lastActive && lastActive->isVisible()) frame = lastActive;
     return frame && !frame->isClosed() ? frame : nullptr;
 }
 
@@ -65,7 +66,8 @@ void MdiFrame::noteActivation()
     // document being worked on counts.
     ChildFrame* active = MDIGetActive();
     if (m_activeKnown && active == m_lastActive && (active != nullptr) == m_reportedFrame) return;
-    if (View* left = m_lastActive ? m_lastActive->GetActiveView() : nullptr) left->OnActivateView(false);
+    ChildFrame* lastActive = m_lastActive.data();
+    if (View* left = lastActive ? lastActive->GetActiveView() : nullptr) left->OnActivateView(false);
     m_activeKnown = true;
     m_lastActive = active;
     m_reportedFrame = active != nullptr;

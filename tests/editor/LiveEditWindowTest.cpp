@@ -40,6 +40,12 @@ protected:
     }
 
     QPlainTextEdit* window() const { return view.editor.LiveWindow(); }
+    // Where the window stands; an empty rectangle when there is none.
+    QRect windowGeometry() const
+    {
+        const QPlainTextEdit* live = window();
+        return live ? live->geometry() : QRect();
+    }
     CQeEditWindow& editor() { return view.editor; }
 
     // Sets a field's text while the window stands elsewhere, then moves onto it with the caret at `caret`.
@@ -143,7 +149,7 @@ TEST_F(LiveEdit, TheTextOfATableCellGoesBackToItsPage)
 {
     editor().SetFieldText(0, "Zelle", 2);
     ASSERT_EQ(editor().Activate(0, 2), 0);
-    EXPECT_EQ(window()->geometry(), QRect(10, 10, 150, 40));
+    EXPECT_EQ(windowGeometry(), QRect(10, 10, 150, 40));
     EXPECT_EQ(window()->textCursor().position(), 0);  // a field is entered at its start
     QTest::keyClick(window(), Qt::Key_End);
     QTest::keyClicks(window(), " 1");
@@ -337,17 +343,17 @@ TEST_F(LiveEdit, TheWindowSitsOnItsFieldInTheScrolledView)
     const QPoint scrolled = view.GetDeviceScrollPosition();
     ASSERT_GT(scrolled.y(), 0);
     editor().Activate(3, 1);
-    EXPECT_EQ(window()->geometry(), QRect(QPoint(10, 900) - scrolled, QSize(200, 40)));
+    EXPECT_EQ(windowGeometry(), QRect(QPoint(10, 900) - scrolled, QSize(200, 40)));
     // Scrolling further moves the window along with the form.
     view.ScrollToPosition({0, 0});
-    EXPECT_EQ(window()->geometry(), QRect(10, 900, 200, 40));
+    EXPECT_EQ(windowGeometry(), QRect(10, 900, 200, 40));
 }
 
 TEST_F(LiveEdit, EnsureVisibleScrollsTheFieldIntoTheView)
 {
     editor().Activate(3, 1);
     editor().EnsureVisible();
-    const QRect inView = window()->geometry();
+    const QRect inView = windowGeometry();
     EXPECT_GE(inView.top(), 0);
     EXPECT_LE(inView.y() + inView.height(), view.viewport()->height());
     editor().Activate(0, 1);

@@ -67,13 +67,13 @@ protected:
     int run(const QString& typed, const std::function<void(ProbeDialog&)>& leave)
     {
         ui.script = [&](QDialog& shown) {
-            auto& dialog = static_cast<ProbeDialog&>(shown);
+            auto& probe = static_cast<ProbeDialog&>(shown);
             EXPECT_EQ(helpContext, kProbeHelpContext);
-            auto* edit = dialog.itemAs<QLineEdit>(1001);
+            auto* edit = probe.itemAs<QLineEdit>(1001);
             edit->setFocus();
             edit->setText(typed);
-            dialog.itemAs<QCheckBox>(1002)->setChecked(false);
-            leave(dialog);
+            probe.itemAs<QCheckBox>(1002)->setChecked(false);
+            leave(probe);
         };
         return dialog.doModal();
     }

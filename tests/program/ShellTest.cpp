@@ -154,9 +154,10 @@ TEST_F(Shell, TheChoiceInTheChooserPicksTheTemplateOfThatPlace)
             QTest::mouseClick(dialog.findChild<QWidget*>(QString::number(c.button)), Qt::LeftButton);
         };
         ASSERT_TRUE(start({}));
-        ASSERT_TRUE(activeDocument()) << c.button;
+        const Document* document = activeDocument();
+        ASSERT_TRUE(document) << c.button;
         EXPECT_EQ(activeTemplate(), c.resourceId);
-        EXPECT_EQ(activeDocument()->title(), c.title);
+        EXPECT_EQ(document->title(), c.title);
         EXPECT_EQ(frame().currentMenuId(), c.resourceId);
         EXPECT_EQ(frame().windowTitle(), "Kalvenport-Zuzaza - " + c.title);
         app->m_docManager.CloseAllDocuments();
@@ -192,8 +193,9 @@ TEST_F(Shell, APathOnTheCommandLineOpensThatFormAlsoInQuotes)
     const QString path = writeForm(1, "Meine Lieferung.fma");
     for (const QString& commandLine : {path, '"' + path + '"'}) {
         ASSERT_TRUE(start(commandLine));
-        ASSERT_TRUE(activeDocument());
-        EXPECT_EQ(activeDocument()->pathName(), path);
+        const Document* document = activeDocument();
+        ASSERT_TRUE(document);
+        EXPECT_EQ(document->pathName(), path);
         EXPECT_EQ(activeTemplate(), 132);
         EXPECT_TRUE(ui.dialogs.isEmpty());
         EXPECT_EQ(app->m_recentFileList.entries(), QStringList({path}));
@@ -484,8 +486,9 @@ TEST_F(Shell, ADroppedFileOpensLikeFileOpen)
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&frame(), &drop);
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join("|").toStdString();
-    ASSERT_TRUE(activeDocument());
-    EXPECT_EQ(activeDocument()->pathName(), path);
+    const Document* document = activeDocument();
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->pathName(), path);
     EXPECT_EQ(activeTemplate(), 133);
 }
 

@@ -80,9 +80,10 @@ TEST_F(Program, TheSplashStaysTheStoredSecondsANegativeValueFiveAndAHugeOneAMinu
         {{}, 5000}, {2, 2000}, {0, 0}, {-1, 5000}, {1000000, 60000}};
     for (const auto& [stored, milliseconds] : cases) {
         start(stored);
-        ASSERT_EQ(splash && splash->isVisible(), milliseconds != 0) << stored.value_or(-99);
+        const CSplashWnd* shown = splash.data();
+        ASSERT_EQ(shown && shown->isVisible(), milliseconds != 0) << stored.value_or(-99);
         if (milliseconds == 0) continue;
-        EXPECT_EQ(splash->findChild<QTimer*>()->interval(), milliseconds);
+        EXPECT_EQ(shown->findChild<QTimer*>()->interval(), milliseconds);
         EXPECT_EQ(CSplashWnd::Create(*app->mainFrame(), *app, "3.20.004"), nullptr) << "only one at a time";
     }
     start(1);

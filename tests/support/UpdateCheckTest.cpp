@@ -81,7 +81,11 @@ protected:
         dialog->show();
         QTest::mouseClick(dialog->item(kLoad), Qt::LeftButton);
     }
-    bool enabled(int id) const { return dialog->item(id)->isEnabled(); }
+    bool enabled(int id) const
+    {
+        const QWidget* control = dialog->item(id);
+        return control && control->isEnabled();
+    }
 
     AnsweringUi ui;
     std::unique_ptr<Common_DlgWebUpdateD> dialog;
@@ -219,8 +223,8 @@ TEST(RunUpdateCheck, TheCommandShowsTheProgramAndItsVersion)
         for (int id : {Common_DlgWebUpdateD::kProductName, Common_DlgWebUpdateD::kVersion,
                        Common_DlgWebUpdateD::kStatus})
             shown.append(dialog->controls().text(id));
-        shown.append(
-            {dialog->item(kOk)->isEnabled() ? "enabled" : "disabled", dialog->focusWidget()->objectName()});
+        const QWidget* ok = dialog->item(kOk);
+        shown.append({ok && ok->isEnabled() ? "enabled" : "disabled", dialog->focusWidget()->objectName()});
         dialog->reject();
     });
     EXPECT_TRUE(app.ExecuteCommand(32775));

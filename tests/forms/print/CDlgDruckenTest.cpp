@@ -109,8 +109,12 @@ TEST_F(PrintDialog, ThePageOrientationShowsAsSheetAndSign)
     for (const auto& c : cases) {
         CDlgDrucken dlg(app, EUR1_Form.print.dialog, EUR1_Form.fields.section, c.printer);
         run(dlg, [&](CDlgDrucken& d) {
-            for (int id : c.shown) EXPECT_TRUE(d.item(id)->isVisible()) << id;
-            for (int id : c.hidden) EXPECT_FALSE(d.item(id)->isVisible()) << id;
+            const auto visible = [&d](int id) {
+                const QWidget* control = d.item(id);
+                return control && control->isVisible();
+            };
+            for (int id : c.shown) EXPECT_TRUE(visible(id)) << id;
+            for (int id : c.hidden) EXPECT_FALSE(visible(id)) << id;
             EXPECT_EQ(d.itemAs<QLabel>(kPrinterName)->text(), c.printer.deviceName);
             d.reject();
         });
