@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <stdexcept>
 
 namespace {
 
@@ -58,10 +59,12 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
-    // The active form, its edit window made by its first paint.
+    // The active form, its edit window made by its first paint; without one the test fails here.
     CATR_View& activeView()
     {
-        auto* view = dynamic_cast<CATR_View*>(frame().MDIGetActive()->GetActiveView());
+        platform::ChildFrame* active = frame().MDIGetActive();
+        auto* view = active ? dynamic_cast<CATR_View*>(active->GetActiveView()) : nullptr;
+        if (!view) throw std::runtime_error("no A.TR. form is active");
         view->viewport()->grab();
         return *view;
     }
