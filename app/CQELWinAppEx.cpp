@@ -2,6 +2,7 @@
 
 #include "app/AppCommandIds.h"
 #include "app/CMainFrame.h"
+#include "app/HelpContextIds.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/dialog/UiService.h"
@@ -114,12 +115,12 @@ void CQELWinAppEx::OnAppExit()
 
 void CQELWinAppEx::OnHelp()
 {
-    platform::HtmlHelp::show(m_nHelpContext, m_pMainWnd);
+    platform::HtmlHelp::show(m_nHelpContext, HelpContextIds::FormTopicOf(m_nHelpContext), m_pMainWnd);
 }
 
 void CQELWinAppEx::OnHelpIndex()
 {
-    platform::HtmlHelp::show(platform::HtmlHelp::kContentsId, m_pMainWnd);
+    platform::HtmlHelp::show(HelpContextIds::kContents, HelpContextIds::kContents, m_pMainWnd);
 }
 
 void CQELWinAppEx::OnHomepage()

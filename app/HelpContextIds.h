@@ -27,6 +27,21 @@ inline constexpr int kUZPage1 = 340;
 inline constexpr int kUZPage2 = 350;
 inline constexpr int kLZE848a = 360;
 
+// The pages of the forms; the topics of their fields follow each page's id, up to the next page.
+inline constexpr int kFormPages[] = {kEUR1Page1, kEUR1Page2, kATR, kUZPage1, kUZPage2, kLZE848a};
+inline constexpr int kLastFieldTopic = 399;
+
+// The topic that stands in for a topic without a page of its own: the page of the form it belongs to, or the
+// contents.
+inline constexpr int FormTopicOf(int id)
+{
+    int topic = kContents;
+    for (int page : kFormPages) {
+        if (page <= id && id <= kLastFieldTopic) topic = page;
+    }
+    return topic;
+}
+
 // Every id above; each has a page of its own.
 inline constexpr int kAll[] = {kContents,
                                kAbout,

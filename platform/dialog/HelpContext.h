@@ -13,6 +13,7 @@ public:
 
     // Opens help for the current context id; does nothing while no command is set.
     static void showHelp();
+    // While a command is set, F1 in any window of the program opens help, in a dialog as in a form.
     static void setShowHelp(ShowHelp command);
 };
 

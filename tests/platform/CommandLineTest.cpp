@@ -65,24 +65,26 @@ TEST(CommandLine, NamesOnePathWithItsBlanksAndWithoutQuotes)
     for (const Case& c : cases) EXPECT_EQ(commandline::path(QString::fromUtf8(c.line)), c.path) << c.line;
 }
 
-TEST(Help, ShowsThePageOfTheContextIdOrTheContentsPage)
+TEST(Help, ShowsThePageOfTheContextIdOrOfTheTopicStandingInForItOrTheContentsPage)
 {
     QTemporaryDir pages;
-    for (const char* name : {"100.html", "320.html"}) {
+    for (const char* name : {"100.html", "320.html", "328.html"}) {
         QFile page(pages.filePath(name));
         ASSERT_TRUE(page.open(QIODevice::WriteOnly));
         page.write(QByteArray("<html><body>") + name + "</body></html>");
     }
     HtmlHelp::setPageFolder(pages.path());
-    EXPECT_EQ(HtmlHelp::pageFor(320), pages.filePath("320.html"));
-    EXPECT_EQ(HtmlHelp::pageFor(328), pages.filePath("100.html"));
+    EXPECT_EQ(HtmlHelp::pageFor(328, 320), pages.filePath("328.html"));
+    EXPECT_EQ(HtmlHelp::pageFor(329, 320), pages.filePath("320.html"));
+    EXPECT_EQ(HtmlHelp::pageFor(361, 360), pages.filePath("100.html"));
+    EXPECT_EQ(HtmlHelp::pageFor(329), pages.filePath("100.html"));
 
     QWidget owner;
-    QTextBrowser* window = HtmlHelp::show(328, &owner);
+    QTextBrowser* window = HtmlHelp::show(329, 360, &owner);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->source().toLocalFile(), pages.filePath("100.html"));
     EXPECT_TRUE(window->toPlainText().contains("100.html"));
-    EXPECT_EQ(HtmlHelp::show(320, &owner), window);  // one help window
+    EXPECT_EQ(HtmlHelp::show(329, 320, &owner), window);  // one help window
     EXPECT_EQ(window->source().toLocalFile(), pages.filePath("320.html"));
     HtmlHelp::setPageFolder(":/help");
 }

@@ -7,6 +7,7 @@
 #include "platform/command/CommandActions.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/menu/ContextMenus.h"
+#include "platform/shell/HtmlHelp.h"
 #include "program/CKalvenportExportApp.h"
 #include "tests/program/ShellDoubles.h"
 #include "tests/support/SplashSetting.h"
@@ -16,6 +17,7 @@
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -171,4 +173,32 @@ TEST_F(ActiveForm, TheFieldsContextMenuShowsTheStatesOfTheBearbeitenMenu)
     EXPECT_TRUE(find(32818).checked);
     EXPECT_FALSE(find(32816).checked);
     EXPECT_EQ(find(32802).text.toStdString(), "Einfügemodus ausschalten\tEinfg");
+}
+
+TEST_F(ActiveForm, F1OpensTheTopicOfTheFieldOrOfTheDialogAndTheHelpWindowWorksBesideAModalDialog)
+{
+    start(writeForm());
+    CATR_View& view = activeView();
+    view.ActivateField(9, 1);
+    QTest::keyClick(view.FieldEditor().LiveWindow(), Qt::Key_F1);
+    const auto shownPage = [] { return platform::HtmlHelp::window()->source().fileName().toStdString(); };
+    ASSERT_TRUE(platform::HtmlHelp::window());
+    EXPECT_EQ(shownPage(), "328.html");
+
+    std::string inDialog, afterFollowingALink;
+    ui.dialogScript = [&](QDialog& margins) {
+        margins.hide();
+        margins.setWindowModality(Qt::ApplicationModal);
+        margins.show();
+        QTest::keyClick(&margins, Qt::Key_F1);
+        inDialog = shownPage();
+        // Keys through the window system, which holds back what a modal dialog blocks.
+        QWindow* help = platform::HtmlHelp::window()->windowHandle();
+        QTest::keyClick(help, Qt::Key_Tab);
+        QTest::keyClick(help, Qt::Key_Return);
+        afterFollowingALink = shownPage();
+    };
+    QTest::keyClick(view.FieldEditor().LiveWindow(), Qt::Key_F9);
+    EXPECT_EQ(inDialog, "120.html");
+    EXPECT_EQ(afterFollowingALink, "100.html");
 }

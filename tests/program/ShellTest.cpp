@@ -2,6 +2,7 @@
 #include "app/CMainFrame.h"
 #include "app/HelpContextIds.h"
 #include "app/SettingsKeys.h"
+#include "forms/FormList.h"
 #include "forms/FormTemplates.h"
 #include "forms/common/CDlgNew.h"
 #include "forms/common/DetachedForm.h"
@@ -456,7 +457,7 @@ TEST_F(Shell, TheHomepageOpensInTheDesktopsBrowserAndAFailedStartIsReported)
     EXPECT_EQ(ui.messages, QStringList({"Sorry, could not find any internet browser on your system"}));
 }
 
-TEST_F(Shell, HelpShowsThePageOfTheCurrentContextAndTheContentsForIdsWithoutAPage)
+TEST_F(Shell, HelpShowsThePageOfTheCurrentContextOrOfItsFormOrTheContents)
 {
     ASSERT_TRUE(start({}));
     struct Case {
@@ -464,14 +465,24 @@ TEST_F(Shell, HelpShowsThePageOfTheCurrentContextAndTheContentsForIdsWithoutAPag
         int command;
         const char* page;
     };
-    for (const Case& c : {Case{320, platform::ID_HELP, "320.html"}, Case{328, platform::ID_HELP, "100.html"},
+    for (const Case& c : {Case{320, platform::ID_HELP, "320.html"}, Case{328, platform::ID_HELP, "328.html"},
+                          Case{339, platform::ID_HELP, "320.html"}, Case{110, platform::ID_HELP, "100.html"},
                           Case{360, platform::ID_HELP_INDEX, "100.html"}}) {
         app->m_nHelpContext = c.context;
         frame().ExecuteCommand(c.command);
         ASSERT_TRUE(platform::HtmlHelp::window());
         EXPECT_TRUE(platform::HtmlHelp::window()->source().toString().endsWith(c.page)) << c.context;
     }
-    for (int id : HelpContextIds::kAll) EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(id))) << id;
+    // Every topic the program sets has a page of its own: the dialogs', the forms' and their fields'.
+    QList<int> topics(std::begin(HelpContextIds::kAll), std::end(HelpContextIds::kAll));
+    for (const FormDefinition* form : AllForms()) {
+        for (const auto& rows : {form->fields.page1, form->fields.page2}) {
+            for (const FormFieldRow& row : rows) {
+                if (row.enabled && row.helpId > 0) topics.append(row.helpId);
+            }
+        }
+    }
+    for (int id : topics) EXPECT_TRUE(QFile::exists(QString(":/help/%1.html").arg(id))) << id;
 }
 
 TEST_F(Shell, ADroppedFileOpensLikeFileOpen)
