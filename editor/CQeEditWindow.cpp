@@ -462,7 +462,7 @@ void CQeEditWindow::SetInsertMode(bool insert)
 
 QString CQeEditWindow::GetCurrentText()
 {
-    ReactivateCurrent();
+    CommitTypedText();
     return GetFieldText(m_nCurrentField, m_nCurrentPage);
 }
 
@@ -489,7 +489,7 @@ int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page)
 {
     page = ResolvePage(page);
     if (!m_model.SlotOf(field, page)) return -1;
-    StoreLiveText();
+    CommitTypedText();
     m_nCurrentField = field;
     m_nCurrentPage = page;
     if (m_window) ShowCurrentField();
@@ -498,7 +498,7 @@ int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page)
 
 // Only the field the window stands on gets its text: a window just made, or one whose field was replaced by
 // a load, holds nobody's text and must not empty a field.
-void CQeEditWindow::StoreLiveText()
+void CQeEditWindow::CommitTypedText()
 {
     if (!m_window || !m_bHoldsField) return;
     if (const auto held = SlotOf(m_nCurrentField, m_nCurrentPage))
@@ -731,7 +731,6 @@ void CQeEditWindow::CreateFonts(const platform::Dc& dc, int zoom)
 
 void CQeEditWindow::CreatePrinterFonts(int factor)
 {
-    factor = settings::kPrinterFontFactorRange.clamp(factor);
     const auto printer = InSetOrder(settings::kPrinterFontHeights);
     for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
         const std::int64_t height = std::int64_t{FontHeightSetting(printer[position])} * factor / 100;
@@ -770,9 +769,9 @@ bool CQeEditWindow::PaintField(platform::Dc& dc, platform::Rect& rect, std::uint
 // Printing needs nothing of the screen: the printer fonts exist from the start and the texts are the stored
 // ones.
 int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field,
-                              std::uint16_t page, bool singleLine)
+                              std::uint16_t page, bool singleLine, PrintArea area)
 {
-    platform::Rect scaled = ScaledToPrintArea(rect);
+    platform::Rect scaled = ScaledToPrintArea(rect, area);
     const std::uint16_t size = GetFontSize(field, page);
     dc.selectFont(size == kUnknownFontSize ? m_fonts.turned
                                            : m_fonts.printer.ForField(size, IsFieldBold(field, page)));
@@ -781,13 +780,11 @@ int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std:
 }
 
 // Toward the printer's logical origin, by the print-area factors in per mille, truncated toward zero.
-platform::Rect CQeEditWindow::ScaledToPrintArea(const platform::Rect& rect) const
+platform::Rect CQeEditWindow::ScaledToPrintArea(const platform::Rect& rect, PrintArea area)
 {
-    const int vertical = settings::kPrintAreaRange.clamp(ProfileInt(settings::kPrnFactorV));
-    const int horizontal = settings::kPrintAreaRange.clamp(ProfileInt(settings::kPrnFactorH));
     const auto scaled = [](int value, int factor) {
         return int(std::int64_t{value} * factor / kUnscaledPrintArea);
     };
-    return {scaled(rect.left, horizontal), scaled(rect.top, vertical), scaled(rect.right, horizontal),
-            scaled(rect.bottom, vertical)};
+    return {scaled(rect.left, area.horizontal), scaled(rect.top, area.vertical),
+            scaled(rect.right, area.horizontal), scaled(rect.bottom, area.vertical)};
 }

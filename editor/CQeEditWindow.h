@@ -37,6 +37,12 @@ class CQeEditWindow : protected LiveEditWidget::Owner {
 public:
     using Rect = EditorFieldModel::Rect;
 
+    // The print-area factors of a print job in per mille: 1000 prints every rectangle where it is.
+    struct PrintArea {
+        int vertical = 1000;
+        int horizontal = 1000;
+    };
+
     struct ContextMenuItem {
         std::uint32_t flags = 0;
         std::uint32_t id = 0;
@@ -47,8 +53,7 @@ public:
     static constexpr std::uint16_t kUnknownFontSize = 64;
     static constexpr const char* kNotImplementedText = "Funktion nicht implementiert!";
 
-    // The heights of the "Font" section and the print-area factors come from `settings`; without a store
-    // every value is its default.
+    // The heights of the "Font" section come from `settings`; without a store every value is its default.
     explicit CQeEditWindow(const SettingsStore* settings = nullptr);
     virtual ~CQeEditWindow();
     CQeEditWindow(const CQeEditWindow&) = delete;
@@ -123,8 +128,11 @@ public:
     // Texts (CR LF line ends), insert mode, context menu items.
     QString GetFieldText(std::uint16_t field, std::uint16_t page) const;
     void SetFieldText(std::uint16_t field, const QString& text, std::uint16_t page);
-    // Commits the current field by activating it, then gives its text.
+    // Commits the text being typed, then gives the current field's text.
     QString GetCurrentText();
+    // Stores the text being typed into the field the live window stands on; the window, its caret and the
+    // current field stay as they are. Saving, printing and GetCurrentText commit through it.
+    void CommitTypedText();
     // Stores the text into the current field and shows it in the live window.
     void SetCurrentText(const QString& text);
     qsizetype GetFieldTextLength(std::uint16_t field, std::uint16_t page) const;
@@ -172,7 +180,7 @@ public:
 
     // The edit-window and display fonts for the view's device context at `zoom`, from the "Font" section.
     void CreateFonts(const platform::Dc& dc, int zoom);
-    // The printer fonts from the "Font" section scaled by `factor` percent, taken within 50 to 150.
+    // The printer fonts from the "Font" section scaled by `factor` percent.
     void CreatePrinterFonts(int factor);
     // Sets the font at an index of EditorFontTable::kEditIndices or kPrinterIndices, regular or bold as the
     // index says; other indices are ignored.
@@ -185,13 +193,13 @@ public:
     bool PaintField(platform::Dc& dc, platform::Rect& rect, std::uint16_t field, std::uint16_t page,
                     bool singleLine);
     // Prints a field's stored text into `rect` (0.1 mm of the printer, y upwards) with the printer fonts,
-    // scaled toward the printer's logical origin by the print-area factors. Gives the height the text took,
-    // as the device context reports it.
+    // scaled toward the printer's logical origin by the print-area factors `area` of the job. Gives the
+    // height the text took, as the device context reports it.
     int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page,
-                   bool singleLine);
-    // A print rectangle as PrintField places its text: scaled toward the printer's logical origin by the
-    // print-area factors of the settings, taken within 970 to 1030 per mille.
-    platform::Rect ScaledToPrintArea(const platform::Rect& rect) const;
+                   bool singleLine, PrintArea area);
+    // A print rectangle as PrintField places its text: scaled toward the printer's logical origin by `area`,
+    // truncated toward zero.
+    static platform::Rect ScaledToPrintArea(const platform::Rect& rect, PrintArea area);
 
 protected:
     // Tells the user that the table rows cannot take an inserted or deleted line.
@@ -222,7 +230,6 @@ private:
     void MoveRowsUp(std::uint16_t fromPage);
     void LeaveRemovedPage(std::uint16_t page);
     void LeaveDeletedLine(std::uint16_t field);
-    void StoreLiveText();
     void ShowCurrentField();
     QList<platform::MenuItem> OwnMenuItems() const;
     int ProfileInt(const settings::IntValue& value) const;

@@ -3,6 +3,7 @@
 #include "app/HelpContextIds.h"
 #include "forms/atr/ATR_Drawing.h"
 #include "forms/atr/ATR_FieldTable.h"
+#include "forms/atr/ATR_Printing.h"
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CATR_View.h"
 
@@ -41,4 +42,5 @@ constinit const FormDefinition ATR_Form{
     .margins = {u"Ränder beim Ausdruck für A.TR.", 1},
     .createDocument = CreateFormDocument<CATR_Doc>,
     .createView = CreateFormView<CATR_View, CATR_Doc>,
+    .createPrinting = CreateFormPrinting<ATR_Printing>,
 };

@@ -11,8 +11,6 @@ class CATR_View : public FormView {
 public:
     CATR_View(CQELWinAppEx& app, CATR_Doc& document);
 
-    void PrintPage1(platform::Dc& dc) override;
-    void PrintPage2(platform::Dc& dc) override;
     // "Vorgaben für A.TR.": the defaults of new A.TR. forms; this form keeps its texts.
     void OnFormDefaults();
     // The print positions of boxes 12 and 13.
@@ -20,10 +18,4 @@ public:
 
 protected:
     const platform::MessageMapBase* GetMessageMap() const override;
-
-private:
-    // The print rectangle of a field with the box corrections of boxes 12 and 13.
-    platform::Rect CorrectedPrintRect(std::uint16_t field) const;
-    // The line under the goods that keeps anything from being added below them.
-    void StrikeOutBelowGoods(platform::Dc& dc, int tallestGoodsHeight);
 };

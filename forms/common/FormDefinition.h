@@ -5,6 +5,7 @@
 #include "forms/common/FormFieldTable.h"
 #include "forms/common/FormFileFormat.h"
 #include "forms/print/MarginDialogRun.h"
+#include "forms/print/PrintCalibration.h"
 #include "forms/print/PrintDialogForm.h"
 
 #include <QStringView>
@@ -15,7 +16,9 @@
 
 class CQELWinAppEx;
 class FormDocument;
+class FormPrinting;
 class FormView;
+class SettingsStore;
 
 // Everything that makes a form that form, declared once in the form's own folder (forms/atr/ATR_Form.cpp and
 // its kin) and read by the common code from the one list of the forms (forms/FormList.h): the document
@@ -29,14 +32,6 @@ struct DefaultTextFields {
     std::uint16_t ursprungsland;
     std::uint16_t transport;
     std::uint16_t date;
-};
-
-// Fields `first` to `last` of page 1.
-struct FieldRange {
-    std::uint16_t first;
-    std::uint16_t last;
-
-    bool contains(std::uint16_t field) const { return field >= first && field <= last; }
 };
 
 // Where the print step puts a sheet: the page printer (1 or 2) and its origin in 0.1 mm, (LeftMargin + x,
@@ -58,14 +53,6 @@ struct FormPrintRule {
 
     int sheets() const { return static_cast<int>(dialog.sheets.size()); }
     const SheetPrint& forSheet(int sheet) const { return sheet == specialSheet ? special : other; }
-};
-
-// A box whose print position the user corrects apart from the sheet's margins: its fields move by the two
-// settings, in tenths of a millimetre, positive to the right and up.
-struct BoxCorrection {
-    FieldRange fields;
-    settings::IntValue horizontal;
-    settings::IntValue vertical;
 };
 
 // A row of the field table that is no input field but a place the user clicks to choose one of the form's
@@ -107,9 +94,12 @@ struct FormDefinition {
     std::unique_ptr<FormDocument> (*createDocument)(CQELWinAppEx& app);
     // Null while the form has no view of its own: its window then shows an empty area.
     FormView* (*createView)(CQELWinAppEx& app, FormDocument& document);
+    // Null while the form cannot be printed yet.
+    std::unique_ptr<FormPrinting> (*createPrinting)(const SettingsStore& settings, FormDocument& document);
 };
 
-// The factories of a form's definition: its document class, and its view class on that document.
+// The factories of a form's definition: its document class, its view class on that document, and its
+// printing.
 template <class Doc>
 std::unique_ptr<FormDocument> CreateFormDocument(CQELWinAppEx& app)
 {
@@ -119,4 +109,9 @@ template <class View, class Doc>
 FormView* CreateFormView(CQELWinAppEx& app, FormDocument& document)
 {
     return new View(app, static_cast<Doc&>(document));
+}
+template <class Printing>
+std::unique_ptr<FormPrinting> CreateFormPrinting(const SettingsStore& settings, FormDocument& document)
+{
+    return std::make_unique<Printing>(settings, document);
 }

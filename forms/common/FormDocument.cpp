@@ -2,6 +2,7 @@
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
+#include "editor/TrailingWhiteSpace.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormEditorOwner.h"
 #include "platform/clock/Clock.h"
@@ -95,17 +96,23 @@ bool FormDocument::OnOpenDocument(const QString& path)
 
 bool FormDocument::OnSaveDocument(const QString& path)
 {
-    if (CQeEditWindow* editor = FieldEditor()) CommitTypedText(*editor);
+    CommitTypedText();
     if (!Document::OnSaveDocument(path)) return false;
     setPathName(path);
     return true;
 }
 
-void FormDocument::CommitTypedText(CQeEditWindow& editor)
+void FormDocument::CommitTypedText()
 {
-    // Leaving a field stores the edit window's text into it; coming back leaves the window where it was.
-    const std::uint16_t field = editor.GetCurrentField();
-    const std::uint16_t page = editor.GetCurrentPage();
-    editor.Activate(field > 1 ? field - 1 : field + 1, page);
-    editor.Activate(field, page);
+    if (CQeEditWindow* editor = FieldEditor()) editor->CommitTypedText();
+}
+
+void FormDocument::TidyFieldText(std::uint16_t field, std::uint16_t page)
+{
+    CQeEditWindow* editor = FieldEditor();
+    if (!editor) return;
+    QString text = WithoutTrailingWhiteSpace(editor->GetFieldText(field, page));
+    const std::optional<FieldRange>& goods = m_definition.goodsFields;
+    if (page == 1 && goods && goods->contains(field)) text += QStringLiteral("\r\n");
+    editor->SetFieldText(field, text, page);
 }

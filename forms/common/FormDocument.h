@@ -47,9 +47,13 @@ public:
     // forms whose file carries a choice byte use it.
     int m_nMarkChoice = 0;
 
-private:
-    void CommitTypedText(CQeEditWindow& editor);
+    // Stores the text being typed into its field, where the file and the printout take it from.
+    void CommitTypedText();
+    // The stored text of a field without trailing white space; a goods column keeps exactly one line end, so
+    // that the strike-out under the goods finds an empty line. The form is not marked modified by it.
+    void TidyFieldText(std::uint16_t field, std::uint16_t page);
 
+private:
     CQELWinAppEx& m_app;
     const FormDefinition& m_definition;
     FormEditorOwner* m_view = nullptr;

@@ -4,11 +4,11 @@
 #include "app/CMainFrame.h"
 #include "app/CQELWinAppEx.h"
 #include "app/HelpContextIds.h"
-#include "editor/TrailingWhiteSpace.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormCommandIds.h"
 #include "forms/common/FormDocument.h"
 #include "forms/common/FormFile.h"
+#include "forms/common/FormPrintJob.h"
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/JobPrinter.h"
 #include "forms/print/MarginDialogRun.h"
@@ -17,7 +17,6 @@
 #include "platform/dialog/HelpContext.h"
 #include "platform/dialog/UiService.h"
 #include "platform/gdi/Dc.h"
-#include "platform/print/PrintJob.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -76,6 +75,7 @@ FormView::FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQ
     InitZoom();
     m_crEditText = static_cast<ColorRef>(m_app.GetProfileInt(settings::kEditTextColor.in(m_table.section)));
     m_document.AttachView(this);
+    if (m_definition.createPrinting) m_printing = m_definition.createPrinting(m_app, m_document);
     m_app.m_nHelpContext = m_table.helpContext;
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -144,13 +144,6 @@ Rect FormView::FieldTextRect(std::uint16_t field, int page) const
     constexpr int kShift = 2;
     const Rect box = GetFieldRect(field, page);
     return {box.left + kShift, box.top, box.right + kShift, box.bottom};
-}
-
-Rect FormView::GetPrintFieldRect(std::uint16_t field, int page) const
-{
-    const FormRect& box = RowsOf(page)[field].print;
-    return {m_ptPrintOrigin.x() + box.left, m_ptPrintOrigin.y() - box.top, m_ptPrintOrigin.x() + box.right,
-            m_ptPrintOrigin.y() - box.bottom};
 }
 
 platform::Font FormView::FontOf(std::uint8_t font) const
@@ -297,15 +290,6 @@ void FormView::PlaceEditorOnFields(Dc& dc)
     m_editor->LiveWindow()->setFocus();
 }
 
-void FormView::TidyLeftField(std::uint16_t field, std::uint16_t page)
-{
-    QString text = WithoutTrailingWhiteSpace(m_editor->GetFieldText(field, page));
-    // A goods column ends in exactly one line end, so that the strike-out under the goods finds an empty
-    // line.
-    if (page == 1 && m_definition.goodsFields && m_definition.goodsFields->contains(field)) text += "\r\n";
-    m_editor->SetFieldText(field, text, page);
-}
-
 int FormView::ActivateField(std::uint16_t field, int page)
 {
     const std::uint16_t previous = m_editor->GetCurrentField();
@@ -329,7 +313,7 @@ int FormView::ActivateField(std::uint16_t field, int page)
     const int result = m_editor->Activate(field, static_cast<std::uint16_t>(page));
     if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
     if (m_definition.tidiesLeftFields) {
-        TidyLeftField(previous, previousPage);
+        m_document.TidyFieldText(previous, previousPage);
         m_editor->SetBkColor(page == 1 ? m_table.pageBackground : m_definition.look.page2Background);
     }
     m_app.m_nHelpContext = rows[field].helpId;
@@ -430,36 +414,6 @@ void FormView::UpdateStatusPanes()
         QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()), 1);
 }
 
-void FormView::OnPrint(Dc& dc)
-{
-    ActivateField(m_editor->GetCurrentField(), m_editor->GetCurrentPage());
-    dc.setBackgroundMode(platform::BackgroundMode::Transparent);
-    dc.mapper().setMapMode(platform::MapMode::LoMetric);
-    m_calibration = PrintCalibration::Read(m_app, m_table.section);
-    m_editor->CreatePrinterFonts(m_calibration.printerFontFactor);
-
-    const SheetPrint& sheet = m_definition.print.forSheet(m_nPrintSheet);
-    const PrintCalibration::Offset& margin = m_calibration.margin(sheet.marginSet);
-    m_ptPrintOrigin = {margin.left + sheet.x, sheet.y - margin.top};
-    if (sheet.pagePrinter == 2) {
-        PrintPage2(dc);
-    } else {
-        PrintPage1(dc);
-    }
-}
-
-bool FormView::PrintSheets(QPagedPaintDevice& device, int copies)
-{
-    platform::PrintJob job(device);
-    if (!job.begin(m_document.title())) return false;
-    for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !job.newPage()) return false;
-        Dc dc(job.painter());
-        OnPrint(dc);
-    }
-    return job.end();
-}
-
 void FormView::OnFilePrint()
 {
     if (ShowsMarginDialog()) RunMarginCommand();
@@ -470,8 +424,9 @@ void FormView::OnFilePrint()
 void FormView::DoFilePrint()
 {
     int pages = 0;
-    if (!OnPreparePrinting(pages)) return;
-    if (!PrintSheets(m_app.m_printer.printer(), pages)) {
+    if (!m_printing || !OnPreparePrinting(pages)) return;
+    FormPrintJob job(m_app, m_document, *m_printing);
+    if (!job.Print(m_app.m_printer.printer(), m_nPrintSheet, pages)) {
         platform::UiService::instance().messageBox({CQELWinAppEx::kAppName.toString(), kJobNotStartedMessage,
                                                     platform::MessageButtons::Ok,
                                                     platform::MessageIcon::Warning});
@@ -698,7 +653,7 @@ void FormView::OnUpdateAlignRight(CmdUI& ui)
 void FormView::OnFileSave()
 {
     // What is being typed belongs in the file.
-    m_editor->Activate(m_editor->GetCurrentField(), 0);
+    m_document.CommitTypedText();
     m_document.OnFileSave();
 }
 

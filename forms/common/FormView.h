@@ -4,11 +4,10 @@
 #include "editor/CQEScrollViewBase.h"
 #include "forms/common/FormDefinition.h"
 #include "forms/common/FormEditorOwner.h"
-#include "forms/print/PrintCalibration.h"
+#include "forms/common/FormPrinting.h"
 #include "platform/file/WholeFile.h"
 #include "platform/gdi/GdiTypes.h"
 
-#include <QPagedPaintDevice>
 #include <QPoint>
 #include <QString>
 #include <memory>
@@ -55,10 +54,8 @@ public:
     virtual void UpdateStatusPanes();
     virtual void UpdateFormLayout(platform::Dc& dc);
     // The field's screen box on the zoomed page, y downwards. A field just past the table has an empty box,
-    // any field beyond it the box of field 0.
-    platform::Rect GetFieldRect(std::uint16_t field, int page) const;
-    // The field's box on paper, placed at the print origin, y upwards.
-    platform::Rect GetPrintFieldRect(std::uint16_t field, int page) const;
+    // any field beyond it the box of field 0. Placing the editor, hit-testing and drawing all take it.
+    virtual platform::Rect GetFieldRect(std::uint16_t field, int page) const;
     // Moves the editor onto an input field, skipping fields that are not input fields in the direction of
     // travel. 0, or -1 when the page has no input field.
     virtual int ActivateField(std::uint16_t field, int page);
@@ -66,9 +63,6 @@ public:
     virtual void DrawPage2Form(platform::Dc& dc);
     virtual void DrawPage1Fields(platform::Dc& dc);
     virtual void DrawPage2Fields(platform::Dc& dc);
-    // The field texts of a sheet on paper, with the printer fonts, from the print origin.
-    virtual void PrintPage1(platform::Dc& dc) = 0;
-    virtual void PrintPage2(platform::Dc& dc) = 0;
 
     // The margin command: the form's margin dialog, its values read from and written back to the form's
     // settings.
@@ -84,12 +78,6 @@ public:
     platform::wholefile::WriteResult StorePrinterChoice(bool keep, const QString& printerName);
     // The pages of a job for a number of copies: the sheet once per copy, at least once and at most 99 times.
     static int PagesForCopies(unsigned copies);
-    // Prints sheet m_nPrintSheet onto `dc`, whose device origin is the corner of the printable area: commits
-    // the field being typed, makes the printer fonts and places the print origin by the sheet's margins.
-    void OnPrint(platform::Dc& dc);
-    // The print loop: one job named after the document, sheet m_nPrintSheet once on each of `copies` of its
-    // pages, from the corner of the device's printable area. False when the device cannot be painted on.
-    bool PrintSheets(QPagedPaintDevice& device, int copies);
 
     // Whether field `field` of `page` is an input field: drawn, printed, reached by Tab and the mouse.
     bool IsInputField(std::uint16_t field, int page) const;
@@ -124,11 +112,8 @@ public:
     void OnUpdateZoomIn(platform::CmdUI& ui);
     void OnUpdateZoomOut(platform::CmdUI& ui);
 
-    // The calibration of the page being printed, read by OnPrint.
-    PrintCalibration m_calibration;
     int m_nCurrentPage = 1;
     int m_nPrintSheet = 1;
-    QPoint m_ptPrintOrigin;
     // 0 nothing under the mouse, 2 an input field, 3 a secondary area of the form.
     int m_nHoverState = 0;
     platform::ColorRef m_crEditText;
@@ -176,5 +161,7 @@ private:
     const FormDefinition& m_definition;
     const FormFieldTable& m_table;
     std::unique_ptr<CQELEditWindow> m_editor;
+    // The form's sheets on paper; none while the form cannot be printed.
+    std::unique_ptr<FormPrinting> m_printing;
     bool m_loadStatusShown = false;
 };

@@ -37,4 +37,5 @@ constinit const FormDefinition EUR1_Form{
     .margins = {u"Ränder beim Ausdruck für EUR.1", 2},
     .createDocument = CreateFormDocument<CEUR1_Doc>,
     .createView = nullptr,
+    .createPrinting = nullptr,
 };

@@ -36,4 +36,5 @@ constinit const FormDefinition LZE848a_Form{
     .margins = {u"Ränder beim Ausdruck für 848a", 1},
     .createDocument = CreateFormDocument<CLZE_848a_Doc>,
     .createView = nullptr,
+    .createPrinting = nullptr,
 };

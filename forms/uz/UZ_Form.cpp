@@ -37,4 +37,5 @@ constinit const FormDefinition UZ_Form{
     .margins = {u"Ränder beim Ausdruck für Ursprungszeugnis", 2},
     .createDocument = CreateFormDocument<CUrsprungszeugnis_Doc>,
     .createView = nullptr,
+    .createPrinting = nullptr,
 };

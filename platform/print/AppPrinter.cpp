@@ -3,18 +3,25 @@
 #include "platform/dialog/UiService.h"
 #include "platform/print/PrinterCatalog.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace platform {
 namespace {
 
-// The set-up chooses the printer and its paper. Qt's print dialog also offers the copies and a page range of
-// a job, on a tab of their own; a form's copies come from its own print dialog, so that tab goes.
-void hideJobOptions(QPrintDialog& dialog)
+// The set-up chooses the printer and its paper, and prints nothing. Qt's print dialog also offers the copies
+// and a page range of a job, on a tab of their own; a form's copies come from its own print dialog, so that
+// tab goes, and the dialog is named and confirmed as the set-up it is.
+void makeSetUp(QPrintDialog& dialog)
 {
+    dialog.setWindowTitle(QStringLiteral("Druckeinrichtung"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    }
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabs"));
     auto* jobOptions = dialog.findChild<QWidget*>(QStringLiteral("copiesTab"));
     if (!jobOptions) return;
@@ -58,7 +65,7 @@ bool AppPrinter::runPrintSetup(QWidget* parent)
 {
     QPrintDialog dialog(&printer(), parent);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    hideJobOptions(dialog);
+    makeSetUp(dialog);
     if (UiService::instance().runDialog(dialog) != QDialog::Accepted) return false;
     m_name = printer().printerName();
     return true;

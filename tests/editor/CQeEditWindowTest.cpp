@@ -281,7 +281,7 @@ TEST(Alignment, TheCurrentFieldOperationsActOnTheCurrentPage)
     EXPECT_EQ(editor.GetFieldFlags(1, 2), 1);
 }
 
-TEST(Texts, TheCurrentTextIsCommittedByActivationFirst)
+TEST(Texts, TheCurrentTextIsCommittedWithoutActivatingTheFieldAgain)
 {
     ProbeEditor editor;
     editor.SetFieldCounts(2, 2, true);
@@ -290,7 +290,7 @@ TEST(Texts, TheCurrentTextIsCommittedByActivationFirst)
     editor.SetCurrentText("Zelle");
     EXPECT_EQ(editor.GetFieldText(1, 2), "Zelle");
     EXPECT_EQ(editor.GetCurrentText(), "Zelle");
-    EXPECT_EQ(editor.activations, 1);
+    EXPECT_EQ(editor.activations, 0);
 }
 
 TEST(ContextMenu, TakesTwentyFiveItemsAndSeparatorsLoseIdAndText)

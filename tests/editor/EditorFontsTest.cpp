@@ -124,21 +124,6 @@ TEST(PrinterFonts, AreTheSettingTimesTheFactorInPercentTruncated)
     EXPECT_EQ(heightOf(printer, 1, false), 38);
 }
 
-TEST(PrinterFonts, AFactorSetByHandIsTakenWithinWhatTheFontSizeDialogOffers)
-{
-    CQeEditWindow editor;
-    const EditorFontTable::FontSet& printer = editor.GetFontTable().printer;
-    struct Case {
-        int factor;
-        int height;  // of size 2, 36 tenths at 100 %
-    };
-    for (const Case c : {Case{0, 18}, Case{-95, 18}, Case{49, 18}, Case{50, 18}, Case{150, 54}, Case{151, 54},
-                         Case{100000, 54}}) {
-        editor.CreatePrinterFonts(c.factor);
-        EXPECT_EQ(heightOf(printer, 2, false), c.height) << c.factor;
-    }
-}
-
 TEST(DefineFont, ReachesTheEditAndPrinterSetsByIndexAndSetsTheWeightByIt)
 {
     CQeEditWindow editor;

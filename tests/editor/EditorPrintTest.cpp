@@ -31,8 +31,8 @@ TEST_F(PrintedPage, AFieldLandsWhereItsPrintRectangleSaysWithoutTheScreenEverSho
     editor.CreatePrinterFonts(95);
     int height = 0;
     print([&](Dc& dc) {
-        height = editor.PrintField(dc, {200, -300, 1200, -500}, 0, 1, false);
-        editor.PrintField(dc, {200, -600, 1200, -800}, 1, 1, false);
+        height = editor.PrintField(dc, {200, -300, 1200, -500}, 0, 1, false, {});
+        editor.PrintField(dc, {200, -600, 1200, -800}, 1, 1, false, {});
     });
     // Size 1 prints 32 * 95 / 100 = 30 tenths high, 1 mm in from the left edge of the box.
     const QRectF left = word("Kalvenport");
@@ -50,16 +50,14 @@ TEST_F(PrintedPage, AFieldLandsWhereItsPrintRectangleSaysWithoutTheScreenEverSho
 
 TEST_F(PrintedPage, ThePrintAreaFactorsScaleTheRectangleTowardTheOrigin)
 {
-    settings.store().WriteProfileInt(u"Settings", u"PrnFactorV", 980);
-    settings.store().WriteProfileInt(u"Settings", u"PrnFactorH", 1020);
     editor.SetFieldText(0, "Kalvenport", 1);
     editor.SetFieldText(1, "Zuzaza", 1);
     editor.SetFieldAlignRight(1, 1);
     editor.CreatePrinterFonts(95);
     const platform::Rect rect{200, -300, 1200, -500};
     print([&](Dc& dc) {
-        editor.PrintField(dc, rect, 0, 1, false);
-        editor.PrintField(dc, {200, -600, 1200, -800}, 1, 1, false);
+        editor.PrintField(dc, rect, 0, 1, false, {980, 1020});
+        editor.PrintField(dc, {200, -600, 1200, -800}, 1, 1, false, {980, 1020});
     });
     // (204, -294, 1224, -490), then the inset.
     const QRectF left = word("Kalvenport");
@@ -71,27 +69,6 @@ TEST_F(PrintedPage, ThePrintAreaFactorsScaleTheRectangleTowardTheOrigin)
     EXPECT_NEAR(right.top(), 58.8, kTolerance);
 }
 
-TEST_F(PrintedPage, PrintAreaFactorsSetByHandAreTakenWithinWhatThePrintAreaDialogOffers)
-{
-    struct Case {
-        int vertical;
-        int horizontal;
-        double left;  // mm
-        double top;
-    };
-    // The box at (1000, -2000) scaled by 97 % or 103 %, then 1 mm of inset.
-    for (const Case c : {Case{0, -1000, 98.0, 194.0}, Case{969, 5, 98.0, 194.0},
-                         Case{1031, 100000, 104.0, 206.0}, Case{5000, 1031, 104.0, 206.0}}) {
-        settings.store().WriteProfileInt(u"Settings", u"PrnFactorV", c.vertical);
-        settings.store().WriteProfileInt(u"Settings", u"PrnFactorH", c.horizontal);
-        editor.SetFieldText(0, "Kalvenport", 1);
-        print([&](Dc& dc) { editor.PrintField(dc, {1000, -2000, 1800, -2500}, 0, 1, false); });
-        const QRectF left = word("Kalvenport");
-        EXPECT_NEAR(left.left(), c.left, kTolerance) << c.vertical << " " << c.horizontal;
-        EXPECT_NEAR(left.top(), c.top, kTolerance) << c.vertical << " " << c.horizontal;
-    }
-}
-
 TEST_F(PrintedPage, BoldFieldsUseTheBoldPrinterFontAndTheGlyphsStandUpright)
 {
     settings.store().WriteProfileInt(u"Font", u"PFont4B", 100);
@@ -99,7 +76,7 @@ TEST_F(PrintedPage, BoldFieldsUseTheBoldPrinterFontAndTheGlyphsStandUpright)
     editor.SetFontSize(0, 1, 4);
     editor.SetFieldBold(0, 1);
     editor.CreatePrinterFonts(100);
-    print([&](Dc& dc) { editor.PrintField(dc, {300, -400, 1000, -600}, 0, 1, false); });
+    print([&](Dc& dc) { editor.PrintField(dc, {300, -400, 1000, -600}, 0, 1, false, {}); });
     EXPECT_NEAR(word("L").height(), 10.0, kTolerance);  // "PFont4B" 100 at 100 %: a 10 mm cell
     expectUprightL(QRect(300, 400, 300, 200));
 }

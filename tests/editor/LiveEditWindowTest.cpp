@@ -105,6 +105,12 @@ TEST_F(LiveEdit, TypedTextGoesIntoTheFieldLeftAndOnlyTypingMarksTheDocumentModif
     QTest::keyClick(window(), Qt::Key_Return);
     QTest::keyClicks(window(), "Sud");
     EXPECT_TRUE(document.isModified());
+    // Committing stores what is typed and leaves the window on its field, the caret where it was.
+    QTest::keyClick(window(), Qt::Key_Left);
+    editor().CommitTypedText();
+    EXPECT_EQ(editor().GetFieldText(0, 1), "Nord\r\nSud");
+    EXPECT_EQ(editor().GetCurrentField(), 0);
+    EXPECT_EQ(window()->textCursor().position(), 7);
     EXPECT_EQ(editor().Activate(1, 1), 0);
     EXPECT_EQ(editor().GetFieldText(0, 1), "Nord\r\nSud");
     EXPECT_EQ(window()->toPlainText(), "");  // field 1 is empty

@@ -9,14 +9,17 @@
 //                                   settings and no dialogs, onto A4 paper whose printable area is the
 //                                   whole sheet
 //
-// Exit 0 when the file was read, whatever its load status; 2 with the error on standard error otherwise.
+// Exit 0 when the file was read, whatever its load status (--print: only a file that opens); 2 with the error
+// on standard error otherwise.
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
 #include "forms/FormTemplates.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormDocument.h"
-#include "forms/common/FormView.h"
+#include "forms/common/FormFile.h"
+#include "forms/common/FormPrintJob.h"
+#include "forms/common/FormPrinting.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -100,34 +103,38 @@ int usage()
 // The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
 constexpr int kPdfDotsPerInch = 1200;
 
-// Every form of the set is printed on A4 paper.
-int printToPdf(const platform::DocTemplate& docTemplate, const QString& path, int sheet, const QString& out)
+// Every form of the set is printed on A4 paper, through the print job the program runs, without a window. A
+// file the program refuses to open is not printed as the blank form it would show.
+int printToPdf(const SettingsStore& settings, const platform::DocTemplate& docTemplate, const QString& path,
+               int sheet, const QString& out)
 {
-    std::unique_ptr<platform::Document> doc = docTemplate.createDocument();
-    std::unique_ptr<platform::View> view(docTemplate.createView(*doc));
-    auto* formView = dynamic_cast<FormView*>(view.get());
-    if (!formView) return fail("this form cannot be printed yet");
-    const int sheets = formView->definition().print.sheets();
+    DetachedForm form = DetachedForm::Create(docTemplate);
+    const FormDefinition& definition = form.doc->definition();
+    if (!definition.createPrinting) return fail("this form cannot be printed yet");
+    const int sheets = definition.print.sheets();
     if (sheet < 1 || sheet > sheets) {
         return fail(QStringLiteral("the print dialog of this form offers sheet 1 to %1 only").arg(sheets));
     }
-    if (!doc->OnOpenDocument(path)) return fail(doc->lastError());
-    formView->OnInitialUpdate();
-    formView->m_nPrintSheet = sheet;
+    if (!form.doc->OnOpenDocument(path)) return fail(form.doc->lastError());
+    if (form.doc->m_nLoadStatus != kLoaded) return fail(FormFile::StatusMessage(form.doc->m_nLoadStatus));
 
     QPdfWriter writer(out);
     writer.setResolution(kPdfDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    if (!formView->PrintSheets(writer, 1)) return fail("cannot write " + out);
+    const std::unique_ptr<FormPrinting> printing = definition.createPrinting(settings, *form.doc);
+    if (!FormPrintJob(settings, *form.doc, *printing).Print(writer, sheet, 1))
+        return fail("cannot write " + out);
     return 0;
 }
 
-int print(const std::vector<platform::DocTemplate>& templates, const QStringList& args)
+int print(const SettingsStore& settings, const std::vector<platform::DocTemplate>& templates,
+          const QStringList& args)
 {
     bool sheetRead = false;
     const int sheet = args[3].toInt(&sheetRead);
     if (args[2] != "--sheet" || args[4] != "--out" || !sheetRead) return usage();
-    return printToPdf(*platform::DocTemplate::findForFile(templates, args[1]), args[1], sheet, args[5]);
+    return printToPdf(settings, *platform::DocTemplate::findForFile(templates, args[1]), args[1], sheet,
+                      args[5]);
 }
 
 }  // namespace
@@ -150,7 +157,7 @@ int main(int argc, char** argv)
         return print(form);
     }
 
-    if (args.size() == 6 && args[0] == "--print") return print(templates, args);
+    if (args.size() == 6 && args[0] == "--print") return print(app, templates, args);
 
     const bool resave = args.size() == 3 && args[0] == "--resave";
     if (!resave && (args.size() != 1 || args[0].startsWith("--"))) return usage();
