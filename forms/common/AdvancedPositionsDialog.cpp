@@ -1,6 +1,7 @@
 #include "forms/common/AdvancedPositionsDialog.h"
 
 #include "app/CQELWinAppEx.h"
+#include "forms/print/PrintCalibration.h"
 #include "platform/dialog/UpDown.h"
 
 namespace {
@@ -21,7 +22,7 @@ void AdvancedPositionsDialog::onInitDialog()
 {
     keepHelpContext(m_app.m_nHelpContext, m_form.helpContextId);
     for (size_t i = 0; i < kEdits.size(); ++i)
-        m_anCorrections[i] = m_app.GetProfileInt(m_form.corrections[i]);
+        m_anCorrections[i] = PrintCalibration::Read(m_app, m_form.corrections[i], kRange);
     platform::Dialog::onInitDialog();
     for (int id : kUpDowns) itemAs<platform::UpDown>(id)->setRange(kRange.smallest, kRange.largest);
 }

@@ -9,8 +9,8 @@ class CQELWinAppEx;
 
 // "Erweiterte Druckpositionen": a horizontal and a vertical correction of the print position of two boxes of
 // a form, in tenths of a millimetre from -99 to 99 (negative down or left). The edit fields show the stored
-// values as they are, even outside the range; OK takes them only when all four are whole numbers within it,
-// else it names the first refused one and stores nothing.
+// values as printing uses them, held to that range; OK takes them only when all four are whole numbers within
+// it, else it names the first refused one and stores nothing.
 class AdvancedPositionsDialog : public platform::Dialog {
     Q_OBJECT
 public:

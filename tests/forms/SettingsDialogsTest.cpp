@@ -211,18 +211,20 @@ TEST_F(SettingsDialogs, TheDialogsShowTheStoredValuesAsPrintingUsesThem)
     };
     shows(kPrintArea, {{21147, "100"}, {21148, "100"}});
     shows(kCrosses, {{1023, "0"}, {1022, "0"}, {1025, "0"}, {1024, "0"}});
-    // Factors outside their ranges print held to them; a box correction shows as stored, to be put right.
+    // Values outside their dialogs' ranges print held to them, and show so.
     app.WriteProfileInt(kPrinterFontFactor.in(kATRSection), 200);
     app.WriteProfileInt(kPrinterFontFactor.in(kLZE2Section), 10);
     app.WriteProfileInt(kPrnFactorV, 1100);
     app.WriteProfileInt(kPrnFactorH, 995);
     app.WriteProfileInt(kATRField13VertCorr, 150);
+    app.WriteProfileInt(kEUR1Field11HorCorr, -1000);
     app.WriteProfileInt(kAutodatum.in(kATRSection), 2);
     app.WriteProfileInt(kTop_X1Pos, 150);
     app.WriteProfileInt(kLeft_X2Pos, -999);
     shows(kFontSizes, {{1033, "150"}, {1035, "50"}});
     shows(kPrintArea, {{21147, "103"}, {21148, "99.5"}});
-    shows(kATRPositions, {{1006, "150"}});
+    shows(kATRPositions, {{1005, "0"}, {1006, "99"}});
+    shows(kEURPositions, {{1003, "-99"}, {1004, "0"}});
     shows(kCrosses, {{1023, "100"}, {1024, "-200"}});
     run(kATRDefaults, [](QDialog& d) {
         EXPECT_TRUE(qobject_cast<QCheckBox*>(item(d, 1017))->isChecked());
