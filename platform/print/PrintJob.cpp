@@ -1,5 +1,7 @@
 #include "platform/print/PrintJob.h"
 
+#include "platform/print/CupsQueue.h"
+
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -11,6 +13,10 @@ PrintJob::PrintJob(QPagedPaintDevice& device) : m_device(device) {}
 bool PrintJob::begin(const QString& title)
 {
     prepareDevice(title);
+    const auto* printer = dynamic_cast<const QPrinter*>(&m_device);
+    if (printer && printer->outputFormat() == QPrinter::NativeFormat) m_queue = printer->printerName();
+    // A queue removed since it was chosen would take the pages and lose them without a word.
+    if (m_queue && !CupsQueue(*m_queue).exists()) return false;
     return m_painter.begin(&m_device);
 }
 
@@ -21,7 +27,13 @@ bool PrintJob::newPage()
 
 bool PrintJob::end()
 {
-    return m_painter.end();
+    if (!m_queue) return m_painter.end();
+    // Qt hands the finished pages to the scheduler while the painting ends and drops the scheduler's answer.
+    // CUPS keeps the status of this thread's last request: the lookup leaves a granted one, so any other
+    // after the end is the scheduler refusing the job (the queue went, or takes no jobs).
+    const bool queueThere = CupsQueue(*m_queue).exists();
+    const bool ended = m_painter.end();
+    return ended && queueThere && CupsQueue::lastRequestGranted();
 }
 
 void PrintJob::prepareDevice(const QString& title)

@@ -1,8 +1,8 @@
 #include "platform/print/PrinterCatalog.h"
 
-#include <cups/cups.h>
+#include "platform/print/CupsQueue.h"
+
 #include <QPrinterInfo>
-#include <memory>
 
 namespace platform {
 namespace {
@@ -11,17 +11,6 @@ std::optional<PrinterCatalog::Printers>& replacement()
 {
     static std::optional<PrinterCatalog::Printers> printers;
     return printers;
-}
-
-// Qt does not tell where a printer is attached; the scheduler's destination does.
-QString deviceUri(const QString& name)
-{
-    const QByteArray destName = name.toUtf8();
-    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, destName.constData(), nullptr),
-        [](cups_dest_t* d) { cupsFreeDests(1, d); });
-    if (!dest) return {};
-    return QString::fromUtf8(cupsGetOption("device-uri", dest->num_options, dest->options));
 }
 
 }  // namespace
@@ -45,7 +34,8 @@ std::optional<PrinterCatalog::Details> PrinterCatalog::details(const QString& na
 {
     if (!exists(name)) return std::nullopt;
     if (replacement()) return replacement()->details.value(name);
-    return Details{QPrinterInfo::printerInfo(name).makeAndModel(), deviceUri(name)};
+    // Qt does not tell where a printer is attached; the scheduler's queue does.
+    return Details{QPrinterInfo::printerInfo(name).makeAndModel(), CupsQueue(name).option("device-uri")};
 }
 
 void PrinterCatalog::setPrinters(const Printers& printers)

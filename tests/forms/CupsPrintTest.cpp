@@ -38,6 +38,7 @@ const QString kMarginQueue = "Lagerdrucker";
 const QString kWholeSheet = "0 0 595 842";
 const QString kWithMargins = "18 36 577 813";
 const QPointF kHardwareMargins(63.5, 102.3);  // tenths of a millimetre, left and top
+const QString kJobNotStarted = "Der Druckauftrag konnte nicht gestartet werden.";
 
 // A driver description of a printer that takes PDF as it is, with A4 paper and the given printable area.
 QByteArray driverFor(const QString& model, const QString& printableArea)
@@ -104,12 +105,19 @@ public:
         }
         for (const auto& [queue, area] :
              {std::pair(kQueue, kWholeSheet), std::pair(kMarginQueue, kWithMargins)}) {
-            const QString driver = m_root.filePath(queue + ".ppd");
-            writeFile(driver, driverFor(queue, area));
-            const QString added = run("lpadmin", {"-p", queue, "-E", "-v", "file:///dev/null", "-P", driver});
-            if (!run("lpstat", {"-p", queue}).contains(queue)) return "the queue cannot be added: " + added;
+            if (const QString failed = addQueue(queue, area); !failed.isEmpty()) return failed;
         }
         return {};
+    }
+
+    // Empty when the queue, printing the whole sheet or with margins, is there; otherwise why not.
+    QString addQueue(const QString& queue, const QString& area = kWholeSheet)
+    {
+        const QString driver = m_root.filePath(queue + ".ppd");
+        writeFile(driver, driverFor(queue, area));
+        const QString added = run("lpadmin", {"-p", queue, "-E", "-v", "file:///dev/null", "-P", driver});
+        return run("lpstat", {"-p", queue}).contains(queue) ? QString()
+                                                            : "the queue cannot be added: " + added;
     }
 
     // A client program of CUPS talking to this scheduler; its output and errors.
@@ -343,4 +351,38 @@ TEST_F(CupsPrinting, CopiesOfThePrinterSetUpNeverMultiplyAJob)
     const auto [document, job] = printed(kQueue, jobNumber);
     EXPECT_EQ(pdfPageCount(document), 1);
     EXPECT_EQ(job.copies, 1);
+}
+
+TEST_F(CupsPrinting, AJobTheQueueNeverGetsIsToldAndLeavesNoJobBehind)
+{
+    // The queue chosen in the set-up stops taking jobs while the program runs.
+    const struct {
+        QString queue;
+        QString program;
+        QStringList arguments;
+    } rows[] = {{"Entfernt", "lpadmin", {"-x", "Entfernt"}}, {"Gesperrt", "cupsreject", {"Gesperrt"}}};
+    for (const auto& [queue, program, arguments] : rows) {
+        SCOPED_TRACE(queue.toStdString());
+        ASSERT_EQ(cups->addQueue(queue), "");
+        ints = {{kShowMarginDlg.in(kATRSection), 1}};
+        startProgram();
+        setUpPrinter(queue, 1);
+        cups->run(program, arguments);
+        const int jobNumber = nextJob();
+        ui.messages.clear();
+        pressPrint({printCopies("1")});
+        ASSERT_FALSE(seen.isEmpty());
+        EXPECT_EQ(seen.last().printer, queue);
+        EXPECT_EQ(ui.messages, QStringList({kJobNotStarted}));
+        EXPECT_EQ(nextJob(), jobNumber);
+        cups->run("lpadmin", {"-x", queue});
+    }
+    // A queue that takes the job again prints it without a word.
+    startProgram();
+    setUpPrinter(kQueue, 1);
+    ui.messages.clear();
+    const int jobNumber = nextJob();
+    pressPrint({printCopies("1")});
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join("\n").toStdString();
+    EXPECT_TRUE(QFile::exists(printed(kQueue, jobNumber).first));
 }

@@ -2,10 +2,13 @@
 // the job, with the test answering every dialog, and the job goes into a PDF file so that its pages can be
 // read back.
 
+#include "forms/common/FormPrintJob.h"
+#include "forms/common/FormPrinting.h"
 #include "platform/print/PrinterCatalog.h"
 #include "tests/forms/ATRPrintedPlaces.h"
 #include "tests/forms/ProgramPrinting.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSet>
 
@@ -53,7 +56,41 @@ protected:
     QString pdf = dir.filePath("job.pdf");
 };
 
+// A PDF that takes `pages` pages and cannot start another one.
+class PagesRunOut : public QPdfWriter {
+public:
+    PagesRunOut(const QString& file, int pages) : QPdfWriter(file), m_pagesLeft(pages - 1) {}
+    bool newPage() override { return m_pagesLeft-- > 0 && QPdfWriter::newPage(); }
+
+private:
+    int m_pagesLeft;
+};
+
 }  // namespace
+
+TEST_F(PrintFromTheWindow, APageThatCannotBeStartedEndsTheJobAsFailedAfterThePagesBefore)
+{
+    CQELWinAppEx owner(dir.filePath("registry"));
+    const std::vector<platform::DocTemplate> templates = CreateFormTemplates(owner);
+    DetachedForm atr = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, form));
+    ASSERT_TRUE(atr.doc->OnOpenDocument(form));
+    const std::unique_ptr<FormPrinting> printing = atr.doc->definition().createPrinting(owner, *atr.doc);
+    const struct {
+        int copies;
+        int pagesTheDeviceTakes;
+        bool printed;
+        int pages;
+    } rows[] = {{1, 1, true, 1}, {3, 3, true, 3}, {3, 2, false, 2}, {3, 1, false, 1}};
+    for (const auto& [copies, pagesTheDeviceTakes, printed, pages] : rows) {
+        SCOPED_TRACE(copies * 10 + pagesTheDeviceTakes);
+        {
+            PagesRunOut device(pdf, pagesTheDeviceTakes);
+            EXPECT_EQ(FormPrintJob(owner, *atr.doc, *printing).Print(device, 1, copies), printed);
+        }
+        EXPECT_EQ(pdfPageCount(pdf), pages);
+        EXPECT_EQ(pagesWithTheExporter().size(), pages);
+    }
+}
 
 TEST_F(PrintFromTheWindow, EachCopyIsAPageWithTheSheetOnceAtLeastAndNinetyNineTimesAtMost)
 {
