@@ -63,6 +63,7 @@ constexpr FormFieldTable ATR_FieldTable{
     .section = u"ATRForm_Defaults",
     .formKind = 2,
     .helpContext = 320,
+    .page2HelpContext = 0,
     .editorControlId = 122,
     .page1FieldCount = 21,
     .page2FieldCount = 1,

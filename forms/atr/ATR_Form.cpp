@@ -27,7 +27,7 @@ constinit const FormDefinition ATR_Form{
     .fields = ATR_FieldTable,
     .file = CATR_Doc::kFileFormat,
     .defaultTexts = DefaultTextFields{0, 4, 6, 19},
-    .look = {ATR_Page1Drawing, ATR_Page2Drawing, ATR_Fonts, 0xFFFFFF, std::nullopt},
+    .look = {ATR_Page1Drawing, ATR_Page2Drawing, ATR_Fonts, 0xFFFFFF, true, std::nullopt},
     .tidiesLeftFields = true,
     .goodsFields = FieldRange{8, 10},
     .boxCorrections = kBoxCorrections,

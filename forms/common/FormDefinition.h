@@ -70,6 +70,9 @@ struct FormLook {
     const FormPageDrawing& page2;
     std::span<const FormFontSpec> fonts;
     std::uint32_t page2Background;  // COLORREF of the edit window on page 2
+    // Moving to a field or a page gives the edit window that page's colour: the form's page colour on page 1,
+    // page2Background on page 2. Otherwise the window keeps the colour it was made with.
+    bool editWindowFollowsPage;
     // COLORREF of the text being typed; without one the form's "EditTextColor", as the drawn field texts.
     std::optional<std::uint32_t> editWindowTextColor;
 };

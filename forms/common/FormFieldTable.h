@@ -41,7 +41,8 @@ struct FormFieldRow {
 struct FormFieldTable {
     std::u16string_view section;  // the form's settings section
     int formKind;                 // the application's form kind code
-    int helpContext;              // help topic of the form as a whole
+    int helpContext;              // help topic of the form as a whole, and of page 1 when the page switches
+    int page2HelpContext;         // help topic of page 2 when the page switches to it
     int editorControlId;
     std::uint16_t page1FieldCount;
     std::uint16_t page2FieldCount;  // columns of the editor's table part, one row per page from page 2

@@ -53,6 +53,12 @@ unsigned AnchorAlignment(CaptionAnchor anchor)
     }
 }
 
+// Left and top edges belong to a box, right and bottom edges do not.
+bool BoxHolds(const Rect& box, QPoint point)
+{
+    return point.x() >= box.left && point.x() < box.right && point.y() >= box.top && point.y() < box.bottom;
+}
+
 QString StatusCaption(int id)
 {
     return id == kInsertingCaption ? QStringLiteral("Einfügen") : QStringLiteral("Überschreiben");
@@ -312,28 +318,52 @@ int FormView::ActivateField(std::uint16_t field, int page)
 
     const int result = m_editor->Activate(field, static_cast<std::uint16_t>(page));
     if (m_editor->LiveWindow()) m_editor->LiveWindow()->setFocus();
-    if (m_definition.tidiesLeftFields) {
-        m_document.TidyFieldText(previous, previousPage);
-        m_editor->SetBkColor(page == 1 ? m_table.pageBackground : m_definition.look.page2Background);
-    }
+    if (m_definition.tidiesLeftFields) m_document.TidyFieldText(previous, previousPage);
+    ColourEditWindowFor(page);
     m_app.m_nHelpContext = rows[field].helpId;
     UpdateStatusPanes();
     m_editor->EnsureVisible();
     return result;
 }
 
+void FormView::ColourEditWindowFor(int page)
+{
+    if (!m_definition.look.editWindowFollowsPage) return;
+    m_editor->SetBkColor(page == 1 ? m_table.pageBackground : m_definition.look.page2Background);
+}
+
 std::optional<std::uint16_t> FormView::FieldAt(QPoint pagePoint, int page) const
 {
     for (std::uint16_t field = 0; field < RowsOf(page).size(); ++field) {
-        if (!IsInputField(field, page)) continue;
-        const Rect box = GetFieldRect(field, page);
-        // Left and top edges belong to the box, right and bottom edges do not.
-        if (pagePoint.x() >= box.left && pagePoint.x() < box.right && pagePoint.y() >= box.top &&
-            pagePoint.y() < box.bottom) {
-            return field;
-        }
+        if (IsInputField(field, page) && BoxHolds(GetFieldRect(field, page), pagePoint)) return field;
     }
     return std::nullopt;
+}
+
+const FormMarkArea* FormView::MarkAreaAt(QPoint pagePoint, int page) const
+{
+    for (const FormMarkArea& area : m_definition.markAreas) {
+        if (area.page == page && BoxHolds(GetFieldRect(area.field, page), pagePoint)) return &area;
+    }
+    return nullptr;
+}
+
+const FormMarkArea* FormView::ChosenMarkArea() const
+{
+    const auto areas = m_definition.markAreas;
+    for (const FormMarkArea& area : areas) {
+        if (area.choice == m_document.m_nMarkChoice) return &area;
+    }
+    return areas.empty() ? nullptr : &areas.back();
+}
+
+// A click sets a mark; the mark already set stays as it is, and the form unchanged.
+void FormView::ChooseMark(const FormMarkArea& area)
+{
+    if (&area == ChosenMarkArea()) return;
+    m_document.m_nMarkChoice = area.choice;
+    MarkModified();
+    viewport()->repaint();
 }
 
 QPoint FormView::PagePoint(QPoint viewportPoint) const
@@ -345,7 +375,8 @@ QPoint FormView::PagePoint(QPoint viewportPoint) const
 
 void FormView::mouseMoveEvent(QMouseEvent* event)
 {
-    m_nHoverState = FieldAt(PagePoint(event->position().toPoint()), m_nCurrentPage) ? 2 : 0;
+    const QPoint point = PagePoint(event->position().toPoint());
+    m_nHoverState = FieldAt(point, m_nCurrentPage) ? 2 : MarkAreaAt(point, m_nCurrentPage) ? 3 : 0;
     const int cursor = m_nHoverState == 2   ? kCursorOverField
                        : m_nHoverState == 3 ? kCursorOverSecondaryArea
                                             : kCursorOverNothing;
@@ -356,8 +387,13 @@ void FormView::mouseMoveEvent(QMouseEvent* event)
 void FormView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        if (const auto field = FieldAt(PagePoint(event->position().toPoint()), m_nCurrentPage)) {
+        const QPoint point = PagePoint(event->position().toPoint());
+        if (const auto field = FieldAt(point, m_nCurrentPage)) {
             ActivateField(*field, m_nCurrentPage);
+            return;
+        }
+        if (const FormMarkArea* area = MarkAreaAt(point, m_nCurrentPage)) {
+            ChooseMark(*area);
             return;
         }
         QApplication::beep();
@@ -535,6 +571,39 @@ void FormView::OnUpdateNextPrevField(CmdUI& ui)
     ui.Enable(true);
 }
 
+void FormView::OnShowPage1()
+{
+    ShowPage(1);
+}
+
+void FormView::OnShowPage2()
+{
+    ShowPage(2);
+}
+
+void FormView::OnUpdateShowPage1(CmdUI& ui)
+{
+    ui.Enable(m_table.hasPageCommands && m_nCurrentPage > 1);
+}
+
+void FormView::OnUpdateShowPage2(CmdUI& ui)
+{
+    ui.Enable(m_table.hasPageCommands && m_nCurrentPage == 1);
+}
+
+// The text being typed is stored before the page goes; the new page starts on its field 0, where the view
+// stands as it did: the switch neither scrolls nor tidies the field left.
+void FormView::ShowPage(int page)
+{
+    m_editor->CommitTypedText();
+    m_nCurrentPage = page;
+    m_editor->Activate(0, static_cast<std::uint16_t>(page));
+    ColourEditWindowFor(page);
+    viewport()->repaint();
+    UpdateStatusPanes();
+    m_app.m_nHelpContext = page == 1 ? m_table.helpContext : m_table.page2HelpContext;
+}
+
 void FormView::OnEditUndo()
 {
     if (auto* window = m_editor->LiveWindow()) window->undo();
@@ -690,6 +759,10 @@ const platform::MessageMapBase* FormView::GetMessageMap() const
                              Map::update(formcmd::kNextField, &FormView::OnUpdateNextPrevField),
                              Map::command(formcmd::kPrevField, &FormView::OnPrevField),
                              Map::update(formcmd::kPrevField, &FormView::OnUpdateNextPrevField),
+                             Map::command(formcmd::kPage1, &FormView::OnShowPage1),
+                             Map::update(formcmd::kPage1, &FormView::OnUpdateShowPage1),
+                             Map::command(formcmd::kPage2, &FormView::OnShowPage2),
+                             Map::update(formcmd::kPage2, &FormView::OnUpdateShowPage2),
                              Map::command(formcmd::kFontLarger, &FormView::OnFontLarger),
                              Map::update(formcmd::kFontLarger, &FormView::OnUpdateFontLarger),
                              Map::command(formcmd::kFontSmaller, &FormView::OnFontSmaller),

@@ -83,6 +83,17 @@ public:
     bool IsInputField(std::uint16_t field, int page) const;
     // The first input field under a point of the zoomed page (0.1 mm, y downwards), if any.
     std::optional<std::uint16_t> FieldAt(QPoint pagePoint, int page) const;
+    // The first of the form's mark areas of `page` under a point of the zoomed page, if any.
+    const FormMarkArea* MarkAreaAt(QPoint pagePoint, int page) const;
+    // The mark area the document's choice sets, where the form draws its mark: the area of that choice, the
+    // last area for a choice no area has. Null for a form without marks.
+    const FormMarkArea* ChosenMarkArea() const;
+
+    // The page commands of the forms that show two pages; disabled in the others.
+    void OnShowPage1();
+    void OnShowPage2();
+    void OnUpdateShowPage1(platform::CmdUI& ui);
+    void OnUpdateShowPage2(platform::CmdUI& ui);
 
     void OnNextField();
     void OnPrevField();
@@ -145,7 +156,9 @@ private:
     void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
-    void TidyLeftField(std::uint16_t field, std::uint16_t page);
+    void ShowPage(int page);
+    void ColourEditWindowFor(int page);
+    void ChooseMark(const FormMarkArea& area);
     void TakeOverApplication();
     void DoFilePrint();
     bool ShowsMarginDialog() const;

@@ -99,6 +99,7 @@ constexpr FormFieldTable EUR1_FieldTable{
     .section = u"EUR1Form_Defaults",
     .formKind = 1,
     .helpContext = 300,
+    .page2HelpContext = 312,
     .editorControlId = 122,
     .page1FieldCount = 21,
     .page2FieldCount = 11,

@@ -23,7 +23,7 @@ constinit const FormDefinition EUR1_Form{
     .fields = EUR1_FieldTable,
     .file = CEUR1_Doc::kFileFormat,
     .defaultTexts = DefaultTextFields{0, 4, 6, 19},
-    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, std::nullopt},
+    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, true, std::nullopt},
     .tidiesLeftFields = true,
     .goodsFields = FieldRange{8, 10},
     .boxCorrections = kBoxCorrections,

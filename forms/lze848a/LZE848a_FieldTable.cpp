@@ -48,6 +48,7 @@ constexpr FormFieldTable LZE848a_FieldTable{
     .section = u"LZE1Form_Defaults",
     .formKind = 5,
     .helpContext = 360,
+    .page2HelpContext = 0,
     .editorControlId = 143,
     .page1FieldCount = 13,
     .page2FieldCount = 1,

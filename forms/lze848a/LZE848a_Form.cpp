@@ -22,7 +22,7 @@ constinit const FormDefinition LZE848a_Form{
     .file = CLZE_848a_Doc::kFileFormat,
     .defaultTexts = std::nullopt,
     // The page stays white; what is typed shows black while the drawn field texts keep "EditTextColor".
-    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, 0x000000},
+    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, false, 0x000000},
     .tidiesLeftFields = false,
     .goodsFields = std::nullopt,
     .boxCorrections = {},

@@ -52,6 +52,7 @@ constexpr FormFieldTable UZ_FieldTable{
     .section = u"UZForm_Defaults",
     .formKind = 3,
     .helpContext = 340,
+    .page2HelpContext = 350,
     .editorControlId = 145,
     .page1FieldCount = 14,
     .page2FieldCount = 1,

@@ -23,7 +23,7 @@ constinit const FormDefinition UZ_Form{
     .file = CUrsprungszeugnis_Doc::kFileFormat,
     .defaultTexts = DefaultTextFields{1, 3, 4, 9},
     // Both pages show the form's colour, in the edit window too.
-    .look = {UZ_Page1Drawing, UZ_Page2Drawing, UZ_Fonts, 0xAAD6FF, std::nullopt},
+    .look = {UZ_Page1Drawing, UZ_Page2Drawing, UZ_Fonts, 0xAAD6FF, false, std::nullopt},
     .tidiesLeftFields = false,
     .goodsFields = FieldRange{6, 7},
     .boxCorrections = {},
