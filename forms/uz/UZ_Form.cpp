@@ -4,6 +4,7 @@
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
 #include "forms/uz/UZ_Drawing.h"
 #include "forms/uz/UZ_FieldTable.h"
+#include "forms/uz/UZ_Printing.h"
 
 namespace {
 
@@ -37,5 +38,5 @@ constinit const FormDefinition UZ_Form{
     .margins = {u"Ränder beim Ausdruck für Ursprungszeugnis", 2},
     .createDocument = CreateFormDocument<CUrsprungszeugnis_Doc>,
     .createView = nullptr,
-    .createPrinting = nullptr,
+    .createPrinting = CreateFormPrinting<UZ_Printing>,
 };
