@@ -90,6 +90,21 @@ Rect FormPrinting::CorrectedPrintRect(std::uint16_t field) const
     return rect;
 }
 
+int FormPrinting::PrintPage1Fields(Dc& dc, std::uint16_t first, std::uint16_t last)
+{
+    const std::optional<FieldRange>& goods = definition().goodsFields;
+    int tallestGoods = 0;
+    for (std::uint16_t field = first; field <= last; ++field) {
+        const Rect rect = CorrectedPrintRect(field);
+        if (goods && goods->contains(field)) {
+            tallestGoods = std::min(tallestGoods, PrintGoodsField(dc, rect, field));
+        } else {
+            PrintField(dc, rect, field, 1);
+        }
+    }
+    return tallestGoods;
+}
+
 int FormPrinting::PrintGoodsField(Dc& dc, const Rect& rect, std::uint16_t field)
 {
     m_document.TidyFieldText(field, 1);

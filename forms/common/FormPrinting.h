@@ -58,6 +58,9 @@ protected:
     int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page);
     // The print rectangle of page-1 field `field`, moved by the correction of its box if it has one.
     platform::Rect CorrectedPrintRect(std::uint16_t field) const;
+    // Page-1 fields `first` to `last` each in its corrected print rectangle, the goods columns tidied; the
+    // least height a goods column's text took, for StrikeOutBelowGoods.
+    int PrintPage1Fields(platform::Dc& dc, std::uint16_t first, std::uint16_t last);
     // A goods column printed with its text tidied to one line end at the end, which the document keeps; the
     // height the text took.
     int PrintGoodsField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field);

@@ -4,8 +4,6 @@
 #include "forms/common/FormDocument.h"
 #include "platform/gdi/Dc.h"
 
-#include <algorithm>
-
 using platform::Dc;
 using platform::Rect;
 
@@ -31,16 +29,8 @@ void UZ_Printing::PrintPage1(Dc& dc)
 {
     DrawReferenceMarks(dc, PrintPen(), 150, 120, 2040);
 
-    const FieldRange goods = *definition().goodsFields;
-    int tallestGoods = 0;
-    for (std::uint16_t field = m_nPrintSheet == kCopy ? 0 : 1; field <= kLastBoxField; ++field) {
-        const Rect rect = GetPrintFieldRect(field, 1);
-        if (goods.contains(field)) {
-            tallestGoods = std::min(tallestGoods, PrintGoodsField(dc, rect, field));
-        } else {
-            PrintField(dc, rect, field, 1);
-        }
-    }
+    // The small box at the top is the copy's alone.
+    const int tallestGoods = PrintPage1Fields(dc, m_nPrintSheet == kCopy ? 0 : 1, kLastBoxField);
     if (m_nPrintSheet == kApplicationFront) {
         PrintCross(dc);
         PrintApplicant(dc);

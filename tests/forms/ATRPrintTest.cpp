@@ -10,6 +10,7 @@
 #include "forms/print/CDlgPrinterFontSize.h"
 #include "forms/print/Common_CDlgPrintSizeCorr.h"
 #include "tests/forms/ATRPrintedPlaces.h"
+#include "tests/forms/FormInspectPrint.h"
 #include "tests/platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -134,14 +135,7 @@ protected:
             atr.editor().SetFieldText(std::uint16_t(field), texts[std::size_t(field)], 1);
         EXPECT_TRUE(atr.doc->OnSaveDocument(form));
 
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", configHome());
-        tool.setProcessEnvironment(environment);
-        tool.start(KZ_FORM_INSPECT, {"--print", form, "--sheet", QString::number(sheet), "--out", pdf});
-        tool.waitForFinished(60000);
-        complaint = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        return printWithFormInspect(form, sheet, pdf, configHome(), complaint);
     }
 
     std::optional<QRectF> word(const QString& text)

@@ -8,11 +8,11 @@
 #include "forms/FormTemplates.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/uz/UZ_FieldTable.h"
+#include "tests/forms/FormInspectPrint.h"
 #include "tests/platform/InkBox.h"
 #include "tests/support/PdfWords.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdint>
@@ -126,14 +126,7 @@ protected:
         uz.doc->m_nMarkChoice = choice;
         EXPECT_TRUE(uz.doc->OnSaveDocument(form));
 
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-        tool.setProcessEnvironment(environment);
-        tool.start(KZ_FORM_INSPECT, {"--print", form, "--sheet", QString::number(sheet), "--out", pdf});
-        tool.waitForFinished(60000);
-        complaint = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        return printWithFormInspect(form, sheet, pdf, dir.filePath("config"), complaint);
     }
 
     std::optional<QRectF> word(const QString& text) const
