@@ -22,15 +22,14 @@ const QString kNotReached = QStringLiteral("Die Updateinformationen konnten nich
 const QString kNotWritten = QStringLiteral("Die Datei\r\n%1\r\nkonnte nicht geschrieben werden.");
 const QString kPageName = QStringLiteral("Update.html");
 
-// While the index is fetched: the wait cursor, no button to press, and afterwards the focus back where it
-// was.
+// While the index is fetched: the wait cursor, no button to press but "Abbrechen", and afterwards the focus
+// back where it was.
 class TransferScope {
 public:
     TransferScope(platform::Dialog& dialog, bool& running) : m_running(running), m_focus(dialog.focusWidget())
     {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        for (int id :
-             {platform::control::kOk, platform::control::kCancel, Common_DlgWebUpdateD::kLoadButton}) {
+        for (int id : {platform::control::kOk, Common_DlgWebUpdateD::kLoadButton}) {
             QWidget* button = dialog.item(id);
             if (!button || !button->isEnabled()) continue;
             button->setEnabled(false);
@@ -70,6 +69,11 @@ Common_DlgWebUpdateD::Common_DlgWebUpdateD(QString serverAddress, QWidget* paren
       m_strServerAddress(std::move(serverAddress))
 {
     onClicked(kLoadButton, [this] { LoadUpdateIndex(); });
+    // "Abbrechen" closes the dialog at any time: during a transfer it ends the transfer first. Escape and
+    // the close box wait for the transfer's end (onCancel).
+    onClicked(platform::control::kCancel, [this] {
+        if (m_bTransferRunning) platform::HttpClient::cancel();
+    });
 }
 
 void Common_DlgWebUpdateD::onInitDialog()
@@ -87,7 +91,10 @@ void Common_DlgWebUpdateD::LoadUpdateIndex()
     if (m_bTransferRunning) return;
     const platform::HttpAnswer answer = FetchUpdateIndex();
     if (const auto* failure = std::get_if<platform::HttpFailure>(&answer)) {
-        ShowMessage(kNotReached.arg(failure->reason));
+        if (failure->kind == platform::HttpFailure::Kind::Cancelled)
+            platform::Dialog::onCancel();
+        else
+            ShowMessage(kNotReached.arg(failure->reason));
         return;
     }
     // Whatever the status, the body is read as an index: an error page gives no record.

@@ -8,7 +8,8 @@
 
 // "QEL WebUpdate": asks the maker's web server whether there is a version of the program other than the one
 // installed and, when there is, writes a page with its download link and opens it in the browser. The index
-// is fetched while the dialog keeps painting; the dialog cannot be closed until the transfer has ended.
+// is fetched while the dialog keeps painting; "Abbrechen" ends the transfer and the dialog, while Escape and
+// the close box wait for the transfer's end.
 class Common_DlgWebUpdateD : public platform::Dialog {
     Q_OBJECT
 public:
@@ -24,7 +25,8 @@ public:
                                   QWidget* parent = nullptr);
 
     // Fetches the index and says in the status line what it holds for this program. A transfer that fails
-    // before the server answers is told in a message; status and buttons stay as they were.
+    // before the server has answered in full (unreachable, refused certificate, deadline) is told in a
+    // message; status and buttons stay as they were.
     void LoadUpdateIndex();
     // Writes "Update.html" into the documents folder and opens it in the browser. 1 when the dialog may
     // close.

@@ -44,6 +44,7 @@ QNetworkRequest networkRequest(const HttpRequest& request)
 }
 
 const QString kCertificateRefused = QStringLiteral("Das Zertifikat des Servers wurde nicht anerkannt:\n");
+const QString kCancelled = QStringLiteral("Die Übertragung wurde abgebrochen.");
 
 QString timeoutReason(std::chrono::milliseconds deadline)
 {
@@ -51,8 +52,17 @@ QString timeoutReason(std::chrono::milliseconds deadline)
     return QStringLiteral("Der Server hat nicht innerhalb von %1 Sekunden geantwortet.").arg(seconds);
 }
 
-// Reads the body as it arrives, never more than the cap, and ends the transfer at the cap or the deadline.
-// Its handlers live as long as its event loop, not as long as the reply.
+class Transfer;
+
+// The transfer under way: one at a time.
+Transfer*& running()
+{
+    static Transfer* transfer = nullptr;
+    return transfer;
+}
+
+// Reads the body as it arrives, never more than the cap, and ends the transfer at the cap, the deadline or
+// when cancelled. Its handlers live as long as its event loop, not as long as the reply.
 class Transfer {
 public:
     Transfer(QNetworkReply& reply, std::chrono::milliseconds deadline)
@@ -68,6 +78,7 @@ public:
         QObject::connect(&m_reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
         m_deadline.setSingleShot(true);
         QObject::connect(&m_deadline, &QTimer::timeout, &m_loop, [this] {
+            if (m_reply.isFinished()) return;
             m_timedOut = true;
             m_reply.abort();
         });
@@ -76,16 +87,27 @@ public:
 
     HttpAnswer run()
     {
+        running() = this;
         if (!m_reply.isFinished()) m_loop.exec();
+        running() = nullptr;
         // The loop also ends when the program is told to quit.
         if (!m_reply.isFinished()) m_reply.abort();
         take();
+        using Kind = HttpFailure::Kind;
+        if (m_cancelled) return HttpFailure{Kind::Cancelled, kCancelled};
+        // A body that the deadline cut short is no answer, whatever came before it.
+        if (m_timedOut) return HttpFailure{Kind::TimedOut, timeoutReason(m_deadlineTime)};
         const QVariant status = m_reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
         if (status.isValid()) return HttpResponse{status.toInt(), m_body};
-        if (m_timedOut) return HttpFailure{true, timeoutReason(m_deadlineTime)};
         if (!m_certificateErrors.isEmpty())
-            return HttpFailure{false, kCertificateRefused + m_certificateErrors.join(u'\n')};
-        return HttpFailure{false, m_reply.errorString()};
+            return HttpFailure{Kind::Unreachable, kCertificateRefused + m_certificateErrors.join(u'\n')};
+        return HttpFailure{Kind::Unreachable, m_reply.errorString()};
+    }
+
+    void cancel()
+    {
+        m_cancelled = true;
+        m_reply.abort();
     }
 
 private:
@@ -104,6 +126,7 @@ private:
     QEventLoop m_loop;
     QTimer m_deadline;
     bool m_timedOut = false;
+    bool m_cancelled = false;
 };
 
 }  // namespace
@@ -124,6 +147,11 @@ HttpAnswer HttpClient::getOverNetwork(const HttpRequest& request)
 void HttpClient::setGetter(Getter getter)
 {
     replacement() = std::move(getter);
+}
+
+void HttpClient::cancel()
+{
+    if (Transfer* transfer = running()) transfer->cancel();
 }
 
 }  // namespace platform

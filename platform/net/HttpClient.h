@@ -18,16 +18,18 @@ struct HttpRequest {
     std::chrono::milliseconds deadline = std::chrono::seconds(30);
 };
 
-// What the server answered, whatever the status (a redirect, an error page). When the connection was cut or
-// the deadline passed after the status had arrived, the body is what came until then.
+// What the server answered, whatever the status (a redirect, an error page). When the server cut the
+// connection after the status, the body is what came until then.
 struct HttpResponse {
     int status = 0;
     QByteArray body;
 };
 
-// No status arrived: the server could not be reached, its certificate was refused, or the deadline passed.
+// The transfer did not end with an answer: the server could not be reached or its certificate was refused
+// before a status arrived, the deadline passed before the body's end, or the caller cancelled it.
 struct HttpFailure {
-    bool timedOut = false;
+    enum class Kind { Unreachable, TimedOut, Cancelled };
+    Kind kind = Kind::Unreachable;
     QString reason;
 };
 
@@ -36,8 +38,8 @@ using HttpAnswer = std::variant<HttpResponse, HttpFailure>;
 // One GET at a time, as the program's update check needs it: https is fetched over TLS with the server's
 // certificate checked against the system's certificate authorities, redirects are answered, not followed,
 // and the body is cut at kSizeCap bytes. The call returns when the answer is there; the program's windows
-// keep painting and taking input meanwhile, so the caller keeps its own controls quiet. Tests put their
-// own getter in place.
+// keep painting and taking input meanwhile, so the caller keeps its own controls quiet, and may cancel the
+// transfer from them. Tests put their own getter in place.
 class HttpClient {
 public:
     static constexpr qsizetype kSizeCap = 64 * 1024;
@@ -49,6 +51,8 @@ public:
     static HttpAnswer getOverNetwork(const HttpRequest& request);
     // An empty getter goes back to the network.
     static void setGetter(Getter getter);
+    // Ends the transfer under way, if there is one: its answer is a failure of kind Cancelled.
+    static void cancel();
 };
 
 }  // namespace platform

@@ -6,11 +6,14 @@
 #include <memory>
 
 // A web server on 127.0.0.1 for one test, plain or TLS with the certificate in tests/data/net (which only a
-// test trusts). It answers every request with the same bytes and closes the connection; with no bytes it
-// never answers. It keeps each request's head.
+// test trusts). It answers every request with the same bytes and closes the connection, or keeps it open
+// and sends no more; with no bytes it never answers. It keeps each request's head.
 class LocalHttpServer {
 public:
-    explicit LocalHttpServer(QByteArray answer, bool tls = false) : m_answer(std::move(answer))
+    enum class AfterAnswer { Close, StayOpen };
+
+    explicit LocalHttpServer(QByteArray answer, bool tls = false, AfterAnswer after = AfterAnswer::Close)
+        : m_answer(std::move(answer))
     {
         if (tls) {
             auto* server = new QSslServer;
@@ -25,14 +28,14 @@ public:
         m_server->listen(QHostAddress::LocalHost);
         m_address =
             QStringLiteral("%1://127.0.0.1:%2").arg(tls ? "https" : "http").arg(m_server->serverPort());
-        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, [this] {
+        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, [this, after] {
             while (QTcpSocket* socket = m_server->nextPendingConnection()) {
-                QObject::connect(socket, &QIODevice::readyRead, [this, socket] {
+                QObject::connect(socket, &QIODevice::readyRead, [this, socket, after] {
                     if (!socket->peek(1 << 16).contains("\r\n\r\n")) return;
                     requests.append(socket->readAll());
                     if (m_answer.isEmpty()) return;
                     socket->write(m_answer);
-                    socket->disconnectFromHost();
+                    if (after == AfterAnswer::Close) socket->disconnectFromHost();
                 });
             }
         });

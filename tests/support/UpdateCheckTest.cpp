@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -107,6 +108,7 @@ TEST_F(UpdateCheck, TellsWhatEachServerAnswers)
         QString message = {};
         bool tls = false;
         bool trusted = true;
+        LocalHttpServer::AfterAnswer after = LocalHttpServer::AfterAnswer::Close;
     } rows[] = {
         {"an index over TLS", http(index({kOther, newer})), kOffered + "3.21.001", {}, true},
         {"a certificate nobody vouches for", http(index({newer})), kNothingLoaded, "Zertifikat", true, false},
@@ -121,12 +123,19 @@ TEST_F(UpdateCheck, TellsWhatEachServerAnswers)
         {"an empty body", http(""), kError},
         {"a 404 page", http("<html><body>Not Found</body></html>", "404 Not Found"), kError},
         {"cut inside the matching record", http(cut.left(27 + 178 + 100), "200 OK", cut.size()), kError},
+        {"the last record with its trailing blanks trimmed", http(index({kOther, newer.trimmed()})), kError},
+        {"the last record of 174 columns without a line end",
+         http(index({kOther, newer.left(174)}).chopped(2)), kOffered + "3.21.001"},
+        {"the last record of 173 columns", http(index({kOther, newer.left(173)}).chopped(2)), kError},
         {"no answer", "", kNothingLoaded, "nicht innerhalb von 1 Sekunden"},
+        {"the deadline inside the matching record", http(cut.left(27 + 178 + 100), "200 OK", cut.size()),
+         kNothingLoaded, "nicht innerhalb von 1 Sekunden", false, true,
+         LocalHttpServer::AfterAnswer::StayOpen},
         {"a body of 1 MiB", http(index({newer}) + QByteArray(1 << 20, 'x')), kOffered + "3.21.001"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        LocalHttpServer server(row.answer, row.tls);
+        LocalHttpServer server(row.answer, row.tls, row.after);
         load(server.address(), row.trusted);
         EXPECT_EQ(dialog->controls().text(Common_DlgWebUpdateD::kStatus), row.status);
         EXPECT_TRUE(row.message.isEmpty() ? ui.messageBoxes.isEmpty()
@@ -145,20 +154,33 @@ TEST_F(UpdateCheck, TellsWhatEachServerAnswers)
     EXPECT_TRUE(ui.messageTexts().join("").contains("refused"));
 }
 
-TEST_F(UpdateCheck, TheWindowKeepsWorkingButCannotBeClosedWhileTheTransferRuns)
+TEST_F(UpdateCheck, WhileTheTransferRunsTheWindowKeepsWorkingAndOnlyAbbrechenEndsItAndTheDialog)
 {
     LocalHttpServer silent("");
     bool looked = false;
     duringTransfer = [&] {
-        looked = true;
+        looked = QTest::qWaitFor([&] { return !silent.requests.isEmpty(); }, 400);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        EXPECT_FALSE(enabled(kOk) || enabled(kCancel) || enabled(kLoad));
+        EXPECT_FALSE(enabled(kOk) || enabled(kLoad));
+        EXPECT_TRUE(enabled(kCancel));
+        // Escape, the close box and a second start leave the transfer running.
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         dialog->close();
         dialog->LoadUpdateIndex();
+        QTest::qWait(50);
+        EXPECT_TRUE(dialog->isVisible());
+        QTest::mouseClick(dialog->item(kCancel), Qt::LeftButton);
     };
+    QElapsedTimer clock;
+    clock.start();
     load(silent.address());
-    EXPECT_TRUE(looked && dialog->isVisible() && enabled(kCancel) && enabled(kLoad));
+    // Ended at the click, long before the deadline of one second.
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_TRUE(looked);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), platform::answer::kCancel);
+    EXPECT_TRUE(ui.messageBoxes.isEmpty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(silent.requests.size(), 1);
 }
 
