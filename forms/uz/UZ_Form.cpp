@@ -2,6 +2,7 @@
 
 #include "app/HelpContextIds.h"
 #include "forms/uz/CUrsprungszeugnis_Doc.h"
+#include "forms/uz/CUrsprungszeugnis_View.h"
 #include "forms/uz/UZ_Drawing.h"
 #include "forms/uz/UZ_FieldTable.h"
 #include "forms/uz/UZ_Printing.h"
@@ -37,6 +38,6 @@ constinit const FormDefinition UZ_Form{
               {1, 1, 0, 40}},
     .margins = {u"Ränder beim Ausdruck für Ursprungszeugnis", 2},
     .createDocument = CreateFormDocument<CUrsprungszeugnis_Doc>,
-    .createView = nullptr,
+    .createView = CreateFormView<CUrsprungszeugnis_View, CUrsprungszeugnis_Doc>,
     .createPrinting = CreateFormPrinting<UZ_Printing>,
 };
