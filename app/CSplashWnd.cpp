@@ -92,7 +92,7 @@ CSplashWnd::CSplashWnd(QWidget& mainWindow, QPixmap bitmap, QString versionStrin
       m_strVersion(std::move(versionString))
 {
     setFixedSize(m_bitmap.deviceIndependentSize().toSize());
-    move(mainWindow.frameGeometry().center() - rect().center());
+    CenterOverMainWindow();
     setCursor(AppCursors::Get(kCursor));
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CSplashWnd::DestroyWindow);
@@ -115,8 +115,20 @@ void CSplashWnd::paintEvent(QPaintEvent*)
     draw(painter, kVersion, QStringLiteral("Version: ") + m_strVersion, dpiY);
 }
 
-bool CSplashWnd::eventFilter(QObject*, QEvent* event)
+void CSplashWnd::CenterOverMainWindow()
 {
+    if (const QWidget* mainWindow = parentWidget())
+        move(mainWindow->frameGeometry().center() - rect().center());
+}
+
+bool CSplashWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window manager maximises, places and frames the main window after it was shown, and the user may
+    // move it: the splash follows.
+    if (watched == parentWidget() && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        CenterOverMainWindow();
+        return false;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Keeps the key from any shortcut; the key press that follows closes the splash.
         event->accept();

@@ -7,7 +7,8 @@
 
 class SettingsStore;
 
-// The start picture with the program's version, shown over the main window for a few seconds after start-up.
+// The start picture with the program's version, shown centred over the main window for a few seconds after
+// start-up, and kept there while the window manager places the main window.
 // It closes on its timer, or on the first key or mouse press anywhere in the program, which it swallows: that
 // press does nothing else, not even a command of its key.
 class CSplashWnd : public QWidget {
@@ -33,6 +34,7 @@ protected:
 
 private:
     CSplashWnd(QWidget& mainWindow, QPixmap bitmap, QString versionString);
+    void CenterOverMainWindow();
     void DestroyWindow();
 
     QPixmap m_bitmap;

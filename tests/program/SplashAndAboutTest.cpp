@@ -92,6 +92,31 @@ TEST_F(Program, TheSplashStaysTheStoredSecondsANegativeValueFiveAndAHugeOneAMinu
     EXPECT_FALSE(splash) << "still up after its second";
 }
 
+TEST_F(Program, TheSplashStaysCentredOverTheMainWindowAsTheWindowManagerPlacesIt)
+{
+    start(5);
+    ASSERT_TRUE(splash);
+    QWidget& frame = *app->mainFrame();
+    const auto centred = [&] {
+        const QWidget* shown = splash.data();
+        return shown != nullptr && shown->geometry().center() == frame.frameGeometry().center();
+    };
+    EXPECT_TRUE(centred());
+    // Maximised, restored and moved by the window manager after the splash came up.
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"restored to a smaller size",
+         [&] {
+             frame.showNormal();
+             frame.setGeometry(40, 30, 900, 700);
+         }},
+        {"moved", [&] { frame.move(300, 200); }},
+        {"maximised", [&] { frame.showMaximized(); }}};
+    for (const auto& [what, change] : changes) {
+        change();
+        EXPECT_TRUE(QTest::qWaitFor(centred, 1000)) << what;
+    }
+}
+
 TEST_F(Program, TheFirstKeyOrClickOnlyClosesTheSplashTheNextOneWorks)
 {
     const std::pair<const char*, std::function<void()>> cases[] = {
