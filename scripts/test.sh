@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds twice (normally, and with AddressSanitizer and UndefinedBehaviorSanitizer), each
 # failing on any warning, and runs every test in both builds; before them the include layers and the format of
-# the sources are checked and the form file fuzzer runs for a minute.
+# the sources are checked, and every fuzz target replays its corpus and then fuzzes for half a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
@@ -14,8 +14,8 @@ echo "== include layers"
 bash scripts/check-layers.sh
 echo "== source format"
 bash scripts/check-format.sh
-echo "== form file fuzzer"
-bash scripts/fuzz.sh 60
+echo "== fuzz targets"
+bash scripts/fuzz.sh 30
 
 for kind in normal sanitize; do
     echo "== $kind build"
