@@ -2,7 +2,9 @@
 
 #include "app/HelpContextIds.h"
 #include "forms/lze848a/CLZE_848a_Doc.h"
+#include "forms/lze848a/LZE848a_Drawing.h"
 #include "forms/lze848a/LZE848a_FieldTable.h"
+#include "forms/lze848a/LZE848a_Printing.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ constinit const FormDefinition LZE848a_Form{
     .file = CLZE_848a_Doc::kFileFormat,
     .defaultTexts = std::nullopt,
     // The page stays white; what is typed shows black while the drawn field texts keep "EditTextColor".
-    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, false, 0x000000},
+    .look = {LZE848a_Page1Drawing, kBlankPage, LZE848a_Fonts, 0xFFFFFF, false, 0x000000},
     .tidiesLeftFields = false,
     .goodsFields = std::nullopt,
     .boxCorrections = {},
@@ -36,5 +38,5 @@ constinit const FormDefinition LZE848a_Form{
     .margins = {u"Ränder beim Ausdruck für 848a", 1},
     .createDocument = CreateFormDocument<CLZE_848a_Doc>,
     .createView = nullptr,
-    .createPrinting = nullptr,
+    .createPrinting = CreateFormPrinting<LZE848a_Printing>,
 };
