@@ -15,6 +15,7 @@ inline constexpr int kFontBold = 32812;
 inline constexpr int kAlignLeft = 32816;
 inline constexpr int kAlignCenter = 32817;
 inline constexpr int kAlignRight = 32818;
+inline constexpr int kTwoLineFields = 32829;
 inline constexpr int kPage1 = 32837;
 inline constexpr int kPage2 = 32838;
 inline constexpr int kZoomIn = 32867;

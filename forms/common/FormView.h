@@ -140,6 +140,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     CQELWinAppEx& app() const { return m_app; }
+    // The form's sheets on paper, made with the view; null while the form cannot be printed.
+    const FormPrinting* printing() const { return m_printing.get(); }
     // A point of the viewport as a point of the zoomed page.
     QPoint PagePoint(QPoint viewportPoint) const;
     int Scaled(int value) const { return value * m_nZoom / 10; }

@@ -2,6 +2,7 @@
 
 #include "app/HelpContextIds.h"
 #include "forms/lze848a/CLZE_848a_Doc.h"
+#include "forms/lze848a/CLZE_848a_View.h"
 #include "forms/lze848a/LZE848a_Drawing.h"
 #include "forms/lze848a/LZE848a_FieldTable.h"
 #include "forms/lze848a/LZE848a_Printing.h"
@@ -37,6 +38,6 @@ constinit const FormDefinition LZE848a_Form{
               {2, 2, 0, 20}},
     .margins = {u"Ränder beim Ausdruck für 848a", 1},
     .createDocument = CreateFormDocument<CLZE_848a_Doc>,
-    .createView = nullptr,
+    .createView = CreateFormView<CLZE_848a_View, CLZE_848a_Doc>,
     .createPrinting = CreateFormPrinting<LZE848a_Printing>,
 };
