@@ -1,102 +1,30 @@
 // The common form view over each form, in the main frame as the program shows it: the page commands reached
 // by their keys, Tab on the page shown, the mouse over fields and over the mark areas of a form.
 
-#include "app/AppCursors.h"
-#include "app/CMainFrame.h"
-#include "app/CQELWinAppEx.h"
 #include "editor/CQELEditWindow.h"
 #include "forms/atr/ATR_Form.h"
 #include "forms/common/FormCommandIds.h"
-#include "forms/common/FormDocument.h"
-#include "forms/common/FormView.h"
 #include "forms/eur1/EUR1_Form.h"
 #include "forms/lze848a/LZE848a_Form.h"
 #include "forms/uz/UZ_Form.h"
-#include "platform/command/Resources.h"
-#include "platform/docview/ChildFrame.h"
-#include "platform/screen/ScreenMetrics.h"
+#include "tests/forms/FormInMainFrame.h"
 #include "tests/support/AnsweringUi.h"
-
-#include <gtest/gtest.h>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
-class FormPages : public ::testing::Test {
+class FormPages : public FormInMainFrame {
 protected:
-    QTemporaryDir dir;
-    CQELWinAppEx app{dir.filePath("config"), "/opt/kalvenport-zuzaza"};
     AnsweringUi ui;
-    platform::Resources resources;
-    std::unique_ptr<CMainFrame> frame;
-    FormView* view = nullptr;
-    FormDocument* doc = nullptr;
 
-    void SetUp() override
-    {
-        platform::ScreenMetrics::setSource([] { return platform::ScreenMetrics{1080, 96}; });
-        AppCursors::Load();
-        app.InitInstance();
-        app.WriteProfileInt(u"Settings", u"WinFormScaledFactorOv", 100);
-        ASSERT_TRUE(resources.load(":/res"));
-        frame = std::make_unique<CMainFrame>(app, resources);
-        ASSERT_TRUE(frame->LoadFrame(CMainFrame::kNoDocumentMenu, 128, app));
-        app.m_pMainWnd = frame.get();
-        frame->resize(1000, 800);
-        frame->show();
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        platform::ScreenMetrics::setSource({});
-    }
-
-    // A new form of `form` in the common view, at true size, in a window of the frame.
+    // A new form of `form` in the common view.
     void open(const FormDefinition& form)
     {
-        app.WriteProfileInt(form.fields.section, u"ZoomFactor", 10);
-        std::unique_ptr<FormDocument> created = form.createDocument(app);
-        doc = created.get();
-        view =
-            new FormView(app, *doc, std::make_unique<CQELEditWindow>([this] { view->UpdateStatusPanes(); }));
-        auto* child = new platform::ChildFrame;
-        child->setContents(std::move(created), view);
-        frame->addChildFrame(child);
-        ASSERT_TRUE(doc->OnNewDocument());
-        view->OnInitialUpdate();
-        view->viewport()->repaint();
-        QCoreApplication::processEvents();
-        ASSERT_NE(editor().LiveWindow(), nullptr);
+        FormInMainFrame::open(form, {}, [this](FormDocument& document) {
+            return new FormView(app, document,
+                                std::make_unique<CQELEditWindow>([this] { view->UpdateStatusPanes(); }));
+        });
     }
-    CQeEditWindow& editor() { return view->FieldEditor(); }
-    QPlainTextEdit& window() { return *editor().LiveWindow(); }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(&window(), key, modifiers);
-    }
-    bool enabled(int command) { return frame->UpdateCommand(command).isEnabled(); }
     QColor editWindowColour() { return window().palette().color(QPalette::Base); }
-
-    // The viewport point over the middle of a box of the zoomed page, scrolled into sight first.
-    QPoint middleOf(const platform::Rect& box)
-    {
-        const auto pixels = [](int units) { return qRound(units * 96 / 254.0); };
-        view->verticalScrollBar()->setValue(pixels(box.top) - 100);
-        return QPoint(pixels((box.left + box.right) / 2), pixels((box.top + box.bottom) / 2)) -
-               QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
-    }
-    int hoverOver(const platform::Rect& box)
-    {
-        QTest::mouseMove(view->viewport(), middleOf(box));
-        return view->m_nHoverState;
-    }
-    void clickOn(const platform::Rect& box)
-    {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middleOf(box));
-    }
 };
 
 struct PageCase {

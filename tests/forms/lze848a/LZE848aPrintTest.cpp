@@ -7,11 +7,11 @@
 #include "forms/FormTemplates.h"
 #include "forms/common/DetachedForm.h"
 #include "forms/lze848a/LZE848a_FieldTable.h"
+#include "tests/forms/FormInspectPrint.h"
 #include "tests/platform/InkBox.h"
 #include "tests/support/PdfWords.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -81,14 +81,7 @@ protected:
         lze.doc->m_nMarkChoice = c.markChoice;
         EXPECT_TRUE(lze.doc->OnSaveDocument(form));
 
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-        tool.setProcessEnvironment(environment);
-        tool.start(KZ_FORM_INSPECT, {"--print", form, "--sheet", "1", "--out", pdf});
-        tool.waitForFinished(60000);
-        complaint = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        return printWithFormInspect(form, 1, pdf, dir.filePath("config"), complaint);
     }
 
     // The dark pixels in the frame of a tick box's print row, widened by 1 mm on every side.

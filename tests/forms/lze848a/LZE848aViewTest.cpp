@@ -2,111 +2,38 @@
 // document's choice puts it, Tab past the placeholder field, the two-line option taken by each form when it
 // opens, the colours of drawn and typed texts, and the form's commands.
 
-#include "app/AppCursors.h"
-#include "app/CMainFrame.h"
-#include "app/CQELWinAppEx.h"
 #include "forms/common/FormCommandIds.h"
-#include "forms/common/FormDocument.h"
 #include "forms/lze848a/CLZE_848a_View.h"
 #include "forms/lze848a/LZE848a_Form.h"
 #include "forms/lze848a/LZE848a_Printing.h"
-#include "platform/command/Resources.h"
-#include "platform/docview/ChildFrame.h"
-#include "platform/screen/ScreenMetrics.h"
+#include "tests/forms/FormInMainFrame.h"
 #include "tests/platform/ScriptedUi.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <QFile>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 using platform::Rect;
 
 namespace {
 
-constexpr int kPixelsPerInch = 96;
-
-int pixels(int units)
-{
-    return qRound(units * kPixelsPerInch / 254.0);
-}
-
-class LZE848aView : public ::testing::Test {
+class LZE848aView : public FormInMainFrame {
 protected:
-    QTemporaryDir dir;
-    CQELWinAppEx app{dir.filePath("config"), "/opt/kalvenport-zuzaza"};
     ScriptedUi ui;
-    platform::Resources resources;
-    std::unique_ptr<CMainFrame> frame;
-    CLZE_848a_View* view = nullptr;
-    FormDocument* doc = nullptr;
 
-    void SetUp() override
+    // A declaration 848a in its own view, new or read from `path`.
+    CLZE_848a_View& open(const QString& path = {})
     {
-        platform::ScreenMetrics::setSource([] { return platform::ScreenMetrics{1080, kPixelsPerInch}; });
-        AppCursors::Load();
-        app.InitInstance();
-        app.WriteProfileInt(u"Settings", u"WinFormScaledFactorOv", 100);
-        app.WriteProfileInt(settings::kLZE1Section, u"ZoomFactor", 10);
-        ASSERT_TRUE(resources.load(":/res"));
-        frame = std::make_unique<CMainFrame>(app, resources);
-        ASSERT_TRUE(frame->LoadFrame(CMainFrame::kNoDocumentMenu, 128, app));
-        app.m_pMainWnd = frame.get();
-        frame->resize(1000, 800);
-        frame->show();
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        platform::ScreenMetrics::setSource({});
-    }
-
-    // A form in a window of the frame, made as the document template makes it: new, or the file `path`.
-    void open(const QString& path = {})
-    {
-        std::unique_ptr<FormDocument> created = LZE848a_Form.createDocument(app);
-        doc = created.get();
-        view = dynamic_cast<CLZE_848a_View*>(LZE848a_Form.createView(app, *doc));
-        ASSERT_NE(view, nullptr);
-        auto* child = new platform::ChildFrame;
-        child->setContents(std::move(created), view);
-        frame->addChildFrame(child);
-        ASSERT_TRUE(path.isEmpty() ? doc->OnNewDocument() : doc->OnOpenDocument(path));
-        view->OnInitialUpdate();
-        view->viewport()->repaint();
-        QCoreApplication::processEvents();
-        ASSERT_NE(editor().LiveWindow(), nullptr);
-    }
-    CQeEditWindow& editor() { return view->FieldEditor(); }
-    QPlainTextEdit& window() { return *editor().LiveWindow(); }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(&window(), key, modifiers);
+        FormInMainFrame::open(LZE848a_Form, path);
+        return dynamic_cast<CLZE_848a_View&>(*view);
     }
     int twoLineOption() { return app.GetProfileInt(settings::kLZEF1F2); }
 
-    // The viewport point over a point of the zoomed page; the view stays scrolled to the top.
-    QPoint onViewport(QPoint pagePoint)
-    {
-        return {pixels(pagePoint.x()) - view->horizontalScrollBar()->value(),
-                pixels(pagePoint.y()) - view->verticalScrollBar()->value()};
-    }
-    QPoint middleOf(const Rect& box)
-    {
-        return onViewport({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
-    }
-    QImage picture()
-    {
-        view->viewport()->repaint();
-        return view->viewport()->grab().toImage();
-    }
-    // Whether the middle of a tick box is inked: the tick's two strokes cross there.
-    bool tickedAt(const QImage& image, std::uint16_t row)
+    // Whether the middle of a tick box is inked on screen: the tick's two strokes cross there.
+    bool tickedAt(std::uint16_t row)
     {
         const QPoint middle = middleOf(view->GetFieldRect(row, 1));
+        view->viewport()->repaint();
+        const QImage image = view->viewport()->grab().toImage();
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (qGray(image.pixel(middle + QPoint(dx, dy))) < 128) return true;
@@ -119,21 +46,18 @@ protected:
 TEST_F(LZE848aView, TheTickIsDrawnInTheBoxOfTheDocumentsChoice)
 {
     open();
-    QImage image = picture();
-    EXPECT_FALSE(tickedAt(image, 11));
-    EXPECT_TRUE(tickedAt(image, 12));
+    EXPECT_FALSE(tickedAt(11));
+    EXPECT_TRUE(tickedAt(12));
 
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middleOf(view->GetFieldRect(11, 1)));
+    clickOn(view->GetFieldRect(11, 1));
     EXPECT_EQ(doc->m_nMarkChoice, 1);
-    image = picture();
-    EXPECT_TRUE(tickedAt(image, 11));
-    EXPECT_FALSE(tickedAt(image, 12));
+    EXPECT_TRUE(tickedAt(11));
+    EXPECT_FALSE(tickedAt(12));
 
     // A choice that no box has ticks the second box, as it prints.
     doc->m_nMarkChoice = 3;
-    image = picture();
-    EXPECT_FALSE(tickedAt(image, 11));
-    EXPECT_TRUE(tickedAt(image, 12));
+    EXPECT_FALSE(tickedAt(11));
+    EXPECT_TRUE(tickedAt(12));
 }
 
 TEST_F(LZE848aView, TabAndShiftTabPassThePlaceholderFieldAndWrapAtTheEnds)
@@ -155,7 +79,7 @@ TEST_F(LZE848aView, TabAndShiftTabPassThePlaceholderFieldAndWrapAtTheEnds)
     }
     // Field 5 shares the box of field 6, which a click there reaches.
     view->ActivateField(0, 1);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middleOf(view->GetFieldRect(6, 1)));
+    clickOn(view->GetFieldRect(6, 1));
     EXPECT_EQ(editor().GetCurrentField(), 6);
     // The tick rows and any row beyond the table have the box of the table's rows or of row 0.
     EXPECT_EQ(view->GetFieldRect(11, 1), (Rect{270, 1330, 310, 1370}));
@@ -166,7 +90,7 @@ TEST_F(LZE848aView, TabAndShiftTabPassThePlaceholderFieldAndWrapAtTheEnds)
 TEST_F(LZE848aView, TheTwoLineOptionHoldsForTheFormsOpenedAfterItChanged)
 {
     open();
-    CLZE_848a_View* before = view;
+    const FormView* before = view;
     const QRect typedBefore = window().geometry();
     EXPECT_EQ(frame->UpdateCommand(formcmd::kTwoLineFields).check(), 0);
 
@@ -179,7 +103,7 @@ TEST_F(LZE848aView, TheTwoLineOptionHoldsForTheFormsOpenedAfterItChanged)
     EXPECT_EQ(view->GetFieldRect(0, 1), (Rect{250, 630, 1750, 670}));
     view->OnZoomIn();
     view->OnZoomOut();
-    picture();
+    view->viewport()->repaint();
     EXPECT_EQ(view->GetFieldRect(0, 1), (Rect{250, 630, 1750, 670}));
     view->ActivateField(0, 1);
     EXPECT_EQ(window().geometry(), typedBefore);
@@ -205,7 +129,7 @@ TEST_F(LZE848aView, TheTwoLineOptionHoldsForTheFormsOpenedAfterItChanged)
     EXPECT_NEAR(window().y(), typedBefore.y() - pixels(40), 2);
     // The upper half of the box is the field's: a click there edits it.
     view->ActivateField(2, 1);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onViewport({1000, 600}));
+    clickOn({1000, 600, 1000, 600});
     EXPECT_EQ(editor().GetCurrentField(), 0);
 
     ASSERT_TRUE(frame->ExecuteCommand(formcmd::kTwoLineFields));
@@ -237,11 +161,14 @@ TEST_F(LZE848aView, DrawnFieldTextsShowInTheirColourWhileTheTextBeingTypedIsBlac
     QTest::keyClicks(&window(), "MMMMMMMM");
     view->ActivateField(3, 1);
     QTest::keyClicks(&window(), "MMMMMMMM");
-    const QImage image = picture();
     const Rect drawn = view->GetFieldRect(2, 1);
+    const QPoint middle = middleOf(drawn);
+    view->viewport()->repaint();
+    const QImage image = view->viewport()->grab().toImage();
+    const int left = middle.x() - pixels(drawn.right - drawn.left) / 2;
     int green = 0;
-    for (int y = pixels(drawn.top); y < pixels(drawn.bottom); ++y)
-        for (int x = pixels(drawn.left); x < pixels(drawn.left) + 80; ++x) {
+    for (int y = middle.y() - 8; y <= middle.y() + 8; ++y)
+        for (int x = left; x < left + 80; ++x) {
             const QColor colour = image.pixelColor(x, y);
             if (colour.green() > 120 && colour.red() < 80 && colour.blue() < 80) ++green;
         }
@@ -262,7 +189,7 @@ TEST_F(LZE848aView, TypedFieldsAndTheTickSurviveSaveAndReopenAndTheOptionStaysOu
         QTest::keyClicks(&window(), typed.last());
         key(Qt::Key_Tab);
     }
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middleOf(view->GetFieldRect(11, 1)));
+    clickOn(view->GetFieldRect(11, 1));
     const QString path = dir.filePath("erklaerung.lz1");
     ASSERT_TRUE(doc->OnSaveDocument(path));
 
@@ -277,7 +204,7 @@ TEST_F(LZE848aView, TypedFieldsAndTheTickSurviveSaveAndReopenAndTheOptionStaysOu
     EXPECT_EQ(doc->m_nLoadStatus, 0);
     EXPECT_FALSE(doc->isModified());
     EXPECT_EQ(doc->m_nMarkChoice, 1);
-    EXPECT_TRUE(tickedAt(picture(), 11));
+    EXPECT_TRUE(tickedAt(11));
     QStringList reopened;
     for (std::uint16_t field = 0; field <= 10; ++field)
         if (field != 5) reopened.append(editor().GetFieldText(field, 1));
