@@ -18,7 +18,6 @@
 #include "platform/dialog/HelpContext.h"
 #include "platform/dialog/UiService.h"
 #include "platform/menu/ContextMenus.h"
-#include "platform/shell/CommandLine.h"
 #include "support/CAboutDlg.h"
 #include "support/Common_DlgInternalInfo.h"
 #include "support/Common_DlgWebUpdateD.h"
@@ -38,8 +37,8 @@ constexpr int kMainFrameResource = 128;
 
 }  // namespace
 
-CKalvenportExportApp::CKalvenportExportApp(QString commandLine, QString registryFolder, QString exePath)
-    : CQELWinAppEx(std::move(registryFolder), std::move(exePath)), m_lpCmdLine(std::move(commandLine))
+CKalvenportExportApp::CKalvenportExportApp(QStringList arguments, QString registryFolder, QString exePath)
+    : CQELWinAppEx(std::move(registryFolder), std::move(exePath)), m_arguments(std::move(arguments))
 {
     m_resources.load(QStringLiteral(":/res"));
     platform::Resources::setApplication(&m_resources);
@@ -52,11 +51,6 @@ CKalvenportExportApp::~CKalvenportExportApp()
     platform::HelpContext::setShowHelp({});
     platform::Resources::setApplication(nullptr);
     m_mainFrame.reset();
-}
-
-QString CKalvenportExportApp::CommandLineOf(const QStringList& arguments)
-{
-    return arguments.mid(1).join(u' ');
 }
 
 const platform::MessageMapBase* CKalvenportExportApp::GetMessageMap() const
@@ -98,7 +92,9 @@ bool CKalvenportExportApp::InitInstance()
     }
     RegisterWithShell();
 
-    if (m_lpCmdLine.startsWith(kResetWorkspaceSwitch)) {
+    // Only the whole argument is the switch: a form whose name merely begins with it is opened as any other.
+    const QString first = m_arguments.value(0);
+    if (first == kResetWorkspaceSwitch) {
         ResetWorkspace(true);
         return false;
     }
@@ -114,11 +110,12 @@ bool CKalvenportExportApp::InitInstance()
     platform::HelpContext::setShowHelp([this] { OnHelp(); });
     AppCursors::Load();
 
-    const QString path = platform::commandline::path(m_lpCmdLine);
-    if (path.isEmpty()) {
+    // The path as given, blanks and quotes included: trimmed or unquoted it could name another file, which
+    // a later save would overwrite.
+    if (first.isEmpty()) {
         OnFileNew();
     } else {
-        OpenDocumentFile(path);
+        OpenDocumentFile(first);
     }
     m_mainFrame->showMaximized();
     if (GetProfileInt(settings::kSplashScreenAtStart) != 0)

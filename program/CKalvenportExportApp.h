@@ -18,15 +18,12 @@ public:
     static constexpr int kOpenTitle = 61440;
     static constexpr int kAllFilesName = 61442;
 
-    // `commandLine` is what follows the program on its command line, its arguments joined by blanks.
+    // `arguments` are the program's arguments as the system passes them, the program itself left out.
     explicit CKalvenportExportApp(
-        QString commandLine,
+        QStringList arguments,
         QString registryFolder = platform::Registry::defaultFolder(kProgramId.toString()),
         QString exePath = QCoreApplication::applicationFilePath());
     ~CKalvenportExportApp() override;
-
-    // The arguments of the program's command line as one text, blanks between them.
-    static QString CommandLineOf(const QStringList& arguments);
 
     // The whole start-up; false ends the program before it runs (also after "-resetworkspace").
     bool InitInstance() override;
@@ -61,7 +58,8 @@ public:
 
     // The main frame loads toolbar 129 when set, else toolbar 128.
     int m_bHiColorIcons = 1;
-    QString m_lpCmdLine;
+    // Each argument whole, as the system passed it: the first is "-resetworkspace" or the one form to open.
+    QStringList m_arguments;
 
 protected:
     const platform::MessageMapBase* GetMessageMap() const override;

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTexts);
     }
 
-    CKalvenportExportApp theApp(CKalvenportExportApp::CommandLineOf(QApplication::arguments()));
+    CKalvenportExportApp theApp(QApplication::arguments().mid(1));
     const int result = theApp.InitInstance() ? QApplication::exec() : 0;
     const int exitCode = theApp.ExitInstance();
     return result != 0 ? result : exitCode;

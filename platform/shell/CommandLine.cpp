@@ -51,12 +51,4 @@ bool start(QStringView commandLine)
     return ProcessLauncher::startDetached(arguments.constFirst(), arguments.mid(1));
 }
 
-QString path(QStringView commandLine)
-{
-    const QStringView text = commandLine.trimmed();
-    if (!text.startsWith(u'"')) return text.toString();
-    const qsizetype closing = text.indexOf(u'"', 1);
-    return (closing < 0 ? text.mid(1) : text.mid(1, closing - 1)).toString();
-}
-
 }  // namespace platform::commandline

@@ -19,8 +19,5 @@ QStringList split(QStringView commandLine);
 // is no program or it could not be started.
 bool start(QStringView commandLine);
 
-// The one path a command line names: the whole text, blanks included; a path in double quotes without them.
-QString path(QStringView commandLine);
-
 }  // namespace commandline
 }  // namespace platform

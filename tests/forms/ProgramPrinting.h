@@ -65,7 +65,7 @@ protected:
     {
         stop();
         storeSplashScreen(dir.filePath("registry"));
-        app = std::make_unique<CKalvenportExportApp>(form, dir.filePath("registry"),
+        app = std::make_unique<CKalvenportExportApp>(QStringList{form}, dir.filePath("registry"),
                                                      "/opt/kalvenport/kalvenport-zuzaza");
         ASSERT_TRUE(app->InitInstance());
         for (const auto& [value, number] : ints) app->WriteProfileInt(value, number);

@@ -49,22 +49,6 @@ TEST(CommandLine, StartsTheProgramWithItsArgumentsAsTheyStand)
     ProcessLauncher::setLauncher({});
 }
 
-TEST(CommandLine, NamesOnePathWithItsBlanksAndWithoutQuotes)
-{
-    struct Case {
-        const char* line;
-        const char* path;
-    };
-    const Case cases[] = {
-        {"/home/a/Meine Form.fme", "/home/a/Meine Form.fme"},
-        {"\"/home/a/Meine Form.fme\"", "/home/a/Meine Form.fme"},
-        {"  \"/home/a/b.fme\"  ", "/home/a/b.fme"},
-        {"\"/home/a/offen.fme", "/home/a/offen.fme"},
-        {"", ""},
-    };
-    for (const Case& c : cases) EXPECT_EQ(commandline::path(QString::fromUtf8(c.line)), c.path) << c.line;
-}
-
 TEST(Help, ShowsThePageOfTheContextIdOrOfTheTopicStandingInForItOrTheContentsPage)
 {
     QTemporaryDir pages;

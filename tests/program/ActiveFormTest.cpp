@@ -48,10 +48,10 @@ protected:
         EXPECT_TRUE(form.doc->OnSaveDocument(path));
         return path;
     }
-    void start(const QString& commandLine)
+    void start(const QString& path)
     {
         storeSplashScreen(dir.filePath("registry"));
-        app = std::make_unique<CKalvenportExportApp>(commandLine, dir.filePath("registry"),
+        app = std::make_unique<CKalvenportExportApp>(QStringList{path}, dir.filePath("registry"),
                                                      "/opt/kalvenport/kalvenport-zuzaza");
         ASSERT_TRUE(app->InitInstance());
     }

@@ -151,9 +151,8 @@ private:
 // The program with the test views in place of the form views.
 class TestApp : public CKalvenportExportApp {
 public:
-    TestApp(const QString& commandLine, const QString& registryFolder)
-        : CKalvenportExportApp(commandLine, registryFolder,
-                               QStringLiteral("/opt/kalvenport/kalvenport-zuzaza"))
+    TestApp(const QStringList& arguments, const QString& registryFolder)
+        : CKalvenportExportApp(arguments, registryFolder, QStringLiteral("/opt/kalvenport/kalvenport-zuzaza"))
     {
     }
 

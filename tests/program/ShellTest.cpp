@@ -61,13 +61,13 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    TestApp& make(const QString& commandLine)
+    TestApp& make(const QStringList& arguments)
     {
         storeSplashScreen(dir.filePath("registry"));
-        app = std::make_unique<TestApp>(commandLine, dir.filePath("registry"));
+        app = std::make_unique<TestApp>(arguments, dir.filePath("registry"));
         return *app;
     }
-    bool start(const QString& commandLine) { return make(commandLine).InitInstance(); }
+    bool start(const QStringList& arguments) { return make(arguments).InitInstance(); }
 
     // A new form of the template at `index` saved as a file.
     QString writeForm(int index, const QString& name)
@@ -189,19 +189,57 @@ TEST_F(Shell, EnterChoosesTheFormWhoseButtonHasTheFocusAndCancelsOnAbbruch)
     }
 }
 
-TEST_F(Shell, APathOnTheCommandLineOpensThatFormAlsoInQuotes)
+TEST_F(Shell, TheFirstArgumentIsOpenedWholeAsOnePathAndOnlyTheWholeArgumentResets)
 {
-    const QString path = writeForm(1, "Meine Lieferung.fma");
-    for (const QString& commandLine : {path, '"' + path + '"'}) {
-        ASSERT_TRUE(start(commandLine));
-        const Document* document = activeDocument();
-        ASSERT_TRUE(document);
-        EXPECT_EQ(document->pathName(), path);
-        EXPECT_EQ(activeTemplate(), 132);
-        EXPECT_TRUE(ui.dialogs.isEmpty());
-        EXPECT_EQ(app->m_recentFileList.entries(), QStringList({path}));
+    for (const char* name :
+         {"Meine Lieferung.fma", "lead.fma", " blank.fma", "blank.fma", "q.fma", "notes.fma"})
+        writeForm(1, name);
+    // The names are given as a shell passes them, relative to the folder the program starts in.
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(dir.filePath("forms"));
+    SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    struct Case {
+        QStringList arguments;
+        const char* opens;  // the form opened; nullptr: none, the failed open is told
+        bool resets;
+    };
+    const Case cases[] = {
+        {{"Meine Lieferung.fma"}, "Meine Lieferung.fma", false},
+        {{" blank.fma"}, " blank.fma", false},
+        {{" lead.fma"}, nullptr, false},
+        {{"\"q.fma"}, nullptr, false},
+        {{"\"q.fma\""}, nullptr, false},
+        {{"lead.fma", "q.fma"}, "lead.fma", false},
+        {{"-resetworkspace notes.fma"}, nullptr, false},
+        {{"-resetworkspaceXYZ"}, nullptr, false},
+        {{"-resetworkspace", "notes.fma"}, nullptr, true},
+    };
+    for (const Case& c : cases) {
+        const QString row = c.arguments.join(u'|');
+        store.WriteProfileString(settings::kWindowState, u"alt");
+        ui.messages.clear();
+        EXPECT_EQ(start(c.arguments), !c.resets) << row.toStdString();
+        EXPECT_EQ(store.GetProfileString(settings::kWindowState).isEmpty(), c.resets) << row.toStdString();
+        if (c.resets) {
+            EXPECT_EQ(app->mainFrame(), nullptr) << row.toStdString();
+        } else if (c.opens) {
+            const Document* document = activeDocument();
+            ASSERT_TRUE(document) << row.toStdString();
+            const QString path = document->pathName();
+            EXPECT_EQ(QFileInfo(path).absoluteFilePath(),
+                      QDir(dir.filePath("forms")).absoluteFilePath(c.opens))
+                << row.toStdString();
+            EXPECT_EQ(activeTemplate(), 132);
+            EXPECT_EQ(app->m_recentFileList.entries().value(0), path);
+            EXPECT_TRUE(ui.messages.isEmpty()) << row.toStdString();
+        } else {
+            EXPECT_EQ(activeDocument(), nullptr) << row.toStdString();
+            EXPECT_EQ(ui.messages.size(), 1) << row.toStdString();
+        }
+        EXPECT_TRUE(ui.dialogs.isEmpty()) << row.toStdString();
         app.reset();
     }
+    QDir::setCurrent(started);
 }
 
 TEST_F(Shell, ResetWorkspaceDeletesTheWorkspaceShowsNoWindowAndEnds)
@@ -212,8 +250,9 @@ TEST_F(Shell, ResetWorkspaceDeletesTheWorkspaceShowsNoWindowAndEnds)
     store.WriteProfileInt(settings::kNoFileFilter, 1);
     store.WriteProfileString(settings::kRecentFiles[0], u"/f/a.fme");
 
-    for (const QString& commandLine : {QString("-resetworkspace"), QString("-resetworkspaceXYZ")}) {
-        EXPECT_FALSE(start(commandLine));
+    for (const QStringList& arguments :
+         {QStringList{"-resetworkspace"}, QStringList{"-resetworkspace", "a.fme"}}) {
+        EXPECT_FALSE(start(arguments));
         EXPECT_EQ(app->mainFrame(), nullptr);
         for (QWidget* window : QApplication::topLevelWidgets()) EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(app->ExitInstance(), 0);
@@ -233,7 +272,7 @@ TEST_F(Shell, AnLz2FileOpensAnUntitledEur1FormWithStatus18)
     const QString path = dir.filePath("forms/alt.lz2");
     writeFile(path, "QEL-LZE2Form@ und mehr");
 
-    ASSERT_TRUE(start(path));
+    ASSERT_TRUE(start({path}));
     auto* document = static_cast<FormDocument*>(activeDocument());
     ASSERT_TRUE(document);
     EXPECT_EQ(activeTemplate(), 131);
@@ -245,7 +284,7 @@ TEST_F(Shell, AnLz2FileOpensAnUntitledEur1FormWithStatus18)
 
 TEST_F(Shell, EveryKeyOfAcceleratorTable128SendsItsCommandPastTheField)
 {
-    ASSERT_TRUE(start(writeForm(0, "a.fme")));
+    ASSERT_TRUE(start({writeForm(0, "a.fme")}));
     FormTestView* view = activeView();
     view->catchAll = true;
     view->ignored = {32840, 32836, 32839};
@@ -309,7 +348,7 @@ TEST_F(Shell, EveryKeyOfAcceleratorTable128SendsItsCommandPastTheField)
 
 TEST_F(Shell, CtrlNRunsTheChooserAndCtrlOTheOpenDialogFromInsideAForm)
 {
-    ASSERT_TRUE(start(writeForm(0, "a.fme")));
+    ASSERT_TRUE(start({writeForm(0, "a.fme")}));
     QTest::keyClick(activeView()->field, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.dialogs, QStringList({"Neues Dokument erzeugen"}));
     QTest::keyClick(activeView()->field, Qt::Key_O, Qt::ControlModifier);

@@ -37,8 +37,8 @@ protected:
         stop();
         const QString registry = dir.filePath(QString::number(++starts));
         if (splashSeconds) storeSplashScreen(registry, *splashSeconds);
-        app = std::make_unique<CKalvenportExportApp>(KZ_TEST_DATA "/forms/atr-1.01.fma", registry,
-                                                     "/opt/kz/kz");
+        app = std::make_unique<CKalvenportExportApp>(QStringList{KZ_TEST_DATA "/forms/atr-1.01.fma"},
+                                                     registry, "/opt/kz/kz");
         ASSERT_TRUE(app->InitInstance());
         view = app->mainFrame()->MDIGetActive()->GetActiveView();
         view->viewport()->grab();  // the first paint makes the form's edit window

@@ -56,7 +56,8 @@ protected:
     void start(const QString& form)
     {
         storeSplashScreen(registry());
-        app = std::make_unique<CKalvenportExportApp>(form, registry(), "/opt/kalvenport/kalvenport-zuzaza");
+        app = std::make_unique<CKalvenportExportApp>(QStringList{form}, registry(),
+                                                     "/opt/kalvenport/kalvenport-zuzaza");
         ASSERT_TRUE(app->InitInstance());
         app->m_printer.printer().setOutputFileName(pdf);
     }

@@ -73,7 +73,8 @@ protected:
     {
         stop();
         storeSplashScreen(registry());
-        app = std::make_unique<CKalvenportExportApp>(form, registry(), "/opt/kalvenport/kalvenport-zuzaza");
+        app = std::make_unique<CKalvenportExportApp>(QStringList{form}, registry(),
+                                                     "/opt/kalvenport/kalvenport-zuzaza");
         ASSERT_TRUE(app->InitInstance());
         platform::ChildFrame* child = app->mainFrame()->MDIGetActive();
         ASSERT_NE(child, nullptr);
