@@ -5,6 +5,7 @@
 #include "app/HelpContextIds.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/dialog/UiService.h"
 #include "platform/shell/CommandLine.h"
 #include "platform/shell/DefaultBrowser.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kResetConfirmed = 201;
 constexpr int kResetRefused = 202;
+// The exit code of a start with "-resetworkspace" whose reset could not be stored.
+constexpr int kResetNotStored = 1;
 
 const QString kResetEnd = QStringLiteral(
     "\n\nDas Programm wird anschliessend ohne Rückfrage beendet.\nGeöffnete Dateien werden nicht gesichert!");
@@ -65,14 +68,14 @@ bool CQELWinAppEx::InitInstance()
 
 int CQELWinAppEx::ExitInstance()
 {
-    if (m_bRegistryReset) return 0;
+    if (m_bRegistryReset) return m_nExitCode;
     // One write of the settings file for all of it; one that fails is logged, the program ends all the same.
     platform::Registry::Batch workspace = batch();
     SaveStdProfileSettings();
     if (auto* frame = qobject_cast<CMainFrame*>(m_pMainWnd.data())) frame->SaveWorkspace(*this);
     const platform::wholefile::WriteResult stored = workspace.commit();
     if (!stored.ok()) qWarning().noquote() << "The workspace could not be stored:" << stored.error;
-    return 0;
+    return m_nExitCode;
 }
 
 void CQELWinAppEx::LoadStdProfileSettings(int size)
@@ -212,7 +215,14 @@ void CQELWinAppEx::ResetFontSizes()
 void CQELWinAppEx::RunReset(const Reset& reset, bool silent)
 {
     if (!silent && !ConfirmReset(reset)) return;
+    platform::Registry::Batch deletion = batch();
     DeleteKey(reset.section);
+    // A reset that could not be stored changed nothing: the program says so and goes on as it was, and the
+    // start that was to reset ends with an exit code that tells it too.
+    if (!platform::storedOrTold(deletion.commit())) {
+        if (silent) m_nExitCode = kResetNotStored;
+        return;
+    }
     m_bRegistryReset = 1;
     if (!silent && m_pMainWnd) m_pMainWnd->close();
 }

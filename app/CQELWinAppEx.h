@@ -40,7 +40,7 @@ public:
     // Roots the settings store and reads the language.
     virtual bool InitInstance();
     // At the program's end: saves the recent-file list and the main window's workspace, or nothing at all
-    // after a reset in this run. The program's exit code.
+    // after a reset in this run. The program's exit code: not 0 after a reset switch that failed.
     virtual int ExitInstance();
 
     // The recent-file list of `size` entries, as saved in "Recent File List".
@@ -59,7 +59,8 @@ public:
     void SetRegistryKey(QStringView company);
 
     // Each asks first, deletes its key below the settings root, forbids saving at exit and closes the main
-    // window. ResetWorkspace(true) neither asks nor closes.
+    // window. ResetWorkspace(true) neither asks nor closes. A deletion that cannot be stored is told and
+    // changes nothing; after ResetWorkspace(true) the exit code then says so too.
     virtual void ResetRegistry();
     virtual void ResetWorkspace(bool bSilent);
     virtual void ResetFontSizes();
@@ -101,4 +102,6 @@ private:
 
     QString m_strRegistryFolder;
     QString m_strExePath;
+    // What ExitInstance answers: 0 unless a start's own work failed.
+    int m_nExitCode = 0;
 };

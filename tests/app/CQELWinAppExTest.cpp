@@ -1,7 +1,9 @@
 #include "app/CQELWinAppEx.h"
 
+#include "platform/dialog/StoreOnOk.h"
 #include "tests/platform/TestEnvironment.h"
 #include "tests/support/AnsweringUi.h"
+#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -169,4 +171,45 @@ TEST_F(Application, TheSilentWorkspaceResetNeitherAsksNorCloses)
     EXPECT_TRUE(mainWindow.isVisible());
     EXPECT_TRUE(ui.taskDialogs.isEmpty());
     EXPECT_TRUE(ui.messageBoxes.isEmpty());
+}
+
+TEST(ApplicationOnAFullDisk, AResetThatCannotBeStoredIsToldAndChangesNothing)
+{
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+    TestEnvironment environment;
+    AnsweringUi ui;
+    CQELWinAppEx app{disk.path("config"), "/opt/kz/kalvenport-zuzaza"};
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_TRUE(app.WriteProfileInt(kScreenFontHeights.regular[0], 33));
+    ASSERT_TRUE(app.WriteProfileInt(kWorkspaceSection, u"Placement", 1));
+    QWidget mainWindow;
+    mainWindow.show();
+    app.m_pMainWnd = &mainWindow;
+    const QByteArray before = TestEnvironment::contentsOf(disk.path("config/HKEY_CURRENT_USER.reg"));
+    disk.fill();
+
+    struct Case {
+        const char* name;
+        std::function<void(CQELWinAppEx&)> run;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {"ResetRegistry", [](CQELWinAppEx& a) { a.ResetRegistry(); }, 0},
+        {"ResetWorkspace", [](CQELWinAppEx& a) { a.ResetWorkspace(false); }, 0},
+        {"ResetFontSizes", [](CQELWinAppEx& a) { a.ResetFontSizes(); }, 0},
+        {"ResetWorkspace silent", [](CQELWinAppEx& a) { a.ResetWorkspace(true); }, 1},
+    };
+    for (const Case& c : cases) {
+        ui.taskDialogAnswer = kYes;
+        ui.messageBoxes.clear();
+        c.run(app);
+        ASSERT_EQ(ui.messageBoxes.size(), 1) << c.name;
+        EXPECT_TRUE(ui.messageBoxes[0].text.startsWith(platform::kSettingsNotStoredMessage + "\n\n"))
+            << c.name;
+        EXPECT_EQ(TestEnvironment::contentsOf(disk.path("config/HKEY_CURRENT_USER.reg")), before) << c.name;
+        EXPECT_EQ(app.m_bRegistryReset, 0) << c.name;
+        EXPECT_TRUE(mainWindow.isVisible()) << c.name;
+        EXPECT_EQ(app.ExitInstance(), c.exitCode) << c.name;
+    }
 }

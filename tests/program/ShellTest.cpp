@@ -10,11 +10,13 @@
 #include "platform/command/ToolbarCustomizeDialog.h"
 #include "platform/command/Toolbars.h"
 #include "platform/dialog/BitmapButton.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/docview/WindowsDialog.h"
 #include "platform/print/PrinterCatalog.h"
 #include "platform/shell/HtmlHelp.h"
 #include "tests/support/FileReplacements.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/SplashSetting.h"
 #include "tests/support/TestFiles.h"
 
@@ -265,6 +267,23 @@ TEST_F(Shell, ResetWorkspaceDeletesTheWorkspaceShowsNoWindowAndEnds)
             store.GetProfileString(settings::kRecentFiles[0].section, settings::kRecentFiles[0].name, {}),
             "/f/a.fme");
     }
+}
+
+TEST_F(Shell, AResetSwitchThatCannotBeStoredSaysSoAndEndsWithAnExitCodeNotZero)
+{
+    FullDisk disk;
+    if (disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+    SettingsStore store(disk.path("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    ASSERT_TRUE(store.WriteProfileString(settings::kWindowState, u"alt"));
+    disk.fill();
+    app = std::make_unique<TestApp>(QStringList{"-resetworkspace"}, disk.path("registry"));
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(app->mainFrame(), nullptr);
+    EXPECT_NE(app->ExitInstance(), 0);
+    EXPECT_EQ(store.GetProfileString(settings::kWindowState), "alt");
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages[0].startsWith(platform::kSettingsNotStoredMessage));
+    app.reset();
 }
 
 TEST_F(Shell, AnLz2FileOpensAnUntitledEur1FormWithStatus18)
