@@ -124,6 +124,15 @@ TEST_F(LZE848aView, TheTwoLineOptionHoldsForTheFormsOpenedAfterItChanged)
         EXPECT_EQ(before->GetFieldRect(box.field, 1), box.oneLine) << box.field;
         EXPECT_EQ(view->GetFieldRect(box.field, 1), box.twoLines) << box.field;
     }
+    // Each takes a second line.
+    for (const std::uint16_t field : {0, 1}) {
+        view->ActivateField(field, 1);
+        QTest::keyClicks(&window(), "Zeile");
+        key(Qt::Key_Return);
+        QTest::keyClicks(&window(), "zwei");
+        view->ActivateField(2, 1);
+        EXPECT_EQ(editor().GetFieldText(field, 1), "Zeile\r\nzwei") << field;
+    }
     view->ActivateField(0, 1);
     EXPECT_NEAR(window().height(), 2 * typedBefore.height(), 2);
     EXPECT_NEAR(window().y(), typedBefore.y() - pixels(40), 2);
