@@ -6,7 +6,7 @@
 // one dotted line of its page 2.
 extern const FormPageDrawing ATR_Page1Drawing;
 extern const FormPageDrawing ATR_Page2Drawing;
-// The fonts of its captions, by ATR_Font; the EUR.1 form uses the same.
+// The fonts of its captions, by ATR_Font.
 namespace ATR_Font {
 enum : std::uint8_t { Title, Heading, Small, Caption };
 }

@@ -2,10 +2,13 @@
 
 namespace {
 
-void ApplyStartFlags(CQeEditWindow& editor, std::uint16_t page, std::span<const FormFieldRow> rows)
+// The flags of a new document for fields `first` on.
+void ApplyStartFlags(CQeEditWindow& editor, std::uint16_t page, std::span<const FormFieldRow> rows,
+                     std::size_t first = 0)
 {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = first; i < rows.size(); ++i) {
         const auto field = static_cast<std::uint16_t>(i);
+        editor.SetFieldFlags(field, page, EditorFieldModel::kInitialFlags);
         editor.SetFontSize(field, page, rows[i].startSize);
         switch (rows[i].startAlignment) {
             case kFieldAlignCenter:
@@ -33,4 +36,12 @@ void DetachedFormEditor::ApplyFieldTable(CQeEditWindow& editor, const FormFieldT
     editor.SetFieldCounts(table.page1FieldCount, table.page2FieldCount, true);
     ApplyStartFlags(editor, 1, table.page1);
     ApplyStartFlags(editor, 2, table.page2);
+}
+
+void DetachedFormEditor::GiveBackPage2Fields(CQeEditWindow& editor, const FormFieldTable& table)
+{
+    const std::uint16_t loaded = editor.GetColumnCount();
+    if (loaded >= table.page2FieldCount) return;
+    editor.ResizeFields(editor.GetLineCount(), table.page2FieldCount);
+    ApplyStartFlags(editor, 2, table.page2, loaded);
 }

@@ -46,6 +46,7 @@ void FormDocument::Serialize(platform::Archive& archive)
         m_nLoadStatus = kLoaded;
     } else {
         m_nLoadStatus = FormFile::Load(archive, m_definition.file, *editor, m_nMarkChoice);
+        if (m_nLoadStatus == kLoaded) DetachedFormEditor::GiveBackPage2Fields(*editor, m_definition.fields);
     }
 }
 

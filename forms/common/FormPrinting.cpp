@@ -66,7 +66,12 @@ void FormPrinting::PrintSheet(Dc& dc, int sheet, const PrintCalibration& calibra
 Rect FormPrinting::GetPrintFieldRect(std::uint16_t field, int page) const
 {
     const FormFieldTable& table = definition().fields;
-    const FormRect& box = (page <= 1 ? table.page1 : table.page2)[field].print;
+    const std::span<const FormFieldRow> rows = page <= 1 ? table.page1 : table.page2;
+    return PlacedAtOrigin(rows[field < rows.size() ? field : 0].print);
+}
+
+Rect FormPrinting::PlacedAtOrigin(const FormRect& box) const
+{
     return {m_ptPrintOrigin.x() + box.left, m_ptPrintOrigin.y() - box.top, m_ptPrintOrigin.x() + box.right,
             m_ptPrintOrigin.y() - box.bottom};
 }

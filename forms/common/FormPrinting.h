@@ -10,6 +10,7 @@ class CQeEditWindow;
 class FormDocument;
 class SettingsStore;
 struct FormDefinition;
+struct FormRect;
 
 namespace platform {
 class Dc;
@@ -34,7 +35,8 @@ public:
     // printer. The document's editor must exist.
     void PrintSheet(platform::Dc& dc, int sheet, const PrintCalibration& calibration);
 
-    // A field's print rectangle, placed at the print origin.
+    // A field's print rectangle, placed at the print origin. A field beyond the page's table takes the
+    // rectangle of field 0.
     virtual platform::Rect GetPrintFieldRect(std::uint16_t field, int page) const;
     virtual void PrintPage1(platform::Dc& dc) = 0;
     virtual void PrintPage2(platform::Dc& dc) = 0;
@@ -56,6 +58,8 @@ protected:
     // A field's stored text in `rect`, scaled by the job's print-area factors; the height the text took,
     // negative as y runs.
     int PrintField(platform::Dc& dc, const platform::Rect& rect, std::uint16_t field, std::uint16_t page);
+    // A rectangle of a print table placed at the print origin.
+    platform::Rect PlacedAtOrigin(const FormRect& box) const;
     // The print rectangle of page-1 field `field`, moved by the correction of its box if it has one.
     platform::Rect CorrectedPrintRect(std::uint16_t field) const;
     // Page-1 fields `first` to `last` each in its corrected print rectangle, the goods columns tidied; the

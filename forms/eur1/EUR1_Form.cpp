@@ -2,7 +2,10 @@
 
 #include "app/HelpContextIds.h"
 #include "forms/eur1/CEUR1_Doc.h"
+#include "forms/eur1/CEUR1_View.h"
+#include "forms/eur1/EUR1_Drawing.h"
 #include "forms/eur1/EUR1_FieldTable.h"
+#include "forms/eur1/EUR1_Printing.h"
 
 namespace {
 
@@ -23,7 +26,7 @@ constinit const FormDefinition EUR1_Form{
     .fields = EUR1_FieldTable,
     .file = CEUR1_Doc::kFileFormat,
     .defaultTexts = DefaultTextFields{0, 4, 6, 19},
-    .look = {kBlankPage, kBlankPage, {}, 0xFFFFFF, true, std::nullopt},
+    .look = {EUR1_Page1Drawing, EUR1_Page2Drawing, EUR1_Fonts, 0xFFFFFF, true, std::nullopt},
     .tidiesLeftFields = true,
     .goodsFields = FieldRange{8, 10},
     .boxCorrections = kBoxCorrections,
@@ -36,6 +39,6 @@ constinit const FormDefinition EUR1_Form{
               {1, 1, 10, 20}},
     .margins = {u"Ränder beim Ausdruck für EUR.1", 2},
     .createDocument = CreateFormDocument<CEUR1_Doc>,
-    .createView = nullptr,
-    .createPrinting = nullptr,
+    .createView = CreateFormView<CEUR1_View, CEUR1_Doc>,
+    .createPrinting = CreateFormPrinting<EUR1_Printing>,
 };

@@ -10,7 +10,7 @@
 #include "forms/print/CDlgPrinterFontSize.h"
 #include "forms/print/Common_CDlgPrintSizeCorr.h"
 #include "tests/forms/ATRPrintedPlaces.h"
-#include "tests/forms/FormInspectPrint.h"
+#include "tests/forms/PrintedFormProbe.h"
 #include "tests/platform/ScriptedUi.h"
 
 #include <gtest/gtest.h>
@@ -61,22 +61,6 @@ const CalibrationCase kCalibrations[] = {
      {200, 200, 99, -99, -99, 99, 970, 970, 150}},
 };
 
-// The printer font heights of the start flags' sizes 2 and 3 ("PFont2", "PFont3"), in tenths of a millimetre.
-int printerFontHeight(int size, int factor)
-{
-    return (size == 2 ? 36 : 42) * factor / 100;
-}
-
-int scaled(int value, int factor)
-{
-    return int(std::int64_t{value} * factor / 1000);
-}
-
-// The rectangle a field's text is placed in, y upwards, in tenths of a millimetre of the printable area.
-struct Placed {
-    int left, top, right, bottom;
-};
-
 Placed placedField(int field, const Calibration& c)
 {
     const FormRect& row = ATR_FieldTable.page1[field].print;
@@ -92,8 +76,7 @@ Placed placedField(int field, const Calibration& c)
         dx = c.box13Horizontal;
         dy = c.box13Vertical;
     }
-    return {scaled(x0 + row.left + dx, c.areaHorizontal), scaled(y0 - row.top + dy, c.areaVertical),
-            scaled(x0 + row.right + dx, c.areaHorizontal), scaled(y0 - row.bottom + dy, c.areaVertical)};
+    return placedRow(row, x0, y0, dx, dy, c.areaHorizontal, c.areaVertical);
 }
 
 QString wordOf(int field)
@@ -138,12 +121,7 @@ protected:
         return printWithFormInspect(form, sheet, pdf, configHome(), complaint);
     }
 
-    std::optional<QRectF> word(const QString& text)
-    {
-        for (const PdfWord& found : pdfWords(pdf))
-            if (found.text == text) return found.mm;
-        return std::nullopt;
-    }
+    std::optional<QRectF> word(const QString& text) { return pdfWord(pdf, text); }
 
     QImage rendered(QRect part) { return renderedPart(pdf, QDir(dir.path()), part); }
 
@@ -154,20 +132,8 @@ protected:
             SCOPED_TRACE(field);
             const std::optional<QRectF> found = word(wordOf(field));
             ASSERT_TRUE(found);
-            const Placed box = placedField(field, c);
-            const FormFieldRow& row = ATR_FieldTable.page1[field];
-            // Left-aligned texts stand 1 mm in from the left edge, right-aligned ones 1.2 mm in from the
-            // right.
-            if (row.startAlignment == kFieldAlignLeft) {
-                EXPECT_NEAR(found->left(), (box.left + 10) / 10.0, kPlaceTolerance);
-            } else if (row.startAlignment == kFieldAlignRight) {
-                EXPECT_NEAR(found->right(), (box.right - 12) / 10.0, kPlaceTolerance);
-            } else {
-                EXPECT_NEAR(found->center().x(), (box.left + box.right) / 20.0, kPlaceTolerance);
-            }
-            EXPECT_NEAR(found->top(), -box.top / 10.0, kPlaceTolerance);
-            EXPECT_NEAR(found->height(), printerFontHeight(row.startSize, c.fontFactor) / 10.0,
-                        kPlaceTolerance);
+            expectInPlacedBox(*found, placedField(field, c), ATR_FieldTable.page1[field], c.fontFactor,
+                              kPlaceTolerance);
         }
     }
 
@@ -234,59 +200,14 @@ TEST_F(ATRPrint, TextsAreUprightOnThePage)
     ASSERT_TRUE(print()) << complaint.toStdString();
     const std::optional<QRectF> found = word("F");
     ASSERT_TRUE(found);
-    const QRect cell(int(found->left() * 10) - 2, int(found->top() * 10) - 2, int(found->width() * 10) + 4,
-                     int(found->height() * 10) + 4);
-    const QImage glyph = rendered(cell);
-    ASSERT_FALSE(glyph.isNull());
-    const QRect ink = inkBox(glyph);
-    ASSERT_FALSE(ink.isEmpty());
-    const QRect head = inkBox(glyph, QRect(0, ink.top(), glyph.width(), 3));
-    const QRect foot = inkBox(glyph, QRect(0, ink.bottom() - 2, glyph.width(), 3));
-    EXPECT_GT(head.width(), ink.width() * 3 / 4);  // the F's top bar
-    EXPECT_LT(foot.width(), ink.width() / 2);      // only its stem at the foot, on the left
-    EXPECT_NEAR(foot.left(), ink.left(), 1);
+    expectUprightF(pdf, QDir(dir.path()), *found);
 }
-
-namespace {
-
-QString lines(const QString& word, int count)
-{
-    QStringList list;
-    for (int line = 1; line <= count; ++line) list.append(word + QString::number(line));
-    return list.join("\r\n");
-}
-
-// The strike-out under the goods as it lies on the page: the row of its horizontal line and how far it runs,
-// in tenths of a millimetre; found as the longest run of ink across the goods boxes.
-struct StrikeOut {
-    int y = -1;
-    int left = 0;
-    int right = 0;
-};
-
-StrikeOut strikeOutIn(const QImage& image, QPoint origin)
-{
-    StrikeOut best;
-    int bestWidth = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRect row = inkBox(image, QRect(0, y, image.width(), 1));
-        int dark = 0;
-        for (int x = row.left(); x <= row.right(); ++x) dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
-        if (dark > bestWidth && dark > image.width() / 2) {
-            bestWidth = dark;
-            best = {origin.y() + y, origin.x() + row.left(), origin.x() + row.right() + 1};
-        }
-    }
-    return best;
-}
-
-}  // namespace
 
 TEST_F(ATRPrint, TheStrikeOutRunsBelowTheTallestGoodsTextAcrossTheGoodsBoxesAtAnyPrintAreaScaling)
 {
-    texts[8] = lines("Pos", 2);
-    texts[9] = lines("Ware", 12);
-    texts[10] = lines("kg", 2);
+    texts[8] = numberedLines("Pos", 2);
+    texts[9] = numberedLines("Ware", 12);
+    texts[10] = numberedLines("kg", 2);
     struct Scaling {
         int vertical;
         int horizontal;
@@ -305,9 +226,7 @@ TEST_F(ATRPrint, TheStrikeOutRunsBelowTheTallestGoodsTextAcrossTheGoodsBoxesAtAn
         const std::optional<QRectF> lastWeight = word("kg2");
         ASSERT_TRUE(lastGoods && lastWeight);
 
-        const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
-        const QImage band = rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120)));
-        const StrikeOut line = strikeOutIn(band, origin);
+        const StrikeOut line = strikeOutBelow(pdf, QDir(dir.path()), numbers, weights, *lastGoods);
         ASSERT_GE(line.y, 0) << "no strike-out";
         // In the empty line below the twelfth goods line, 2 mm above its end: below every goods text, never
         // through one.
@@ -315,22 +234,17 @@ TEST_F(ATRPrint, TheStrikeOutRunsBelowTheTallestGoodsTextAcrossTheGoodsBoxesAtAn
         EXPECT_GT(line.y / 10.0, lastGoods->bottom() + 1.0);
         EXPECT_LT(line.y / 10.0, lastGoods->bottom() + lineHeight);
         EXPECT_GT(line.y / 10.0, lastWeight->bottom() + 1.0);
-        // From the left edge of box 9 to the right edge of box 11, as their texts are placed.
-        EXPECT_NEAR(line.left, numbers.left, 2);
-        EXPECT_NEAR(line.right, weights.right, 2);
-        // Then down to the lower-left corner of box 9.
-        const QImage corner = rendered(QRect(numbers.left - 10, -numbers.bottom - 20, 30, 30));
-        const QRect cornerInk = inkBox(corner).translated(numbers.left - 10, -numbers.bottom - 20);
-        EXPECT_NEAR(cornerInk.left(), numbers.left, 3);
-        EXPECT_NEAR(cornerInk.bottom() + 1, -numbers.bottom, 3);
+        // From the left edge of box 9 to the right edge of box 11, then down to the lower-left corner of
+        // box 9.
+        expectStrikeOutAcross(pdf, QDir(dir.path()), line, numbers, weights);
     }
 }
 
 TEST_F(ATRPrint, GoodsRunningPastTheBoxGetAStrikeOutThatNeverClimbs)
 {
-    texts[8] = lines("Pos", 1);
-    texts[9] = lines("Ware", 32);
-    texts[10] = lines("kg", 1);
+    texts[8] = numberedLines("Pos", 1);
+    texts[9] = numberedLines("Ware", 32);
+    texts[10] = numberedLines("kg", 1);
     store({});
     ASSERT_TRUE(print()) << complaint.toStdString();
     const Calibration c;
@@ -340,9 +254,7 @@ TEST_F(ATRPrint, GoodsRunningPastTheBoxGetAStrikeOutThatNeverClimbs)
     ASSERT_TRUE(lastGoods);
     ASSERT_GT(lastGoods->bottom() * 10, -numbers.bottom);  // the goods run below the box
 
-    const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
-    const StrikeOut line =
-        strikeOutIn(rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120))), origin);
+    const StrikeOut line = strikeOutBelow(pdf, QDir(dir.path()), numbers, weights, *lastGoods);
     ASSERT_GE(line.y, 0) << "no strike-out";
     EXPECT_GT(line.y / 10.0, lastGoods->bottom() + kPlaceTolerance);
     // Between the box's lower edge and the line, right of the goods texts, a diagonal back up to the box's
@@ -355,7 +267,7 @@ TEST_F(ATRPrint, GoodsRunningPastTheBoxGetAStrikeOutThatNeverClimbs)
 TEST_F(ATRPrint, NoPrintBNaseLeavesOutTheStrikeOutAndNothingElse)
 {
     texts[0] = "Brandel";
-    texts[9] = lines("Ware", 3);
+    texts[9] = numberedLines("Ware", 3);
     app.WriteProfileInt(kNoPrintBNase.in(kATRSection), 1);
     ASSERT_TRUE(print()) << complaint.toStdString();
     ASSERT_TRUE(word("Brandel"));
@@ -363,10 +275,7 @@ TEST_F(ATRPrint, NoPrintBNaseLeavesOutTheStrikeOutAndNothingElse)
     ASSERT_TRUE(lastGoods);
     const Placed numbers = placedField(8, {});
     const Placed weights = placedField(10, {});
-    const QPoint origin(numbers.left - 30, int(lastGoods->top() * 10) - 20);
-    const StrikeOut line =
-        strikeOutIn(rendered(QRect(origin, QSize(weights.right - numbers.left + 60, 120))), origin);
-    EXPECT_LT(line.y, 0);
+    EXPECT_LT(strikeOutBelow(pdf, QDir(dir.path()), numbers, weights, *lastGoods).y, 0);
     // The marks stay.
     EXPECT_FALSE(inkBox(rendered(QRect(110, 40, 60, 60))).isEmpty());
 }

@@ -4,6 +4,7 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/eur1/CEUR1_Doc.h"
+#include "platform/archive/Archive.h"
 #include "platform/clock/Clock.h"
 #include "tests/support/FullDisk.h"
 #include "tests/support/TestFiles.h"
@@ -234,4 +235,73 @@ TEST_F(FormDocuments, AFormWithoutAViewOfItsOwnStillOpensAndSaves)
     ASSERT_TRUE(doc->OnSaveDocument(path));
     OpenForm reopened = open(path);
     EXPECT_EQ(reopened.editor().GetFieldText(3, 2), "Ankara");
+}
+
+namespace {
+
+// The file of `form` with its editor block replaced by one without a table: a version-1 block, or a version-2
+// block with no columns. Its page-1 texts and flags are the form's.
+QByteArray withoutTable(const QByteArray& file, CQeEditWindow& form, std::uint16_t blockVersion)
+{
+    const qsizetype block = file.indexOf(QByteArray::fromHex("06120200"));
+    EXPECT_GT(block, 0);
+    QStringList texts;
+    QList<std::uint16_t> flags;
+    for (std::uint16_t field = 0; field < form.GetLineCount(); ++field) {
+        texts.append(form.GetFieldText(field, 1));
+        flags.append(form.GetFieldFlags(field, 1));
+    }
+    QByteArray tableless = file.left(block);
+    platform::Archive archive(tableless);
+    archive.writeWord(0x1206);
+    archive.writeWord(blockVersion);
+    archive.writeStringArray(texts);
+    archive.writeWordArray(flags);
+    if (blockVersion == 2) {
+        archive.writeWord(0);  // mode: no table
+        archive.writeWord(0);  // columns
+        archive.writeStringArray({});
+        archive.writeWordArray({});
+    }
+    archive.writeByte('@');
+    return tableless;
+}
+
+}  // namespace
+
+TEST_F(FormDocuments, AFileWithoutATableGetsThePage2FieldsBackAndKeepsItsTexts)
+{
+    const struct {
+        int form;
+        std::uint16_t blockVersion;
+    } cases[] = {{kEUR1, 1}, {kEUR1, 2}, {kUZ, 1}, {kUZ, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.form) + " block version " + std::to_string(c.blockVersion));
+        OpenForm fresh = newForm(c.form);
+        const QString path =
+            dir.filePath("alt" + templates[c.form].field(platform::DocTemplate::Field::FilterExt));
+        fresh.editor().SetFieldText(1, "Brandel GmbH", 1);
+        fresh.editor().SetFieldFlags(1, 1, 0x214);
+        ASSERT_TRUE(fresh.doc->OnSaveDocument(path));
+        writeFile(path, withoutTable(contentsOf(path), fresh.editor(), c.blockVersion));
+
+        OpenForm old = open(path);
+        CQeEditWindow& loaded = old.editor();
+        ASSERT_EQ(old.doc->m_nLoadStatus, 0);
+        EXPECT_EQ(loaded.GetFieldText(1, 1), "Brandel GmbH");
+        EXPECT_EQ(loaded.GetFieldFlags(1, 1), 0x214);
+        // The back page is there again, empty and as a new form starts it.
+        ASSERT_EQ(loaded.GetColumnCount(), fresh.editor().GetColumnCount());
+        ASSERT_EQ(loaded.GetPageCount(), 2);
+        for (std::uint16_t field = 0; field < loaded.GetColumnCount(); ++field) {
+            EXPECT_EQ(loaded.GetFieldText(field, 2), "");
+            EXPECT_EQ(loaded.GetFieldFlags(field, 2), fresh.editor().GetFieldFlags(field, 2)) << field;
+        }
+        EXPECT_FALSE(old.doc->isModified());
+
+        // What is typed there now is saved and comes back.
+        loaded.SetFieldText(0, "Rückseite", 2);
+        ASSERT_TRUE(old.doc->OnSaveDocument(path));
+        EXPECT_EQ(open(path).editor().GetFieldText(0, 2), "Rückseite");
+    }
 }
