@@ -1,0 +1,194 @@
+// The EUR.1 in the program's window, as its user works it: the form opened from a file, its keys and
+// commands, its look, and printing from the window into a PDF, every dialog answered by the test.
+
+#include "forms/FormTemplates.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/eur1/CEUR1_View.h"
+#include "forms/print/CDlgDrucken.h"
+#include "platform/docview/ChildFrame.h"
+#include "platform/print/PrinterCatalog.h"
+#include "platform/screen/ScreenMetrics.h"
+#include "program/CKalvenportExportApp.h"
+#include "tests/program/ShellDoubles.h"
+#include "tests/support/PdfWords.h"
+#include "tests/support/SplashSetting.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace settings;
+
+namespace {
+
+constexpr int kOk = 1;
+constexpr int kSheetList = 1010;
+
+class EUR1Window : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        platform::PrinterCatalog::setPrinters({{"Büro"}, "Büro"});
+        platform::ScreenMetrics::setSource([] { return platform::ScreenMetrics{1080, 96}; });
+    }
+    void TearDown() override
+    {
+        stop();
+        platform::PrinterCatalog::useSystemPrinters();
+        platform::ScreenMetrics::setSource({});
+    }
+
+    // A saved EUR.1 with the exporter in box 1, the goods in box 8 and a line on the back.
+    QString writeForm()
+    {
+        CQELWinAppEx owner(dir.filePath("registry"));
+        const QString path = dir.filePath("lieferung.fme");
+        const std::vector<platform::DocTemplate> templates = CreateFormTemplates(owner);
+        DetachedForm eur1 = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, path));
+        eur1.doc->OnNewDocument();
+        eur1.editor().SetFieldText(0, "Brandel", 1);
+        eur1.editor().SetFieldText(8, "Maschinenteile", 1);
+        eur1.editor().SetFieldText(0, "Zeichnungen", 2);
+        EXPECT_TRUE(eur1.doc->OnSaveDocument(path));
+        return path;
+    }
+
+    // The program on `path`, with the integer settings of `ints` stored before it starts.
+    void start(const QString& path, QList<std::pair<IntValue, int>> ints = {})
+    {
+        stop();
+        storeSplashScreen(dir.filePath("registry"));
+        {
+            CQELWinAppEx settings(dir.filePath("registry"));
+            settings.InitInstance();
+            // At true size: 10 tenths of a zoom step, on a screen taken as it measures.
+            settings.WriteProfileInt(kEUR1Section, u"ZoomFactor", 10);
+            settings.WriteProfileInt(kSettingsSection, u"WinFormScaledFactorOv", 100);
+            for (const auto& [value, number] : ints) settings.WriteProfileInt(value, number);
+        }
+        app = std::make_unique<CKalvenportExportApp>(QStringList{path}, dir.filePath("registry"),
+                                                     "/opt/kalvenport/kalvenport-zuzaza");
+        ASSERT_TRUE(app->InitInstance());
+        app->m_printer.printer().setOutputFileName(pdf);
+        platform::ChildFrame* child = app->mainFrame()->MDIGetActive();
+        ASSERT_NE(child, nullptr);
+        view = dynamic_cast<CEUR1_View*>(child->GetActiveView());
+        ASSERT_NE(view, nullptr);
+        // The first paint creates the form's edit window.
+        view->viewport()->grab();
+        ASSERT_NE(editWindow(), nullptr);
+    }
+    void stop()
+    {
+        if (app) app->ExitInstance();
+        view = nullptr;
+        app.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QWidget* editWindow() { return view->FieldEditor().LiveWindow(); }
+    FormDocument& document() { return view->document(); }
+    QString pane1() { return app->mainFrame()->statusPaneText(1); }
+
+    QTemporaryDir dir;
+    QString pdf = dir.filePath("job.pdf");
+    ShellUi ui;
+    std::unique_ptr<CKalvenportExportApp> app;
+    CEUR1_View* view = nullptr;
+};
+
+// The ink of the lower-left corner of the sheet at true size on a 96 dpi screen, where the edition mark
+// stands 296 mm down: its width in pixels.
+int editionMarkWidth(CEUR1_View& view)
+{
+    view.resize(700, 1200);
+    const QImage image = view.viewport()->grab().toImage();
+    int left = image.width();
+    int right = -1;
+    for (int y = 1095; y < 1125; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            if (qGray(image.pixel(x, y)) >= 100) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    return right - left + 1;
+}
+
+}  // namespace
+
+TEST_F(EUR1Window, OpensOnTheCertificateWithItsPaneFormKindAndHelp)
+{
+    start(writeForm());
+    EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 1 von 2");
+    EXPECT_EQ(app->m_nActiveFormKind, 1);
+    EXPECT_EQ(app->m_nHelpContext, 300);
+    EXPECT_EQ(view->m_nCurrentPage, 1);
+    EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
+    EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(EUR1Window, ItsKeysAndCommandsOpenItsDialogs)
+{
+    start(writeForm());
+    const struct {
+        const char* how;
+        std::function<void()> give;
+        const char* dialog;
+    } cases[] = {
+        {"F8", [this] { QTest::keyClick(editWindow(), Qt::Key_F8); }, "Vorgaben für EUR.1"},
+        {"F9", [this] { QTest::keyClick(editWindow(), Qt::Key_F9); }, "Ränder beim Ausdruck für EUR.1"},
+        {"print positions", [this] { app->mainFrame()->ExecuteCommand(32874); },
+         "Erweiterte Druckpositionen in EUR1"},
+    };
+    QStringList shown;
+    ui.dialogScript = [&shown](QDialog& dialog) {
+        shown.append(dialog.windowTitle());
+        dialog.reject();
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        shown.clear();
+        c.give();
+        EXPECT_EQ(shown, QStringList{c.dialog});
+    }
+}
+
+TEST_F(EUR1Window, TheEditionMarkNamesThePaperFormOfTheBack)
+{
+    const QString path = writeForm();
+    start(path);
+    const int markWK = editionMarkWidth(*view);
+    start(path, {{kEURPRN, 1}});
+    const int markL = editionMarkWidth(*view);
+    start(path, {{kEURPRN, 2}});
+    // "WK 03/2010" for any value but 1, "L 03/2010" for 1: narrower by the difference of "WK" and "L".
+    EXPECT_EQ(editionMarkWidth(*view), markWK);
+    EXPECT_GT(markWK - markL, 4);
+    EXPECT_LT(markWK - markL, 15);
+}
+
+TEST_F(EUR1Window, PrintingTidiesTheGoodsInTheFormWithoutMarkingItModified)
+{
+    if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
+    start(writeForm(), {{kShowMarginDlg.in(kEUR1Section), 1}});
+    ui.dialogScript = [](QDialog& dialog) {
+        auto* print = dynamic_cast<CDlgDrucken*>(&dialog);
+        ASSERT_NE(print, nullptr);
+        print->itemAs<QComboBox>(kSheetList)->setCurrentIndex(0);
+        QTest::mouseClick(print->findChild<QAbstractButton*>(QString::number(kOk)), Qt::LeftButton);
+    };
+    QTest::keyClick(editWindow(), Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(ui.dialogs.size(), 1);
+    EXPECT_EQ(pdfPageCount(pdf), 1);
+    bool exporterPrinted = false;
+    for (const PdfWord& word : pdfWords(pdf)) exporterPrinted = exporterPrinted || word.text == "Brandel";
+    EXPECT_TRUE(exporterPrinted);
+    // The goods end in one line end, so that the strike-out finds the empty line below them.
+    EXPECT_EQ(view->FieldEditor().GetFieldText(8, 1), "Maschinenteile\r\n");
+    EXPECT_FALSE(document().isModified());
+}
