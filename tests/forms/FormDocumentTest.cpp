@@ -4,8 +4,8 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/eur1/CEUR1_Doc.h"
-#include "platform/archive/Archive.h"
 #include "platform/clock/Clock.h"
+#include "tests/forms/TablelessFormFile.h"
 #include "tests/support/FullDisk.h"
 #include "tests/support/TestFiles.h"
 
@@ -236,38 +236,6 @@ TEST_F(FormDocuments, AFormWithoutAViewOfItsOwnStillOpensAndSaves)
     OpenForm reopened = open(path);
     EXPECT_EQ(reopened.editor().GetFieldText(3, 2), "Ankara");
 }
-
-namespace {
-
-// The file of `form` with its editor block replaced by one without a table: a version-1 block, or a version-2
-// block with no columns. Its page-1 texts and flags are the form's.
-QByteArray withoutTable(const QByteArray& file, CQeEditWindow& form, std::uint16_t blockVersion)
-{
-    const qsizetype block = file.indexOf(QByteArray::fromHex("06120200"));
-    EXPECT_GT(block, 0);
-    QStringList texts;
-    QList<std::uint16_t> flags;
-    for (std::uint16_t field = 0; field < form.GetLineCount(); ++field) {
-        texts.append(form.GetFieldText(field, 1));
-        flags.append(form.GetFieldFlags(field, 1));
-    }
-    QByteArray tableless = file.left(block);
-    platform::Archive archive(tableless);
-    archive.writeWord(0x1206);
-    archive.writeWord(blockVersion);
-    archive.writeStringArray(texts);
-    archive.writeWordArray(flags);
-    if (blockVersion == 2) {
-        archive.writeWord(0);  // mode: no table
-        archive.writeWord(0);  // columns
-        archive.writeStringArray({});
-        archive.writeWordArray({});
-    }
-    archive.writeByte('@');
-    return tableless;
-}
-
-}  // namespace
 
 TEST_F(FormDocuments, AFileWithoutATableGetsThePage2FieldsBackAndKeepsItsTexts)
 {

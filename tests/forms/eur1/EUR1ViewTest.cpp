@@ -9,13 +9,18 @@
 #include "platform/print/PrinterCatalog.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "program/CKalvenportExportApp.h"
+#include "tests/forms/TablelessFormFile.h"
 #include "tests/program/ShellDoubles.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/SplashSetting.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,8 +47,9 @@ protected:
         platform::ScreenMetrics::setSource({});
     }
 
-    // A saved EUR.1 with the exporter in box 1, the goods in box 8 and a line on the back.
-    QString writeForm()
+    // A saved EUR.1 with the exporter in box 1, the goods in box 8 and a line on the back; with a block
+    // version, as an older program wrote it: without the back.
+    QString writeForm(std::optional<std::uint16_t> tablelessBlock = {})
     {
         CQELWinAppEx owner(dir.filePath("registry"));
         const QString path = dir.filePath("lieferung.fme");
@@ -54,6 +60,7 @@ protected:
         eur1.editor().SetFieldText(8, "Maschinenteile", 1);
         eur1.editor().SetFieldText(0, "Zeichnungen", 2);
         EXPECT_TRUE(eur1.doc->OnSaveDocument(path));
+        if (tablelessBlock) writeFile(path, withoutTable(contentsOf(path), eur1.editor(), *tablelessBlock));
         return path;
     }
 
@@ -91,6 +98,24 @@ protected:
     }
 
     QWidget* editWindow() { return view->FieldEditor().LiveWindow(); }
+    QString typed() { return view->FieldEditor().LiveWindow()->toPlainText(); }
+    std::pair<int, int> place() { return {view->m_nCurrentPage, view->FieldEditor().GetCurrentField()}; }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(editWindow(), key, modifiers);
+    }
+    // The entry `text` of the menu "&Bearbeiten", in the state its menu shows it.
+    QAction* editMenuEntry(const QString& text)
+    {
+        for (QAction* title : app->mainFrame()->menuBar()->actions()) {
+            if (title->text() != "&Bearbeiten" || !title->menu()) continue;
+            emit title->menu()->aboutToShow();
+            for (QAction* entry : title->menu()->actions())
+                if (entry->text().section('\t', 0, 0) == text) return entry;
+        }
+        ADD_FAILURE() << "no entry " << text.toStdString();
+        return nullptr;
+    }
     FormDocument& document() { return view->document(); }
     QString pane1() { return app->mainFrame()->statusPaneText(1); }
 
@@ -191,4 +216,91 @@ TEST_F(EUR1Window, PrintingTidiesTheGoodsInTheFormWithoutMarkingItModified)
     // The goods end in one line end, so that the strike-out finds the empty line below them.
     EXPECT_EQ(view->FieldEditor().GetFieldText(8, 1), "Maschinenteile\r\n");
     EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(EUR1Window, BothPagesAreTypedAndSwitchedWithTheKeysAndTheMenu)
+{
+    start(writeForm());
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(place(), std::make_pair(2, 0));
+    EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 2 von 2");
+    EXPECT_EQ(app->m_nHelpContext, 312);
+    EXPECT_EQ(typed(), "Zeichnungen");
+    key(Qt::Key_End);
+    QTest::keyClicks(editWindow(), " Nr. 4711");
+    key(Qt::Key_Tab);
+    QTest::keyClicks(editWindow(), "Rechnung 17");
+    // Tab and Shift+Tab stay on the back, wrapping between its first and its last line.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(place(), std::make_pair(2, 10));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(place(), std::make_pair(2, 0));
+    key(Qt::Key_Tab);
+
+    QAction* page1 = editMenuEntry("Seite &1");
+    QAction* page2 = editMenuEntry("Seite &2");
+    ASSERT_TRUE(page1 && page2);
+    EXPECT_TRUE(page1->isEnabled());
+    EXPECT_FALSE(page2->isEnabled());
+    page1->trigger();
+    EXPECT_EQ(place(), std::make_pair(1, 0));
+    EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 1 von 2");
+    EXPECT_EQ(app->m_nHelpContext, 300);
+    EXPECT_EQ(typed(), "Brandel");
+    EXPECT_EQ(view->FieldEditor().GetFieldText(0, 2), "Zeichnungen Nr. 4711");
+    EXPECT_EQ(view->FieldEditor().GetFieldText(1, 2), "Rechnung 17");
+    EXPECT_FALSE(editMenuEntry("Seite &1")->isEnabled());
+    EXPECT_TRUE(editMenuEntry("Seite &2")->isEnabled());
+
+    editMenuEntry("Seite &2")->trigger();
+    EXPECT_EQ(place(), std::make_pair(2, 0));
+    EXPECT_EQ(typed(), "Zeichnungen Nr. 4711");
+    // Ctrl+Tab on the back does nothing; Ctrl+Shift+Tab goes back to the certificate.
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(place(), std::make_pair(2, 0));
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(place(), std::make_pair(1, 0));
+    EXPECT_TRUE(document().isModified());
+}
+
+TEST_F(EUR1Window, CtrlSOnTheBackSavesWhatIsBeingTypedAndTheFormReopensOnTheCertificate)
+{
+    const QString path = writeForm();
+    start(path);
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    for (int field = 0; field < 3; ++field) key(Qt::Key_Tab);
+    QTest::keyClicks(editWindow(), "Ursprungsnachweis vom 6.1.2020");
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(document().isModified());
+    EXPECT_EQ(place(), std::make_pair(2, 3));
+
+    start(path);
+    EXPECT_EQ(place(), std::make_pair(1, 0));
+    EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 1 von 2");
+    EXPECT_EQ(view->FieldEditor().GetFieldText(3, 2), "Ursprungsnachweis vom 6.1.2020");
+    EXPECT_EQ(view->FieldEditor().GetFieldText(0, 2), "Zeichnungen");
+    EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
+    EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(EUR1Window, AFileWithoutTheBackOpensWithABackThatIsTypedAndSaved)
+{
+    for (const std::uint16_t block : {1, 2}) {
+        SCOPED_TRACE(block);
+        const QString path = writeForm(block);
+        start(path);
+        key(Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(place(), std::make_pair(2, 0));
+        EXPECT_EQ(typed(), "");
+        // The edit window stands on the first line of the back, as wide as it is.
+        const platform::Rect line = view->GetFieldRect(0, 2);
+        EXPECT_NEAR(editWindow()->width(), (line.right - line.left) * 96 / 254.0, 3);
+        QTest::keyClicks(editWindow(), "Ersatz");
+        key(Qt::Key_S, Qt::ControlModifier);
+
+        start(path);
+        EXPECT_EQ(view->FieldEditor().GetFieldText(0, 2), "Ersatz");
+        EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
+    }
 }
