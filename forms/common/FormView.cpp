@@ -3,25 +3,23 @@
 #include "app/AppCursors.h"
 #include "app/CMainFrame.h"
 #include "app/CQELWinAppEx.h"
-#include "app/HelpContextIds.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormCommandIds.h"
 #include "forms/common/FormDocument.h"
+#include "forms/common/FormEditCommands.h"
 #include "forms/common/FormFile.h"
-#include "forms/common/FormPrintJob.h"
-#include "forms/print/CDlgDrucken.h"
-#include "forms/print/JobPrinter.h"
+#include "forms/common/FormPageDrawer.h"
+#include "forms/common/FormPrintCommand.h"
+#include "forms/common/FormPrinting.h"
 #include "forms/print/MarginDialogRun.h"
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
-#include "platform/dialog/HelpContext.h"
 #include "platform/dialog/UiService.h"
 #include "platform/gdi/Dc.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QTimer>
 
 using platform::CmdUI;
@@ -36,22 +34,6 @@ constexpr int kOverwritingCaption = 62;  // "Überschreiben"
 constexpr int kCursorOverNothing = 338;
 constexpr int kCursorOverField = 340;
 constexpr int kCursorOverSecondaryArea = 341;
-// A job prints the sheet once per copy, 99 times at most.
-constexpr int kLastPageOfAJob = 99;
-const QString kJobNotStartedMessage = QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.");
-
-unsigned AnchorAlignment(CaptionAnchor anchor)
-{
-    switch (anchor) {
-        case CaptionAnchor::BottomCentre:
-            return platform::TextAlign::Center;
-        case CaptionAnchor::BottomRight:
-            return platform::TextAlign::Right;
-        case CaptionAnchor::BottomLeft:
-        default:
-            return platform::TextAlign::Left;
-    }
-}
 
 // Left and top edges belong to a box, right and bottom edges do not.
 bool BoxHolds(const Rect& box, QPoint point)
@@ -73,7 +55,8 @@ FormView::FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQ
       m_document(document),
       m_definition(document.definition()),
       m_table(m_definition.fields),
-      m_editor(std::move(editor))
+      m_editor(std::move(editor)),
+      m_editCommands(*m_editor, document, [this] { UpdateStatusPanes(); })
 {
     setDocument(&document);
     DetachedFormEditor::ApplyFieldTable(*m_editor, m_table);
@@ -81,7 +64,12 @@ FormView::FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQ
     InitZoom();
     m_crEditText = static_cast<ColorRef>(m_app.GetProfileInt(settings::kEditTextColor.in(m_table.section)));
     m_document.AttachView(this);
-    if (m_definition.createPrinting) m_printing = m_definition.createPrinting(m_app, m_document);
+    if (m_definition.createPrinting) {
+        // The margin command goes through the view's commands, as the menu's does.
+        m_print = std::make_unique<FormPrintCommand>(
+            m_app, m_document, m_definition.createPrinting(m_app, m_document), *this,
+            [this] { OnCmdMsg(formcmd::kMargins, platform::CmdMsg::Command, nullptr); });
+    }
     m_app.m_nHelpContext = m_table.helpContext;
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -154,21 +142,12 @@ Rect FormView::FieldTextRect(std::uint16_t field, int page) const
 
 platform::Font FormView::FontOf(std::uint8_t font) const
 {
-    const FormFontSpec& size = m_definition.look.fonts[font];
-    return {QStringLiteral("Arial"), m_nZoom * size.numerator / size.denominator, size.weight, 0};
+    return FormPageDrawer(m_definition, m_nZoom).FontOf(font);
 }
 
 platform::Pen FormView::PenOf(FormPen pen) const
 {
-    switch (pen) {
-        case FormPen::Thick:
-            return {platform::PenStyle::Solid, 6, m_table.lineColor};
-        case FormPen::Dotted:
-            return {platform::PenStyle::Dot, 1, m_table.lineColor};
-        case FormPen::Frame:
-        default:
-            return {platform::PenStyle::Solid, 2, m_table.lineColor};
-    }
+    return FormPageDrawer(m_definition, m_nZoom).PenOf(pen);
 }
 
 void FormView::OnDraw(Dc& dc)
@@ -181,16 +160,9 @@ void FormView::OnDraw(Dc& dc)
     }
     if (!m_bLayoutValid) UpdateFormLayout(dc);
 
-    // Grey beyond the sheet of 205 mm × 298 mm, to the right and below.
-    const int sheetRight = Scaled(kFormSheetWidth);
-    const int sheetBottom = -Scaled(kFormSheetHeight);
-    const int outsideRight = m_nZoom * kOutsideWidth;
-    const int outsideBottom = -m_nZoom * kOutsideLength;
-    dc.fillRect({sheetRight, 0, outsideRight, outsideBottom}, kOutsideColor);
-    dc.fillRect({0, sheetBottom, outsideRight, outsideBottom}, kOutsideColor);
-
-    const FormPageDrawing& drawing = m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2;
-    if (drawing.fillsFormArea) FillFormArea(dc, drawing);
+    const FormPageDrawer drawer(m_definition, m_nZoom);
+    drawer.DrawOutside(dc);
+    drawer.FillFormArea(dc, m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2);
     if (m_nCurrentPage == 1) {
         DrawPage1Form(dc);
         DrawPage1Fields(dc);
@@ -198,15 +170,6 @@ void FormView::OnDraw(Dc& dc)
         DrawPage2Form(dc);
         DrawPage2Fields(dc);
     }
-}
-
-// The form area is the span of the outer frame's first two lines.
-void FormView::FillFormArea(Dc& dc, const FormPageDrawing& drawing)
-{
-    if (drawing.lines.empty() || drawing.lines.front().lines.size() < 2) return;
-    const auto frame = drawing.lines.front().lines;
-    dc.fillRect({Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2), -Scaled(frame[1].y2)},
-                m_table.pageBackground);
 }
 
 void FormView::DrawPage1Form(Dc& dc)
@@ -221,20 +184,9 @@ void FormView::DrawPage2Form(Dc& dc)
 
 void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
 {
-    dc.setBackgroundMode(platform::BackgroundMode::Transparent);
-    for (const FormLineSection& section : drawing.lines) {
-        dc.selectPen(PenOf(section.pen));
-        for (const FormLine& line : section.lines) {
-            dc.moveTo({Scaled(line.x1), -Scaled(line.y1)});
-            dc.lineTo({Scaled(line.x2), -Scaled(line.y2)});
-        }
-    }
-    for (const FormCaption& caption : drawing.captions) {
-        dc.selectFont(FontOf(caption.font));
-        dc.setTextColor(caption.color.value_or(drawing.captionColor));
-        dc.setTextAlign(AnchorAlignment(caption.anchor) | platform::TextAlign::Bottom);
-        dc.textOut({Scaled(caption.x), -Scaled(caption.y)}, CaptionText(caption));
-    }
+    FormPageDrawer(m_definition, m_nZoom).DrawPrintedMatter(dc, drawing, [this](const FormCaption& caption) {
+        return CaptionText(caption);
+    });
 }
 
 QString FormView::CaptionText(const FormCaption& caption) const
@@ -450,102 +402,19 @@ void FormView::UpdateStatusPanes()
         QString::asprintf(qPrintable(pattern), m_editor->GetCurrentPage(), m_editor->GetPageCount()), 1);
 }
 
+const FormPrinting* FormView::printing() const
+{
+    return m_print ? &m_print->printing() : nullptr;
+}
+
 void FormView::OnFilePrint()
 {
-    if (ShowsMarginDialog()) RunMarginCommand();
-    DoFilePrint();
-}
-
-// One print run: the preparation, then the job on the application's printer.
-void FormView::DoFilePrint()
-{
-    int pages = 0;
-    if (!m_printing || !OnPreparePrinting(pages)) return;
-    FormPrintJob job(m_app, m_document, *m_printing);
-    if (!job.Print(m_app.m_printer.printer(), m_nPrintSheet, pages)) {
-        platform::UiService::instance().messageBox({CQELWinAppEx::kAppName.toString(), kJobNotStartedMessage,
-                                                    platform::MessageButtons::Ok,
-                                                    platform::MessageIcon::Warning});
-    }
-}
-
-bool FormView::OnPreparePrinting(int& pages)
-{
-    const std::optional<QString> saved = SavedPrinter();
-    if (saved) SelectPrinterByName(*saved);
-    // A job needs somewhere to go: with no printer at all the printer set-up asks for one first.
-    if (!m_app.m_printer.hasDevice()) m_app.m_printer.runPrintSetup(window());
-
-    CDlgDrucken dlg(m_app, m_definition.print.dialog, m_table.section,
-                    JobPrinter::Of(m_app.m_printer.printer()), this);
-    dlg.m_bAlwaysThisPrinter = saved ? 1 : 0;
-    dlg.setStoreOnOk([&] { return StorePrinterChoice(dlg.m_bAlwaysThisPrinter != 0, dlg.m_strPrinterName); });
-    if (dlg.doModal() == platform::answer::kOk) {
-        pages = PagesForCopies(dlg.m_nCopies);
-        m_nPrintSheet = dlg.m_nSheet;
-        return true;
-    }
-    if (dlg.m_bPrinterChoice) {
-        RunPrintSetup();
-        m_app.WriteProfileString(settings::kPrinter.in(m_table.section), settings::kPrinter.defaultValue);
-        m_app.WriteProfileInt(settings::kReUsePrn.in(m_table.section), 0);
-        if (ShowsMarginDialog()) RunMarginCommand();
-        // The run starts again with the printer just chosen.
-        DoFilePrint();
-    }
-    viewport()->repaint();
-    return false;
-}
-
-platform::wholefile::WriteResult FormView::StorePrinterChoice(bool keep, const QString& printerName)
-{
-    const QStringView section = m_table.section;
-    platform::Registry::Batch printer = m_app.batch();
-    m_app.WriteProfileInt(settings::kReUsePrn.in(section), keep ? 1 : 0);
-    m_app.WriteProfileString(settings::kPrinter.in(section),
-                             keep ? printerName : settings::kPrinter.defaultValue.toString());
-    return printer.commit();
-}
-
-int FormView::PagesForCopies(unsigned copies)
-{
-    return copies == 0 ? 1 : static_cast<int>(std::min<unsigned>(copies, kLastPageOfAJob));
-}
-
-bool FormView::ShowsMarginDialog() const
-{
-    return m_app.GetProfileInt(settings::kShowMarginDlg.in(m_table.section)) != 1;
+    if (m_print) m_print->OnFilePrint(m_nPrintSheet);
 }
 
 void FormView::OnMargins()
 {
     RunMarginDialog(m_app, m_table.section, m_definition.margins);
-}
-
-// The margin command goes through the view's commands, as the menu's does.
-void FormView::RunMarginCommand()
-{
-    OnCmdMsg(formcmd::kMargins, platform::CmdMsg::Command, nullptr);
-}
-
-// The printer the form keeps, when it is to be used again. An empty name is no printer, like "@", so that
-// it does not end in a message about a printer that cannot be found.
-std::optional<QString> FormView::SavedPrinter() const
-{
-    std::optional<QString> saved = CDlgDrucken::SavedPrinter(m_app, m_table.section);
-    if (saved && saved->isEmpty()) return std::nullopt;
-    return saved;
-}
-
-void FormView::SelectPrinterByName(const QString& name)
-{
-    if (auto* frame = qobject_cast<CMainFrame*>(m_app.m_pMainWnd.data())) frame->SelectPrinterByName(name);
-}
-
-void FormView::RunPrintSetup()
-{
-    const platform::HelpContextGuard help(m_app.m_nHelpContext, HelpContextIds::kPrintSetup);
-    m_app.m_printer.runPrintSetup(window());
 }
 
 void FormView::MarkModified()
@@ -604,121 +473,6 @@ void FormView::ShowPage(int page)
     m_app.m_nHelpContext = page == 1 ? m_table.helpContext : m_table.page2HelpContext;
 }
 
-void FormView::OnEditUndo()
-{
-    if (auto* window = m_editor->LiveWindow()) window->undo();
-}
-
-void FormView::OnUpdateEditUndo(CmdUI& ui)
-{
-    auto* window = m_editor->LiveWindow();
-    ui.Enable(window && window->document()->isUndoAvailable());
-}
-
-void FormView::OnEditCut()
-{
-    if (auto* window = m_editor->LiveWindow()) window->cut();
-    MarkModified();
-}
-
-void FormView::OnEditCopy()
-{
-    if (auto* window = m_editor->LiveWindow()) window->copy();
-}
-
-void FormView::OnEditPaste()
-{
-    m_editor->PasteFromClipboard();
-    MarkModified();
-}
-
-void FormView::OnEditSelectAll()
-{
-    if (auto* window = m_editor->LiveWindow()) {
-        window->selectAll();
-        window->ensureCursorVisible();
-    }
-}
-
-void FormView::OnInsertMode()
-{
-    m_editor->SetInsertMode(!m_editor->IsInsertMode());
-    UpdateStatusPanes();
-}
-
-void FormView::OnUpdateInsertMode(CmdUI& ui)
-{
-    ui.SetText(m_editor->IsInsertMode() ? QStringLiteral("Einfügemodus ausschalten\tEinfg")
-                                        : QStringLiteral("Einfügemodus einschalten\tEinfg"));
-    ui.Enable(true);
-}
-
-void FormView::OnFontLarger()
-{
-    m_editor->IncreaseFontSize();
-    MarkModified();
-}
-
-void FormView::OnUpdateFontLarger(CmdUI& ui)
-{
-    ui.Enable(m_editor->CanIncreaseFontSize());
-}
-
-void FormView::OnFontSmaller()
-{
-    m_editor->DecreaseFontSize();
-    MarkModified();
-}
-
-void FormView::OnUpdateFontSmaller(CmdUI& ui)
-{
-    ui.Enable(m_editor->CanDecreaseFontSize());
-}
-
-void FormView::OnFontBold()
-{
-    m_editor->ToggleBold();
-    MarkModified();
-}
-
-void FormView::OnUpdateFontBold(CmdUI& ui)
-{
-    ui.SetCheck(m_editor->IsBold() ? 1 : 0);
-}
-
-void FormView::OnAlignLeft()
-{
-    m_editor->SetAlignLeft();
-    MarkModified();
-}
-
-void FormView::OnUpdateAlignLeft(CmdUI& ui)
-{
-    ui.SetRadio(m_editor->IsAlignLeft());
-}
-
-void FormView::OnAlignCenter()
-{
-    m_editor->SetAlignCenter();
-    MarkModified();
-}
-
-void FormView::OnUpdateAlignCenter(CmdUI& ui)
-{
-    ui.SetRadio(m_editor->IsAlignCenter());
-}
-
-void FormView::OnAlignRight()
-{
-    m_editor->SetAlignRight();
-    MarkModified();
-}
-
-void FormView::OnUpdateAlignRight(CmdUI& ui)
-{
-    ui.SetRadio(m_editor->IsAlignRight());
-}
-
 void FormView::OnFileSave()
 {
     // What is being typed belongs in the file.
@@ -742,19 +496,16 @@ void FormView::OnUpdateZoomOut(CmdUI& ui)
     ui.Enable(CQEScrollViewBase::OnUpdateZoomOut());
 }
 
+bool FormView::OnCmdMsg(int id, platform::CmdMsg msg, CmdUI* ui)
+{
+    return CQEScrollViewBase::OnCmdMsg(id, msg, ui) || m_editCommands.OnCmdMsg(id, msg, ui);
+}
+
 const platform::MessageMapBase* FormView::GetMessageMap() const
 {
     using Map = platform::MessageMap<FormView>;
     static const Map map(CQEScrollViewBase::GetMessageMap(),
                          {
-                             Map::command(platform::ID_EDIT_UNDO, &FormView::OnEditUndo),
-                             Map::update(platform::ID_EDIT_UNDO, &FormView::OnUpdateEditUndo),
-                             Map::command(platform::ID_EDIT_CUT, &FormView::OnEditCut),
-                             Map::command(platform::ID_EDIT_COPY, &FormView::OnEditCopy),
-                             Map::command(platform::ID_EDIT_PASTE, &FormView::OnEditPaste),
-                             Map::command(platform::ID_EDIT_SELECT_ALL, &FormView::OnEditSelectAll),
-                             Map::command(formcmd::kInsertMode, &FormView::OnInsertMode),
-                             Map::update(formcmd::kInsertMode, &FormView::OnUpdateInsertMode),
                              Map::command(formcmd::kNextField, &FormView::OnNextField),
                              Map::update(formcmd::kNextField, &FormView::OnUpdateNextPrevField),
                              Map::command(formcmd::kPrevField, &FormView::OnPrevField),
@@ -763,18 +514,6 @@ const platform::MessageMapBase* FormView::GetMessageMap() const
                              Map::update(formcmd::kPage1, &FormView::OnUpdateShowPage1),
                              Map::command(formcmd::kPage2, &FormView::OnShowPage2),
                              Map::update(formcmd::kPage2, &FormView::OnUpdateShowPage2),
-                             Map::command(formcmd::kFontLarger, &FormView::OnFontLarger),
-                             Map::update(formcmd::kFontLarger, &FormView::OnUpdateFontLarger),
-                             Map::command(formcmd::kFontSmaller, &FormView::OnFontSmaller),
-                             Map::update(formcmd::kFontSmaller, &FormView::OnUpdateFontSmaller),
-                             Map::command(formcmd::kFontBold, &FormView::OnFontBold),
-                             Map::update(formcmd::kFontBold, &FormView::OnUpdateFontBold),
-                             Map::command(formcmd::kAlignLeft, &FormView::OnAlignLeft),
-                             Map::update(formcmd::kAlignLeft, &FormView::OnUpdateAlignLeft),
-                             Map::command(formcmd::kAlignCenter, &FormView::OnAlignCenter),
-                             Map::update(formcmd::kAlignCenter, &FormView::OnUpdateAlignCenter),
-                             Map::command(formcmd::kAlignRight, &FormView::OnAlignRight),
-                             Map::update(formcmd::kAlignRight, &FormView::OnUpdateAlignRight),
                              Map::command(platform::ID_FILE_SAVE, &FormView::OnFileSave),
                              Map::command(platform::ID_FILE_PRINT, &FormView::OnFilePrint),
                              Map::command(formcmd::kMargins, &FormView::OnMargins),

@@ -3,9 +3,8 @@
 #include "editor/CQELEditWindow.h"
 #include "editor/CQEScrollViewBase.h"
 #include "forms/common/FormDefinition.h"
+#include "forms/common/FormEditCommands.h"
 #include "forms/common/FormEditorOwner.h"
-#include "forms/common/FormPrinting.h"
-#include "platform/file/WholeFile.h"
 #include "platform/gdi/GdiTypes.h"
 
 #include <QPoint>
@@ -16,6 +15,7 @@
 
 class CQELWinAppEx;
 class FormDocument;
+class FormPrintCommand;
 
 namespace platform {
 class CmdUI;
@@ -32,10 +32,6 @@ class FormView : public CQEScrollViewBase, public FormEditorOwner {
     Q_OBJECT
 
 public:
-    // Edge of the grey area beyond the sheet, in millimetres.
-    static constexpr int kOutsideWidth = 400;
-    static constexpr int kOutsideLength = 350;
-    static constexpr platform::ColorRef kOutsideColor = 0x808080;
     static constexpr int kPageScroll = 700;
 
     FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQELEditWindow> editor);
@@ -47,6 +43,8 @@ public:
     const FormFieldTable& fieldTable() const { return m_definition.fields; }
     int zoom() const { return m_nZoom; }
 
+    // The view's own commands first, then the edit, font and alignment commands of the field being edited.
+    bool OnCmdMsg(int id, platform::CmdMsg msg, platform::CmdUI* ui) override;
     void OnInitialUpdate() override;
     // The form being worked on owns the status panes, the application's form kind and its help context.
     void OnActivateView(bool activate) override;
@@ -67,17 +65,8 @@ public:
     // The margin command: the form's margin dialog, its values read from and written back to the form's
     // settings.
     void OnMargins();
-    // The print command: the margin command first unless the form's "ShowMarginDlg" is 1, then the print
-    // run, whatever the margin dialog ended with.
+    // The print command, when the form can be printed.
     void OnFilePrint();
-    // Makes the form's saved printer the job's printer and asks with the print dialog for the sheet and the
-    // copies, storing the printer choice. True with the job's page count in `pages`; false when no job is to
-    // run: cancelled, or "Druckerauswahl", which runs the printer set-up and then a print run of its own.
-    bool OnPreparePrinting(int& pages);
-    // The print dialog's OK: whether the form keeps `printerName` for its next jobs, in one write.
-    platform::wholefile::WriteResult StorePrinterChoice(bool keep, const QString& printerName);
-    // The pages of a job for a number of copies: the sheet once per copy, at least once and at most 99 times.
-    static int PagesForCopies(unsigned copies);
 
     // Whether field `field` of `page` is an input field: drawn, printed, reached by Tab and the mouse.
     bool IsInputField(std::uint16_t field, int page) const;
@@ -97,27 +86,7 @@ public:
 
     void OnNextField();
     void OnPrevField();
-    void OnEditUndo();
-    void OnUpdateEditUndo(platform::CmdUI& ui);
-    void OnEditCut();
-    void OnEditCopy();
-    void OnEditPaste();
-    void OnEditSelectAll();
-    void OnInsertMode();
-    void OnUpdateInsertMode(platform::CmdUI& ui);
     void OnUpdateNextPrevField(platform::CmdUI& ui);
-    void OnFontLarger();
-    void OnUpdateFontLarger(platform::CmdUI& ui);
-    void OnFontSmaller();
-    void OnUpdateFontSmaller(platform::CmdUI& ui);
-    void OnFontBold();
-    void OnUpdateFontBold(platform::CmdUI& ui);
-    void OnAlignLeft();
-    void OnUpdateAlignLeft(platform::CmdUI& ui);
-    void OnAlignCenter();
-    void OnUpdateAlignCenter(platform::CmdUI& ui);
-    void OnAlignRight();
-    void OnUpdateAlignRight(platform::CmdUI& ui);
     void OnFileSave();
     void OnUpdateDefaultsChoice(platform::CmdUI& ui);
     void OnUpdateZoomIn(platform::CmdUI& ui);
@@ -141,7 +110,7 @@ protected:
 
     CQELWinAppEx& app() const { return m_app; }
     // The form's sheets on paper, made with the view; null while the form cannot be printed.
-    const FormPrinting* printing() const { return m_printing.get(); }
+    const FormPrinting* printing() const;
     // A point of the viewport as a point of the zoomed page.
     QPoint PagePoint(QPoint viewportPoint) const;
     int Scaled(int value) const { return value * m_nZoom / 10; }
@@ -154,7 +123,6 @@ private:
     std::span<const FormFieldRow> RowsOf(int page) const;
     std::uint16_t LastFieldOf(int page) const;
     platform::Rect FieldTextRect(std::uint16_t field, int page) const;
-    void FillFormArea(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
@@ -162,12 +130,6 @@ private:
     void ColourEditWindowFor(int page);
     void ChooseMark(const FormMarkArea& area);
     void TakeOverApplication();
-    void DoFilePrint();
-    bool ShowsMarginDialog() const;
-    void RunMarginCommand();
-    std::optional<QString> SavedPrinter() const;
-    void SelectPrinterByName(const QString& name);
-    void RunPrintSetup();
     void ShowLoadStatus();
     void MarkModified();
 
@@ -176,7 +138,8 @@ private:
     const FormDefinition& m_definition;
     const FormFieldTable& m_table;
     std::unique_ptr<CQELEditWindow> m_editor;
-    // The form's sheets on paper; none while the form cannot be printed.
-    std::unique_ptr<FormPrinting> m_printing;
+    FormEditCommands m_editCommands;
+    // None while the form cannot be printed.
+    std::unique_ptr<FormPrintCommand> m_print;
     bool m_loadStatusShown = false;
 };
