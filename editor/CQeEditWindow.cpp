@@ -2,103 +2,32 @@
 
 #include "app/AppCursors.h"
 #include "app/CQELWinAppEx.h"
-#include "app/CQEL_Math.h"
 #include "app/SettingsStore.h"
 #include "editor/EditorArchiveBlock.h"
+#include "editor/FieldTextPlacement.h"
 #include "platform/archive/Archive.h"
 #include "platform/dialog/UiService.h"
 #include "platform/docview/Document.h"
 #include "platform/docview/ScrollView.h"
 #include "platform/gdi/Dc.h"
-#include "platform/menu/ContextMenus.h"
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <limits>
 
 using Model = EditorFieldModel;
 
 namespace {
 
-// Hand-set heights outside this range draw nothing or overflow; 200 mm is beyond any box of a form.
-constexpr int kSmallestFontSetting = 1;
-constexpr int kLargestFontSetting = 2000;
 constexpr int kUnscaledPrintArea = 1000;
-// Logical units by which a field's text stands off the left and right edge of its box.
-constexpr int kLeftInset = 10;
-constexpr int kRightInset = 12;
 constexpr int kFieldEditorCursor = 342;
 // A logical unit of the views is a tenth of a millimetre.
 constexpr double kHimetricPerUnit = 10;
-const QString kFontFace = QStringLiteral("Arial");
 
 int StoreRect(Model::Rect* target, int left, int top, int right, int bottom)
 {
     if (!target) return -1;
     *target = {left & 0xFFFF, top & 0xFFFF, right & 0xFFFF, bottom & 0xFFFF};
     return 0;
-}
-
-std::uint16_t EdgeOf(const Model::Rect* rect, int Model::Rect::*edge)
-{
-    return rect ? static_cast<std::uint16_t>(rect->*edge) : 0;
-}
-
-std::array<settings::IntValue, EditorFontTable::kFontsPerSet> InSetOrder(const settings::FontHeights& heights)
-{
-    return {heights.regular[0], heights.regular[1], heights.regular[2], heights.regular[3],
-            heights.regular[4], heights.extra1,     heights.extra2,     heights.bold[0],
-            heights.bold[1],    heights.bold[2],    heights.bold[3],    heights.bold[4]};
-}
-
-int AtLeastOne(std::int64_t height)
-{
-    return int(std::clamp<std::int64_t>(height, 1, std::numeric_limits<int>::max()));
-}
-
-Qt::Alignment WindowAlignment(std::uint16_t alignment)
-{
-    if (alignment == Model::kAlignCenter) return Qt::AlignHCenter;
-    if (alignment == Model::kAlignRight) return Qt::AlignRight;
-    return Qt::AlignLeft;
-}
-
-struct TextInsets {
-    int left = 0;
-    int right = 0;
-};
-
-// Where a field's text stands off its box, by its alignment: drawn, printed and in the live window alike.
-TextInsets InsetsOf(std::uint16_t alignment)
-{
-    if (alignment == Model::kAlignLeft) return {kLeftInset, 0};
-    if (alignment == Model::kAlignRight) return {0, kRightInset};
-    return {};
-}
-
-// The DrawText format of a field's alignment, and its inset applied to `rect`.
-unsigned FieldTextFormat(std::uint16_t alignment, bool singleLine, platform::Rect& rect)
-{
-    using namespace platform::DrawTextFormat;
-    unsigned format = WordBreak | NoClip | ExternalLeading | NoPrefix;
-    const TextInsets insets = InsetsOf(alignment);
-    rect.left += insets.left;
-    rect.right -= insets.right;
-    if (alignment == Model::kAlignCenter) format |= Center;
-    if (alignment == Model::kAlignRight) format |= Right;
-    if (singleLine) format |= SingleLine;
-    return format;
-}
-
-// The exclusive edges of a window on the screen.
-struct ScreenEdges {
-    int left, top, right, bottom;
-};
-
-ScreenEdges ScreenEdgesOf(const QWidget& widget)
-{
-    const QPoint topLeft = widget.mapToGlobal(QPoint(0, 0));
-    return {topLeft.x(), topLeft.y(), topLeft.x() + widget.width(), topLeft.y() + widget.height()};
 }
 
 }  // namespace
@@ -117,70 +46,30 @@ void CQeEditWindow::SetFieldCounts(std::uint16_t lines, std::uint16_t columns, b
     m_model.SetCounts(lines, columns, initialise);
 }
 
-// Every table row is kept, each re-laid out at the new column count; added fields and cells are empty with
-// format word 0.
 bool CQeEditWindow::ResizeFields(std::uint16_t lines, std::uint16_t columns)
 {
     if (lines < m_model.lineCount || columns < m_model.columnCount) return false;
-    const Model saved = m_model;
-    const std::uint16_t savedRows = saved.HasTable() ? saved.PageCount() - 1 : 0;
-    SetFieldCounts(lines, columns, false);
-    if (columns == 0) return true;
-
-    // The rows are laid out afresh: a cell of the old layout must not show up at another column.
-    m_model.ResizeCells(0, 0);
-    SetTableRows(std::max<std::uint16_t>(savedRows, 1), 0);
-    for (qsizetype row = 0; row < savedRows; ++row) {
-        for (qsizetype column = 0; column < saved.columnCount; ++column) {
-            const qsizetype from = row * saved.columnCount + column;
-            const qsizetype to = row * columns + column;
-            m_model.cellTexts[to] = saved.cellTexts[from];
-            m_model.cellFlags[to] = saved.cellFlags[from];
-        }
-    }
+    m_model.Grow(lines, columns);
     return true;
 }
 
 void CQeEditWindow::SetTableRows(std::uint16_t rows, std::uint16_t flags)
 {
-    rows = std::min(rows, Model::kMostRows);
-    m_model.ResizeCells(qsizetype{rows} * m_model.columnCount, flags);
-    m_model.mode = static_cast<std::uint16_t>((m_model.mode & 0xFF00) + rows + 1);
+    m_model.SetTableRows(rows, flags);
 }
 
 void CQeEditWindow::LinesToColumns()
 {
-    if (m_model.HasTable()) {
-        SetTableRows(m_model.PageCount(), Model::kInitialFlags);
-        return;
-    }
-    // Without fields there is nothing to make columns of, and a table without columns has no cells.
-    if (m_model.lineCount == 0) return;
-    m_model.columnCount = m_model.lineCount;
-    m_model.columnRects = m_model.lineRects;
-    m_model.ResizeCells(m_model.lineCount, 0);
-    m_model.cellFlags = m_model.lineFlags;
-    m_model.mode = Model::kWithTable | 2;
+    m_model.LinesToColumns();
 }
 
 int CQeEditWindow::RemovePage(std::uint16_t page)
 {
     page = ResolvePage(page);
-    const std::uint16_t pages = GetPageCount();
-    if (!m_model.HasTable() || page > pages) return -1;
+    if (!m_model.HasTable() || page > GetPageCount()) return -1;
     if (page == 1 && m_model.lineTexts.size() != m_model.cellTexts.size()) return -1;
-
     LeaveRemovedPage(page);
-    MoveRowsUp(page);
-    if (pages < 3) {
-        m_model.mode = Model::kLinesOnly;
-        m_model.columnCount = 0;
-        m_model.columnRects.clear();
-        m_model.ResizeCells(0, 0);
-    } else {
-        m_model.mode -= 1;
-        m_model.ResizeCells(qsizetype{m_model.columnCount} * (pages - 2), 0);
-    }
+    m_model.RemovePage(page);
     if (m_nCurrentPage > page) --m_nCurrentPage;
     return 0;
 }
@@ -193,16 +82,6 @@ void CQeEditWindow::LeaveRemovedPage(std::uint16_t page)
     Activate(0, page == GetPageCount() ? page - 1 : page + 1);
 }
 
-void CQeEditWindow::MoveRowsUp(std::uint16_t fromPage)
-{
-    for (std::uint16_t page = fromPage; page < GetPageCount(); ++page) {
-        for (std::uint16_t column = 0; column < m_model.columnCount; ++column) {
-            SetFieldText(column, GetFieldText(column, page + 1), page);
-            SetFieldFlags(column, page, GetFieldFlags(column, page + 1));
-        }
-    }
-}
-
 void CQeEditWindow::InsertLine(std::uint16_t field, std::uint16_t page)
 {
     page = ResolvePage(page);
@@ -210,11 +89,7 @@ void CQeEditWindow::InsertLine(std::uint16_t field, std::uint16_t page)
         ShowNotImplemented();
         return;
     }
-    if (page != 1 || field > m_model.lineCount || m_model.lineCount == Model::kMostLines) return;
-    m_model.lineTexts.insert(field, QString());
-    m_model.lineFlags.insert(field, Model::kInitialFlags);
-    m_model.lineRects.insert(field, Rect{});
-    ++m_model.lineCount;
+    if (page != 1 || !m_model.InsertLine(field)) return;
     if (m_nCurrentPage == 1 && m_nCurrentField >= field) ++m_nCurrentField;
 }
 
@@ -227,10 +102,7 @@ void CQeEditWindow::DeleteLine(std::uint16_t field, std::uint16_t page)
     }
     if (page != 1 || !m_model.SlotOf(field, 1)) return;
     LeaveDeletedLine(field);
-    m_model.lineTexts.removeAt(field);
-    m_model.lineFlags.removeAt(field);
-    m_model.lineRects.removeAt(field);
-    --m_model.lineCount;
+    m_model.RemoveLine(field);
     if (m_nCurrentPage == 1 && m_nCurrentField > field) --m_nCurrentField;
 }
 
@@ -271,39 +143,6 @@ int CQeEditWindow::SetColumnRect(std::uint16_t column, const Rect& rect)
 int CQeEditWindow::SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom)
 {
     return StoreRect(m_model.ColumnRect(column), left, top, right, bottom);
-}
-
-std::uint16_t CQeEditWindow::GetLineLeft(std::uint16_t field) const
-{
-    return EdgeOf(m_model.LineRect(field), &Rect::left);
-}
-std::uint16_t CQeEditWindow::GetLineTop(std::uint16_t field) const
-{
-    return EdgeOf(m_model.LineRect(field), &Rect::top);
-}
-std::uint16_t CQeEditWindow::GetLineRight(std::uint16_t field) const
-{
-    return EdgeOf(m_model.LineRect(field), &Rect::right);
-}
-std::uint16_t CQeEditWindow::GetLineBottom(std::uint16_t field) const
-{
-    return EdgeOf(m_model.LineRect(field), &Rect::bottom);
-}
-std::uint16_t CQeEditWindow::GetColumnLeft(std::uint16_t column) const
-{
-    return EdgeOf(m_model.ColumnRect(column), &Rect::left);
-}
-std::uint16_t CQeEditWindow::GetColumnTop(std::uint16_t column) const
-{
-    return EdgeOf(m_model.ColumnRect(column), &Rect::top);
-}
-std::uint16_t CQeEditWindow::GetColumnRight(std::uint16_t column) const
-{
-    return EdgeOf(m_model.ColumnRect(column), &Rect::right);
-}
-std::uint16_t CQeEditWindow::GetColumnBottom(std::uint16_t column) const
-{
-    return EdgeOf(m_model.ColumnRect(column), &Rect::bottom);
 }
 
 // ---- format words
@@ -474,13 +313,7 @@ qsizetype CQeEditWindow::GetFieldTextLength(std::uint16_t field, std::uint16_t p
 
 bool CQeEditWindow::AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text)
 {
-    if (m_contextMenuItems.size() >= kMostContextMenuItems) return false;
-    if (flags & kMenuSeparator) {
-        m_contextMenuItems.append({flags, 0, QString()});
-    } else {
-        m_contextMenuItems.append({flags, id, text});
-    }
-    return true;
+    return m_contextMenu.AddItem(flags, id, text);
 }
 
 // ---- activation and the file block
@@ -517,8 +350,8 @@ void CQeEditWindow::ShowCurrentField()
     m_window->setGeometry(
         QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())));
     const std::uint16_t alignment = GetAlignment(m_nCurrentField, m_nCurrentPage);
-    m_window->SetAlignment(WindowAlignment(alignment));
-    const TextInsets insets = InsetsOf(alignment);
+    m_window->SetAlignment(FieldTextPlacement::WindowAlignment(alignment));
+    const FieldTextPlacement::Insets insets = FieldTextPlacement::InsetsOf(alignment);
     m_window->SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
     m_window->SetFieldText(m_model.TextAt(*slot));
     const platform::Font& font = m_fonts.edit.ForField(GetFontSize(m_nCurrentField, m_nCurrentPage),
@@ -556,8 +389,7 @@ bool CQeEditWindow::CreateEditor(platform::ScrollView* view, int controlId, plat
     m_pParentView = view;
     m_nControlId = controlId;
     m_pDocument = document;
-    m_bUseAppMenu = contextMenuId != 0;
-    m_nContextMenuId = contextMenuId;
+    m_contextMenu.UseMenu(contextMenuId);
     if (m_model.lineCount == 0) {
         SetFieldCounts(1, 0, true);
         m_nCurrentField = 0;
@@ -591,38 +423,9 @@ void CQeEditWindow::SetWindowText(const QString& text)
     if (m_window) m_window->SetFieldText(text);
 }
 
-// Each pass ends when the window is in sight, or when a step no longer moves the view: at the end of the
-// scroll range the condition can stay true for good.
 void CQeEditWindow::EnsureVisible()
 {
-    if (!m_window || !m_pParentView) return;
-    platform::ScrollView& view = *m_pParentView;
-    const auto edit = [&] { return ScreenEdgesOf(*m_window); };
-    // The part of the view that shows the form, without its scroll bars.
-    const auto visible = [&] { return ScreenEdgesOf(*view.viewport()); };
-    // Whether the view moved.
-    const auto scrollTo = [&](QPoint position) {
-        const QPoint before = view.GetDeviceScrollPosition();
-        view.ScrollToPosition(position);
-        return view.GetDeviceScrollPosition() != before;
-    };
-    const auto at = [&](int dx, int dy) { return view.GetScrollPosition() + QPoint(dx, dy); };
-    constexpr int kStep = 150;
-    while (edit().bottom > visible().bottom && edit().top - 50 > visible().top) {
-        if (!scrollTo(at(0, -kStep))) break;
-    }
-    // Far above: a step up; just above: the top of the form. Measured from the view, wherever the view's
-    // window stands on the desktop.
-    while (edit().top < visible().top) {
-        const bool farAbove = edit().top - visible().top <= -200;
-        if (!scrollTo(farAbove ? at(0, kStep) : QPoint(at(0, 0).x(), 0))) break;
-    }
-    while (edit().right > visible().right - 20) {
-        if (!scrollTo(at(kStep, 0))) break;
-    }
-    while (edit().left < visible().left) {
-        if (!scrollTo(at(-kStep, 0))) break;
-    }
+    if (m_window && m_pParentView) m_window->ScrollIntoView(*m_pParentView);
 }
 
 void CQeEditWindow::SetColors(platform::ColorRef textColor, platform::ColorRef backgroundColor)
@@ -670,25 +473,7 @@ void CQeEditWindow::OnMouseWheel(QWheelEvent* event)
 
 void CQeEditWindow::OnContextMenu(QPoint globalPos)
 {
-    if (m_bUseAppMenu) {
-        platform::ContextMenus::showPopupMenu(m_nContextMenuId, globalPos);
-    } else {
-        platform::ContextMenus::trackPopup(OwnMenuItems(), globalPos);
-    }
-}
-
-// The items added by AddContextMenuItem, or cut, copy and paste when there are none.
-QList<platform::MenuItem> CQeEditWindow::OwnMenuItems() const
-{
-    if (m_contextMenuItems.isEmpty()) {
-        return {{57635, QStringLiteral("&Ausschneiden\tStrg+X"), false},
-                {57634, QStringLiteral("&Kopieren\tStrg+C"), false},
-                {57637, QStringLiteral("E&infügen\tStrg+V"), false}};
-    }
-    QList<platform::MenuItem> items;
-    for (const ContextMenuItem& item : m_contextMenuItems)
-        items.append({int(item.id), item.text, (item.flags & kMenuSeparator) != 0});
-    return items;
+    m_contextMenu.Show(globalPos);
 }
 
 void CQeEditWindow::OnTextEdited()
@@ -703,47 +488,21 @@ int CQeEditWindow::ProfileInt(const settings::IntValue& value) const
     return m_settings ? m_settings->GetProfileInt(value) : value.defaultValue;
 }
 
-int CQeEditWindow::FontHeightSetting(const settings::IntValue& value) const
-{
-    return std::clamp(ProfileInt(value), kSmallestFontSetting, kLargestFontSetting);
-}
-
-// Display heights are logical units of the view: a setting scaled by the zoom over 12. The edit window shows
-// the same size in device pixels, through hundredths of a millimetre.
 void CQeEditWindow::CreateFonts(const platform::Dc& dc, int zoom)
 {
-    const auto display = InSetOrder(settings::kScreenFontHeights);
-    const auto edit = InSetOrder(settings::kEditFontHeights);
-    CQEL_Math math;
     m_dPixelsPerUnit = dc.mapper().himetricToDevice(QPointF(kHimetricPerUnit, 0)).x();
-    for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
-        const bool bold = EditorFontTable::FontSet::IsBoldPosition(position);
-        const std::int64_t displayHeight = std::int64_t{FontHeightSetting(display[position])} * zoom / 12;
-        m_fonts.display.at(position) = {kFontFace, AtLeastOne(displayHeight),
-                                        bold ? EditorFontTable::kBoldWeight : EditorFontTable::kRegularWeight,
-                                        0};
-        const std::int64_t hundredths = std::int64_t{FontHeightSetting(edit[position])} * zoom / 12 * 10;
-        const double pixels = dc.mapper().himetricToDevice(QPointF(0, double(hundredths))).y();
-        DefineFont(EditorFontTable::kEditIndices[position],
-                   {kFontFace, AtLeastOne(math.Round(float(pixels))), 0, 0});
-    }
+    m_fonts.CreateScreenFonts([this](const settings::IntValue& value) { return ProfileInt(value); }, dc,
+                              zoom);
 }
 
 void CQeEditWindow::CreatePrinterFonts(int factor)
 {
-    const auto printer = InSetOrder(settings::kPrinterFontHeights);
-    for (int position = 0; position < EditorFontTable::kFontsPerSet; ++position) {
-        const std::int64_t height = std::int64_t{FontHeightSetting(printer[position])} * factor / 100;
-        DefineFont(EditorFontTable::kPrinterIndices[position], {kFontFace, AtLeastOne(height), 0, 0});
-    }
+    m_fonts.CreatePrinterFonts([this](const settings::IntValue& value) { return ProfileInt(value); }, factor);
 }
 
 void CQeEditWindow::DefineFont(std::uint16_t index, platform::Font font)
 {
-    const auto slot = m_fonts.AtIndex(index);
-    if (!slot) return;
-    font.weight = slot->bold ? EditorFontTable::kBoldWeight : EditorFontTable::kRegularWeight;
-    *slot->font = font;
+    m_fonts.Define(index, font);
 }
 
 void CQeEditWindow::SetFont(std::uint16_t index, const platform::Font& font)
@@ -761,7 +520,7 @@ bool CQeEditWindow::PaintField(platform::Dc& dc, platform::Rect& rect, std::uint
 {
     if (!m_bCreated) return false;
     dc.selectFont(m_fonts.display.ForField(GetFontSize(field, page), IsFieldBold(field, page)));
-    const unsigned format = FieldTextFormat(GetAlignment(field, page), singleLine, rect);
+    const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, rect);
     dc.drawText(GetFieldText(field, page), rect, format);
     return true;
 }
@@ -775,7 +534,7 @@ int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std:
     const std::uint16_t size = GetFontSize(field, page);
     dc.selectFont(size == kUnknownFontSize ? m_fonts.turned
                                            : m_fonts.printer.ForField(size, IsFieldBold(field, page)));
-    const unsigned format = FieldTextFormat(GetAlignment(field, page), singleLine, scaled);
+    const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, scaled);
     return dc.drawText(GetFieldText(field, page), scaled, format);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/EditorContextMenu.h"
 #include "editor/EditorFieldModel.h"
 #include "editor/EditorFontTable.h"
 #include "editor/LiveEditWidget.h"
@@ -17,7 +18,6 @@ class SettingsStore;
 namespace platform {
 class Archive;
 class Dc;
-struct MenuItem;
 }  // namespace platform
 namespace settings {
 struct IntValue;
@@ -43,13 +43,9 @@ public:
         int horizontal = 1000;
     };
 
-    struct ContextMenuItem {
-        std::uint32_t flags = 0;
-        std::uint32_t id = 0;
-        QString text;
-    };
-    static constexpr int kMostContextMenuItems = 25;
-    static constexpr std::uint32_t kMenuSeparator = 0x800;
+    using ContextMenuItem = EditorContextMenu::Item;
+    static constexpr int kMostContextMenuItems = EditorContextMenu::kMostItems;
+    static constexpr std::uint32_t kMenuSeparator = EditorContextMenu::kSeparator;
     static constexpr std::uint16_t kUnknownFontSize = 64;
     static constexpr const char* kNotImplementedText = "Funktion nicht implementiert!";
 
@@ -86,14 +82,39 @@ public:
     int GetLineRect(std::uint16_t field, Rect& rect) const;
     int SetColumnRect(std::uint16_t column, const Rect& rect);
     int SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom);
-    std::uint16_t GetLineLeft(std::uint16_t field) const;
-    std::uint16_t GetLineTop(std::uint16_t field) const;
-    std::uint16_t GetLineRight(std::uint16_t field) const;
-    std::uint16_t GetLineBottom(std::uint16_t field) const;
-    std::uint16_t GetColumnLeft(std::uint16_t column) const;
-    std::uint16_t GetColumnTop(std::uint16_t column) const;
-    std::uint16_t GetColumnRight(std::uint16_t column) const;
-    std::uint16_t GetColumnBottom(std::uint16_t column) const;
+    // One edge of a field's or a column's rectangle; 0 when there is none.
+    std::uint16_t GetLineLeft(std::uint16_t field) const
+    {
+        return EdgeOf(m_model.LineRect(field), &Rect::left);
+    }
+    std::uint16_t GetLineTop(std::uint16_t field) const
+    {
+        return EdgeOf(m_model.LineRect(field), &Rect::top);
+    }
+    std::uint16_t GetLineRight(std::uint16_t field) const
+    {
+        return EdgeOf(m_model.LineRect(field), &Rect::right);
+    }
+    std::uint16_t GetLineBottom(std::uint16_t field) const
+    {
+        return EdgeOf(m_model.LineRect(field), &Rect::bottom);
+    }
+    std::uint16_t GetColumnLeft(std::uint16_t column) const
+    {
+        return EdgeOf(m_model.ColumnRect(column), &Rect::left);
+    }
+    std::uint16_t GetColumnTop(std::uint16_t column) const
+    {
+        return EdgeOf(m_model.ColumnRect(column), &Rect::top);
+    }
+    std::uint16_t GetColumnRight(std::uint16_t column) const
+    {
+        return EdgeOf(m_model.ColumnRect(column), &Rect::right);
+    }
+    std::uint16_t GetColumnBottom(std::uint16_t column) const
+    {
+        return EdgeOf(m_model.ColumnRect(column), &Rect::bottom);
+    }
 
     // Format words. "Current" is the current field on the current page.
     std::uint16_t GetFieldFlags(std::uint16_t field, std::uint16_t page) const;
@@ -141,7 +162,7 @@ public:
     bool IsInsertMode() const { return m_nInsertMode != 0; }
     // False when all 25 items exist. A separator gets id 0 and no text.
     bool AddContextMenuItem(std::uint32_t flags, std::uint32_t id, const QString& text);
-    const QList<ContextMenuItem>& GetContextMenuItems() const { return m_contextMenuItems; }
+    const QList<ContextMenuItem>& GetContextMenuItems() const { return m_contextMenu.Items(); }
 
     // Moves the editor onto a field. 0, or -1 when the page holds no such field; then nothing changes.
     // The live window's text goes into the field it stood on, and the window then shows the new field at
@@ -221,19 +242,20 @@ protected:
 
 private:
     std::uint16_t ResolvePage(std::uint16_t page) const { return page == 0 ? m_nCurrentPage : page; }
+    static std::uint16_t EdgeOf(const Rect* rect, int Rect::*edge)
+    {
+        return rect ? static_cast<std::uint16_t>(rect->*edge) : 0;
+    }
     std::optional<EditorFieldModel::Slot> SlotOf(std::uint16_t field, std::uint16_t page) const;
     bool IsCurrent(std::uint16_t field, std::uint16_t page) const;
     std::uint16_t* FlagsOf(std::uint16_t field, std::uint16_t page);
     std::uint16_t CurrentSize() const;
     void SetFieldAlignment(std::uint16_t field, std::uint16_t page, std::uint16_t alignment);
     void ReactivateCurrent() { Activate(m_nCurrentField, m_nCurrentPage); }
-    void MoveRowsUp(std::uint16_t fromPage);
     void LeaveRemovedPage(std::uint16_t page);
     void LeaveDeletedLine(std::uint16_t field);
     void ShowCurrentField();
-    QList<platform::MenuItem> OwnMenuItems() const;
     int ProfileInt(const settings::IntValue& value) const;
-    int FontHeightSetting(const settings::IntValue& value) const;
 
     const SettingsStore* m_settings;
     QPointer<platform::ScrollView> m_pParentView;
@@ -244,8 +266,6 @@ private:
     int m_nControlId = 0;
     platform::ColorRef m_crText = 0;
     platform::ColorRef m_crBackground = 0xFFFFFF;
-    bool m_bUseAppMenu = false;
-    int m_nContextMenuId = 0;
     EditorFontTable m_fonts;
     // Device pixels per logical unit of the view, for the text insets of the live window.
     double m_dPixelsPerUnit = 0;
@@ -253,5 +273,5 @@ private:
     std::uint16_t m_nCurrentField = 0;
     std::uint16_t m_nCurrentPage = 1;
     int m_nInsertMode = 1;
-    QList<ContextMenuItem> m_contextMenuItems;
+    EditorContextMenu m_contextMenu;
 };

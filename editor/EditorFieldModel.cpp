@@ -89,3 +89,86 @@ void EditorFieldModel::ResizeLines(qsizetype size)
     lineFlags.resize(size, 0);
     lineRects.resize(size);
 }
+
+void EditorFieldModel::Grow(std::uint16_t lines, std::uint16_t columns)
+{
+    const EditorFieldModel saved = *this;
+    const std::uint16_t savedRows = saved.HasTable() ? saved.PageCount() - 1 : 0;
+    SetCounts(lines, columns, false);
+    if (columns == 0) return;
+
+    // The rows are laid out afresh: a cell of the old layout must not show up at another column.
+    ResizeCells(0, 0);
+    SetTableRows(std::max<std::uint16_t>(savedRows, 1), 0);
+    for (qsizetype row = 0; row < savedRows; ++row) {
+        for (qsizetype column = 0; column < saved.columnCount; ++column) {
+            const qsizetype from = row * saved.columnCount + column;
+            const qsizetype to = row * columns + column;
+            cellTexts[to] = saved.cellTexts[from];
+            cellFlags[to] = saved.cellFlags[from];
+        }
+    }
+}
+
+void EditorFieldModel::SetTableRows(std::uint16_t rows, std::uint16_t flags)
+{
+    rows = std::min(rows, kMostRows);
+    ResizeCells(qsizetype{rows} * columnCount, flags);
+    mode = static_cast<std::uint16_t>((mode & 0xFF00) + rows + 1);
+}
+
+void EditorFieldModel::LinesToColumns()
+{
+    if (HasTable()) {
+        SetTableRows(PageCount(), kInitialFlags);
+        return;
+    }
+    // Without fields there is nothing to make columns of, and a table without columns has no cells.
+    if (lineCount == 0) return;
+    columnCount = lineCount;
+    columnRects = lineRects;
+    ResizeCells(lineCount, 0);
+    cellFlags = lineFlags;
+    mode = kWithTable | 2;
+}
+
+void EditorFieldModel::RemovePage(std::uint16_t page)
+{
+    const std::uint16_t pages = PageCount();
+    for (std::uint16_t to = page; to < pages; ++to) {
+        for (std::uint16_t column = 0; column < columnCount; ++column) {
+            const auto target = SlotOf(column, to);
+            const auto source = SlotOf(column, to + 1);
+            if (!target || !source) continue;
+            TextAt(*target) = TextAt(*source);
+            FlagsAt(*target) = FlagsAt(*source);
+        }
+    }
+    if (pages < 3) {
+        mode = kLinesOnly;
+        columnCount = 0;
+        columnRects.clear();
+        ResizeCells(0, 0);
+    } else {
+        mode -= 1;
+        ResizeCells(qsizetype{columnCount} * (pages - 2), 0);
+    }
+}
+
+bool EditorFieldModel::InsertLine(std::uint16_t field)
+{
+    if (field > lineCount || lineCount == kMostLines) return false;
+    lineTexts.insert(field, QString());
+    lineFlags.insert(field, kInitialFlags);
+    lineRects.insert(field, Rect{});
+    ++lineCount;
+    return true;
+}
+
+void EditorFieldModel::RemoveLine(std::uint16_t field)
+{
+    lineTexts.removeAt(field);
+    lineFlags.removeAt(field);
+    lineRects.removeAt(field);
+    --lineCount;
+}

@@ -93,6 +93,24 @@ struct EditorFieldModel {
     // Resizes the cell texts and format words together; cells that are added get `newFlags`.
     void ResizeCells(qsizetype size, std::uint16_t newFlags);
 
+    // Grows both counts to at least what they are, keeping every text and format word at its field and
+    // table row; the rows are laid out afresh at the new column count, added fields and cells are empty
+    // with format word 0.
+    void Grow(std::uint16_t lines, std::uint16_t columns);
+    // Gives the table `rows` rows (at most kMostRows); the cells of the rows added get `flags`.
+    void SetTableRows(std::uint16_t rows, std::uint16_t flags);
+    // Without a table: turns the page-1 fields into the columns of a one-row table (rectangles and format
+    // words, not texts). With a table: adds a row.
+    void LinesToColumns();
+    // Removes table page `page` (1 up to the page count), the later rows moving up; page 1 takes the first
+    // row into the page-1 fields. The last row gone, no table is left.
+    void RemovePage(std::uint16_t page);
+    // Inserts an empty page-1 field before `field`, or after the last one; false when there is no such place
+    // or no room for another field.
+    bool InsertLine(std::uint16_t field);
+    // Removes page-1 field `field`, which must exist.
+    void RemoveLine(std::uint16_t field);
+
 private:
     void ResizeLines(qsizetype size);
 };

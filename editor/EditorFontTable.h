@@ -4,7 +4,15 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
+
+namespace platform {
+class Dc;
+}
+namespace settings {
+struct IntValue;
+}
 
 // The field editor's fonts: one set for the live edit window (heights in device pixels), one for drawing
 // fields on screen (heights in the view's logical units) and one for printing (in the printer's 0.1 mm),
@@ -47,6 +55,17 @@ public:
     };
     // The font at a DefineFont index; nothing for an index that names none.
     std::optional<Slot> AtIndex(std::uint16_t index);
+    // Sets the font at a DefineFont index, regular or bold as the index says; false for an index that names
+    // none.
+    bool Define(std::uint16_t index, platform::Font font);
+
+    // What a height setting of the "Font" section holds.
+    using HeightSetting = std::function<int(const settings::IntValue&)>;
+    // The display set in logical units of a view at `zoom` (a setting times the zoom over 12), and the
+    // edit-window set at the same size in device pixels of `dc`.
+    void CreateScreenFonts(const HeightSetting& setting, const platform::Dc& dc, int zoom);
+    // The printer set: the settings scaled by `factor` percent.
+    void CreatePrinterFonts(const HeightSetting& setting, int factor);
 
     FontSet edit;
     FontSet display;

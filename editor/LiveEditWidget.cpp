@@ -2,12 +2,28 @@
 
 #include "editor/FieldTextLayout.h"
 #include "editor/PastedText.h"
+#include "platform/docview/ScrollView.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <algorithm>
+
+namespace {
+
+// The exclusive edges of a window on the screen.
+struct ScreenEdges {
+    int left, top, right, bottom;
+};
+
+ScreenEdges ScreenEdgesOf(const QWidget& widget)
+{
+    const QPoint topLeft = widget.mapToGlobal(QPoint(0, 0));
+    return {topLeft.x(), topLeft.y(), topLeft.x() + widget.width(), topLeft.y() + widget.height()};
+}
+
+}  // namespace
 
 LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(parent), m_owner(owner)
 {
@@ -153,4 +169,36 @@ double LiveEditWidget::NeededHeight() const
 void LiveEditWidget::OnTextChanged()
 {
     if (!m_programChange && !m_inEdit) m_owner.OnTextEdited();
+}
+
+// Each pass ends when the window is in sight, or when a step no longer moves the view: at the end of the
+// scroll range the condition can stay true for good.
+void LiveEditWidget::ScrollIntoView(platform::ScrollView& view)
+{
+    const auto edit = [&] { return ScreenEdgesOf(*this); };
+    // The part of the view that shows the form, without its scroll bars.
+    const auto visible = [&] { return ScreenEdgesOf(*view.viewport()); };
+    // Whether the view moved.
+    const auto scrollTo = [&](QPoint position) {
+        const QPoint before = view.GetDeviceScrollPosition();
+        view.ScrollToPosition(position);
+        return view.GetDeviceScrollPosition() != before;
+    };
+    const auto at = [&](int dx, int dy) { return view.GetScrollPosition() + QPoint(dx, dy); };
+    constexpr int kStep = 150;
+    while (edit().bottom > visible().bottom && edit().top - 50 > visible().top) {
+        if (!scrollTo(at(0, -kStep))) break;
+    }
+    // Far above: a step up; just above: the top of the form. Measured from the view, wherever the view's
+    // window stands on the desktop.
+    while (edit().top < visible().top) {
+        const bool farAbove = edit().top - visible().top <= -200;
+        if (!scrollTo(farAbove ? at(0, kStep) : QPoint(at(0, 0).x(), 0))) break;
+    }
+    while (edit().right > visible().right - 20) {
+        if (!scrollTo(at(kStep, 0))) break;
+    }
+    while (edit().left < visible().left) {
+        if (!scrollTo(at(-kStep, 0))) break;
+    }
 }

@@ -5,6 +5,9 @@
 
 class FieldTextLayout;
 class QMimeData;
+namespace platform {
+class ScrollView;
+}
 
 // The one live edit window of a field editor: a borderless multi-line edit laid over the field being typed
 // into. Its text stands where the drawn field shows it and wraps as the drawn field wraps (FieldTextLayout),
@@ -38,6 +41,8 @@ public:
     // Pixels between the window's left and right edges and its text.
     void SetTextInsets(double left, double right);
     void SetColors(const QColor& text, const QColor& background);
+    // Scrolls `view`, which the window lies in, until the window is in sight.
+    void ScrollIntoView(platform::ScrollView& view);
 
     // What the window does with a key or a wheel turn of its own accord.
     void DefaultKeyDown(QKeyEvent* event);
