@@ -4,10 +4,6 @@
 
 namespace platform {
 
-namespace {
-const char* const kCommandProperty = "commandId";
-}
-
 CommandActions::CommandActions(const Resources& resources, CommandTarget& root, QObject* parent)
     : QObject(parent), m_resources(resources), m_root(root)
 {

@@ -19,6 +19,9 @@ class CommandActions : public QObject {
     Q_OBJECT
 
 public:
+    // The property of each action that holds its command id.
+    static constexpr const char* kCommandProperty = "commandId";
+
     CommandActions(const Resources& resources, CommandTarget& root, QObject* parent = nullptr);
 
     QAction* action(int id);
