@@ -7,6 +7,7 @@
 #include "editor/CQeEditWindow.h"
 #include "forms/FormTemplates.h"
 #include "forms/common/DetachedForm.h"
+#include "forms/common/FormPrinting.h"
 #include "forms/eur1/EUR1_FieldTable.h"
 #include "tests/forms/ATRPrintedPlaces.h"
 #include "tests/forms/PrintedFormProbe.h"
@@ -298,5 +299,27 @@ TEST_F(EUR1Print, OnlyTheThreeSheetsOfThePrintDialogCanBePrintedEachOnOnePage)
     for (const int sheet : {1, 2, 3}) {
         ASSERT_TRUE(print(sheet)) << complaint.toStdString();
         EXPECT_EQ(pdfPageCount(pdf), 1);
+    }
+}
+
+TEST(EUR1PrintRectangles, AFieldBeyondATableTakesTheRectangleOfFieldZero)
+{
+    QTemporaryDir dir;
+    CQELWinAppEx app{dir.filePath("config")};
+    ASSERT_TRUE(app.InitInstance());
+    const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
+    DetachedForm eur1 = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, "a.fme"));
+    const std::unique_ptr<FormPrinting> printing = eur1.doc->definition().createPrinting(app, *eur1.doc);
+    for (const int edition : {0, 1}) {
+        SCOPED_TRACE(edition);
+        app.WriteProfileInt(kEURPRN, edition);
+        const struct {
+            std::uint16_t field;
+            int page;
+        } beyond[] = {{21, 1}, {500, 1}, {11, 2}, {65535, 2}};
+        for (const auto& b : beyond) {
+            SCOPED_TRACE(b.field);
+            EXPECT_EQ(printing->GetPrintFieldRect(b.field, b.page), printing->GetPrintFieldRect(0, b.page));
+        }
     }
 }

@@ -304,3 +304,21 @@ TEST_F(EUR1Window, AFileWithoutTheBackOpensWithABackThatIsTypedAndSaved)
         EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
     }
 }
+
+TEST_F(EUR1Window, AFieldBeyondEitherPageGoesToFieldZero)
+{
+    start(writeForm());
+    const struct {
+        std::uint16_t field;
+        int page;
+        std::pair<int, int> reached;
+    } cases[] = {{21, 1, {1, 0}}, {500, 1, {1, 0}}, {11, 2, {2, 0}}, {500, 2, {2, 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field) + " on page " + std::to_string(c.page));
+        view->ActivateField(5, c.page);
+        EXPECT_EQ(view->ActivateField(c.field, c.page), 0);
+        EXPECT_EQ(std::make_pair(int(view->FieldEditor().GetCurrentPage()),
+                                 int(view->FieldEditor().GetCurrentField())),
+                  c.reached);
+    }
+}
