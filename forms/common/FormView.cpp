@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -148,6 +149,17 @@ platform::Font FormView::FontOf(std::uint8_t font) const
 platform::Pen FormView::PenOf(FormPen pen) const
 {
     return FormPageDrawer(m_definition, m_nZoom).PenOf(pen);
+}
+
+void FormView::DrawPageOnto(QPaintDevice& device, int page, int zoom)
+{
+    if (page != m_nCurrentPage) ShowPage(page);
+    m_nZoom = static_cast<std::int16_t>(zoom);
+    m_bLayoutValid = 0;
+    QPainter painter(&device);
+    Dc dc(painter);
+    dc.mapper().setMapMode(platform::MapMode::LoMetric);
+    OnDraw(dc);
 }
 
 void FormView::OnDraw(Dc& dc)

@@ -16,6 +16,7 @@
 class CQELWinAppEx;
 class FormDocument;
 class FormPrintCommand;
+class QPaintDevice;
 
 namespace platform {
 class CmdUI;
@@ -77,6 +78,10 @@ public:
     // The mark area the document's choice sets, where the form draws its mark: the area of that choice, the
     // last area for a choice no area has. Null for a form without marks.
     const FormMarkArea* ChosenMarkArea() const;
+
+    // Draws page `page` of the form at `zoom` onto `device` from its top-left corner, as the window draws it,
+    // without the window being shown: a picture of the form's screen layout.
+    void DrawPageOnto(QPaintDevice& device, int page, int zoom);
 
     // The page commands of the forms that show two pages; disabled in the others.
     void OnShowPage1();

@@ -8,9 +8,13 @@
 //                                   print sheet N of FILE as the program does, with the calibration of the
 //                                   settings and no dialogs, onto A4 paper whose printable area is the
 //                                   whole sheet
+//   form-inspect --render FILE --page N --out OUT.png [--zoom Z]
+//                                   draw page N of FILE as its window draws it at zoom Z (10 to 25,
+//                                   default 10) on a screen of 96 dots per inch, without showing the
+//                                   window, onto a picture of exactly the 205 mm × 298 mm sheet
 //
-// Exit 0 when the file was read, whatever its load status (--print: only a file that opens); 2 with the error
-// on standard error otherwise.
+// Exit 0 when the file was read, whatever its load status (--print and --render: only a file that opens); 2
+// with the error on standard error otherwise.
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
@@ -20,8 +24,10 @@
 #include "forms/common/FormFile.h"
 #include "forms/common/FormPrintJob.h"
 #include "forms/common/FormPrinting.h"
+#include "forms/common/FormView.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -97,7 +103,7 @@ int usage()
 {
     return fail(
         "usage: form-inspect FILE | --new EUR1|ATR|UZ|LZE1 | --resave FILE OUT | "
-        "--print FILE --sheet N --out OUT.pdf");
+        "--print FILE --sheet N --out OUT.pdf | --render FILE --page N --out OUT.png [--zoom Z]");
 }
 
 // The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
@@ -137,6 +143,62 @@ int print(const SettingsStore& settings, const std::vector<platform::DocTemplate
                       args[5]);
 }
 
+// The picture's density: the standard screen's, on which the window at zoom Z looks the same.
+constexpr int kPictureDotsPerInch = 96;
+
+// Pixels of the picture for tenths of a millimetre of the sheet at `zoom`.
+int PicturePixels(int tenths, int zoom)
+{
+    return qRound(tenths * zoom / 10.0 * kPictureDotsPerInch / 254);
+}
+
+// Draws a page through the form's own view, which is made but never shown. A file the program refuses to
+// open is not drawn as the blank form its window would show.
+int renderToPng(CQELWinAppEx& app, const platform::DocTemplate& docTemplate, const QString& path, int page,
+                int zoom, const QString& out)
+{
+    const FormDefinition& form = DetachedForm::Create(docTemplate).doc->definition();
+    if (!form.createView) return fail("this form has no window to draw it in yet");
+    const int pages = form.fields.hasPageCommands ? 2 : 1;
+    if (page < 1 || page > pages) {
+        return fail(pages == 1 ? QStringLiteral("this form's window shows page 1 only")
+                               : QStringLiteral("this form's window shows pages 1 and 2 only"));
+    }
+    if (zoom < CQEScrollViewBase::kSmallestZoomStep || zoom > CQEScrollViewBase::kLargestZoomStep) {
+        return fail(QStringLiteral("the window draws at zoom %1 to %2 only")
+                        .arg(CQEScrollViewBase::kSmallestZoomStep)
+                        .arg(CQEScrollViewBase::kLargestZoomStep));
+    }
+    const std::unique_ptr<FormDocument> doc = form.createDocument(app);
+    const std::unique_ptr<FormView> view(form.createView(app, *doc));
+    if (!doc->OnOpenDocument(path)) return fail(doc->lastError());
+    if (doc->m_nLoadStatus != kLoaded) return fail(FormFile::StatusMessage(doc->m_nLoadStatus));
+    view->OnInitialUpdate();
+
+    QImage picture(PicturePixels(kFormSheetWidth, zoom), PicturePixels(kFormSheetHeight, zoom),
+                   QImage::Format_RGB32);
+    const int dotsPerMetre = qRound(kPictureDotsPerInch / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    // The window's own background, where the view draws nothing.
+    picture.fill(view->viewport()->palette().color(view->viewport()->backgroundRole()));
+    view->DrawPageOnto(picture, page, zoom);
+    if (!picture.save(out, "PNG")) return fail("cannot write " + out);
+    return 0;
+}
+
+int render(CQELWinAppEx& app, const std::vector<platform::DocTemplate>& templates, const QStringList& args)
+{
+    bool pageRead = false, zoomRead = true;
+    const int page = args[3].toInt(&pageRead);
+    const bool zoomGiven = args.size() == 8;
+    if (zoomGiven && args[6] != "--zoom") return usage();
+    const int zoom = zoomGiven ? args[7].toInt(&zoomRead) : CQEScrollViewBase::kSmallestZoomStep;
+    if (args[2] != "--page" || args[4] != "--out" || !pageRead || !zoomRead) return usage();
+    return renderToPng(app, *platform::DocTemplate::findForFile(templates, args[1]), args[1], page, zoom,
+                       args[5]);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -158,6 +220,7 @@ int main(int argc, char** argv)
     }
 
     if (args.size() == 6 && args[0] == "--print") return print(app, templates, args);
+    if ((args.size() == 6 || args.size() == 8) && args[0] == "--render") return render(app, templates, args);
 
     const bool resave = args.size() == 3 && args[0] == "--resave";
     if (!resave && (args.size() != 1 || args[0].startsWith("--"))) return usage();

@@ -1,0 +1,161 @@
+// form-inspect --render: the picture of a form page as its window draws it, covering exactly the sheet.
+
+#include "app/CQELWinAppEx.h"
+#include "editor/CQeEditWindow.h"
+#include "forms/FormTemplates.h"
+#include "forms/atr/ATR_Form.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/common/FormDocument.h"
+#include "forms/eur1/EUR1_Form.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace {
+
+class FormInspectRender : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString complaint;
+
+    // Runs form-inspect --render with `arguments` after the file; true when it exited 0.
+    bool render(const QString& form, const QStringList& arguments)
+    {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+        tool.setProcessEnvironment(environment);
+        tool.start(KZ_FORM_INSPECT, QStringList{"--render", form} + arguments);
+        tool.waitForFinished(60000);
+        complaint = QString::fromUtf8(tool.readAllStandardError());
+        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    }
+
+    // A new form of `definition` saved under `name` and the form's extension, with `text` in field 0 of
+    // `page`.
+    QString saveForm(const FormDefinition& definition, int page, const QString& text, const QString& name)
+    {
+        CQELWinAppEx app(dir.filePath("owner"));
+        for (const platform::DocTemplate& docTemplate : CreateFormTemplates(app)) {
+            DetachedForm form = DetachedForm::Create(docTemplate);
+            if (&form.doc->definition() != &definition) continue;
+            form.doc->OnNewDocument();
+            form.editor().SetFieldText(0, text, std::uint16_t(page));
+            const QString path =
+                dir.filePath(name + docTemplate.field(platform::DocTemplate::Field::FilterExt));
+            EXPECT_TRUE(form.doc->OnSaveDocument(path));
+            return path;
+        }
+        ADD_FAILURE() << "no template for the form";
+        return {};
+    }
+};
+
+// Pixels of a length in tenths of a millimetre at a zoom, on the picture's 96 dots per inch: the window's on
+// a standard screen.
+int pixels(int tenths, int zoom)
+{
+    return qRound(tenths * zoom / 10.0 * 96 / 254);
+}
+
+bool blackIn(const QImage& image, const QRect& part)
+{
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 100) return true;
+        }
+    }
+    return false;
+}
+
+bool blueIn(const QImage& image, const QRect& part)
+{
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() > 150 && c.red() < 140 && c.green() < 140) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
+{
+    const QColor green(0xDE, 0xFF, 0xD1), white(Qt::white);
+    const struct {
+        const FormDefinition& form;
+        int page;
+        int zoom;
+        // The colour inside the form area, 15 mm down in the middle.
+        QColor area;
+        // Where the outer frame's top line runs, in tenths of a millimetre down the sheet; none on the
+        // back page.
+        std::optional<int> frameTop;
+    } cases[] = {
+        {ATR_Form, 1, 10, green, 100},
+        {ATR_Form, 1, 20, green, 100},
+        {EUR1_Form, 2, 10, white, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QString("%1 page %2 zoom %3").arg(c.form.menuId).arg(c.page).arg(c.zoom).toStdString());
+        CQELWinAppEx app(dir.filePath("owner"));
+        const QString form = saveForm(c.form, c.page, "Brandel GmbH", "lieferung");
+        const QString out = dir.filePath("page.png");
+        QStringList arguments{"--page", QString::number(c.page), "--out", out};
+        if (c.zoom != 10) arguments << "--zoom" << QString::number(c.zoom);
+        ASSERT_TRUE(render(form, arguments)) << complaint.toStdString();
+        const QImage image(out);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), QSize(pixels(2050, c.zoom), pixels(2980, c.zoom)));
+        EXPECT_EQ(image.pixelColor(pixels(1000, c.zoom), pixels(150, c.zoom)), c.area);
+        if (c.frameTop) {
+            const int y = pixels(*c.frameTop, c.zoom);
+            EXPECT_TRUE(blackIn(image, QRect(pixels(1000, c.zoom), y - 1, 1, 3)));
+            EXPECT_FALSE(blackIn(image, QRect(pixels(1000, c.zoom), y + 10, 1, 3)));
+        }
+        // Nothing of the grey beyond the sheet up to its right and bottom edges.
+        EXPECT_NE(image.pixelColor(image.width() - 1, image.height() / 2), QColor(0x80, 0x80, 0x80));
+        EXPECT_NE(image.pixelColor(image.width() / 2, image.height() - 1), QColor(0x80, 0x80, 0x80));
+        // The text of field 0 in its box.
+        const FormRect box = (c.page == 1 ? c.form.fields.page1 : c.form.fields.page2)[0].screen;
+        EXPECT_TRUE(blueIn(image, QRect(QPoint(pixels(box.left, c.zoom), pixels(box.top, c.zoom)),
+                                        QPoint(pixels(box.right, c.zoom), pixels(box.bottom, c.zoom)))));
+    }
+}
+
+TEST_F(FormInspectRender, WhatTheWindowCannotShowIsRefused)
+{
+    const QString atr = saveForm(ATR_Form, 1, "", "leer");
+    const QString eur1 = saveForm(EUR1_Form, 1, "", "leer");
+    const QString out = dir.filePath("out.png");
+    const struct {
+        const char* what;
+        QString file;
+        QStringList arguments;
+        const char* said;
+    } cases[] = {
+        {"a page the form does not show", atr, {"--page", "2", "--out", out}, "page 1 only"},
+        {"no page", atr, {"--page", "0", "--out", out}, "page 1 only"},
+        {"a third page", eur1, {"--page", "3", "--out", out}, "pages 1 and 2 only"},
+        {"a zoom below the smallest", atr, {"--page", "1", "--out", out, "--zoom", "9"}, "zoom 10 to 25"},
+        {"a zoom above the largest", atr, {"--page", "1", "--out", out, "--zoom", "26"}, "zoom 10 to 25"},
+        {"a file that does not open", dir.filePath("fehlt.fma"), {"--page", "1", "--out", out}, ""},
+        {"a refused version", dir.filePath("neu.fma"), {"--page", "1", "--out", out}, "neueren Version"},
+        {"a picture that cannot be written",
+         atr,
+         {"--page", "1", "--out", dir.filePath("no/such/x.png")},
+         "cannot write"},
+    };
+    writeFile(dir.filePath("neu.fma"), "QEL-ATRForm@3.01 and more");
+    for (const auto& c : cases) {
+        EXPECT_FALSE(render(c.file, c.arguments)) << c.what;
+        EXPECT_TRUE(complaint.contains(c.said)) << c.what << ": " << complaint.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
