@@ -229,7 +229,13 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
         "Maschinenteile aus Stahl-Aluminium-Legierung, verpackt in Holzkisten, "
         "Kisten-Nr. 1-20, Stahl-Aluminium-Rohre; "
         "Sonderanfertigung-mit-einer-sehr-langen-Bezeichnung-ohne-Leerzeichen-dazwischen x";
-    for (std::uint16_t field : {9, 4, 10}) {  // left, centred and right
+    // Left, centred and right; the long word is wider than the narrow box 11, whichever way it is aligned.
+    const struct {
+        std::uint16_t field;
+        void (CQeEditWindow::*align)(std::uint16_t field, std::uint16_t page);
+    } rows[] = {{9, nullptr}, {4, nullptr}, {10, nullptr}, {10, &CQeEditWindow::SetFieldAlignCenter}};
+    for (const auto& [field, align] : rows) {
+        if (align) (editor().*align)(field, 1);
         editor().SetFieldText(field, goods, 1);
         view->ActivateField(0, 1);
         const platform::Rect box = view->GetFieldRect(field, 1);
