@@ -98,6 +98,23 @@ protected:
     }
 
     QWidget* editWindow() { return view->FieldEditor().LiveWindow(); }
+    // Ctrl+P with sheet `sheet` chosen in the print dialog, into the PDF.
+    void printSheet(int sheet)
+    {
+        ui.dialogScript = [sheet](QDialog& dialog) {
+            auto* print = dynamic_cast<CDlgDrucken*>(&dialog);
+            ASSERT_NE(print, nullptr);
+            print->itemAs<QComboBox>(kSheetList)->setCurrentIndex(sheet - 1);
+            QTest::mouseClick(print->findChild<QAbstractButton*>(QString::number(kOk)), Qt::LeftButton);
+        };
+        QTest::keyClick(editWindow(), Qt::Key_P, Qt::ControlModifier);
+    }
+    std::optional<QRectF> printed(const QString& text)
+    {
+        for (const PdfWord& word : pdfWords(pdf))
+            if (word.text == text) return word.mm;
+        return std::nullopt;
+    }
     QString typed() { return view->FieldEditor().LiveWindow()->toPlainText(); }
     std::pair<int, int> place() { return {view->m_nCurrentPage, view->FieldEditor().GetCurrentField()}; }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
@@ -146,17 +163,6 @@ int editionMarkWidth(CEUR1_View& view)
 
 }  // namespace
 
-TEST_F(EUR1Window, OpensOnTheCertificateWithItsPaneFormKindAndHelp)
-{
-    start(writeForm());
-    EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 1 von 2");
-    EXPECT_EQ(app->m_nActiveFormKind, 1);
-    EXPECT_EQ(app->m_nHelpContext, 300);
-    EXPECT_EQ(view->m_nCurrentPage, 1);
-    EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
-    EXPECT_FALSE(document().isModified());
-}
-
 TEST_F(EUR1Window, ItsKeysAndCommandsOpenItsDialogs)
 {
     start(writeForm());
@@ -201,21 +207,28 @@ TEST_F(EUR1Window, PrintingTidiesTheGoodsInTheFormWithoutMarkingItModified)
 {
     if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
     start(writeForm(), {{kShowMarginDlg.in(kEUR1Section), 1}});
-    ui.dialogScript = [](QDialog& dialog) {
-        auto* print = dynamic_cast<CDlgDrucken*>(&dialog);
-        ASSERT_NE(print, nullptr);
-        print->itemAs<QComboBox>(kSheetList)->setCurrentIndex(0);
-        QTest::mouseClick(print->findChild<QAbstractButton*>(QString::number(kOk)), Qt::LeftButton);
-    };
-    QTest::keyClick(editWindow(), Qt::Key_P, Qt::ControlModifier);
+    printSheet(1);
     ASSERT_EQ(ui.dialogs.size(), 1);
     EXPECT_EQ(pdfPageCount(pdf), 1);
-    bool exporterPrinted = false;
-    for (const PdfWord& word : pdfWords(pdf)) exporterPrinted = exporterPrinted || word.text == "Brandel";
-    EXPECT_TRUE(exporterPrinted);
+    EXPECT_TRUE(printed("Brandel"));
     // The goods end in one line end, so that the strike-out finds the empty line below them.
     EXPECT_EQ(view->FieldEditor().GetFieldText(8, 1), "Maschinenteile\r\n");
     EXPECT_FALSE(document().isModified());
+}
+
+TEST_F(EUR1Window, AfterAPrintTheEditionMarkNamesTheEditionTheBackWasPrintedFor)
+{
+    if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
+    start(writeForm(), {{kShowMarginDlg.in(kEUR1Section), 1}});
+    const int markWK = editionMarkWidth(*view);
+    app->WriteProfileInt(kEURPRN, 1);
+    EXPECT_EQ(editionMarkWidth(*view), markWK);
+    printSheet(3);
+    // The back's first line where the edition marked "L" has it, 67 mm down; the screen says so now.
+    const std::optional<QRectF> line = printed("Zeichnungen");
+    ASSERT_TRUE(line);
+    EXPECT_NEAR(line->top(), 67.0, 0.2);
+    EXPECT_LT(editionMarkWidth(*view), markWK);
 }
 
 TEST_F(EUR1Window, BothPagesAreTypedAndSwitchedWithTheKeysAndTheMenu)
@@ -278,6 +291,8 @@ TEST_F(EUR1Window, CtrlSOnTheBackSavesWhatIsBeingTypedAndTheFormReopensOnTheCert
     start(path);
     EXPECT_EQ(place(), std::make_pair(1, 0));
     EXPECT_EQ(pane1().toStdString(), "EUR.1 - Seite 1 von 2");
+    EXPECT_EQ(app->m_nActiveFormKind, 1);
+    EXPECT_EQ(app->m_nHelpContext, 300);
     EXPECT_EQ(view->FieldEditor().GetFieldText(3, 2), "Ursprungsnachweis vom 6.1.2020");
     EXPECT_EQ(view->FieldEditor().GetFieldText(0, 2), "Zeichnungen");
     EXPECT_EQ(view->FieldEditor().GetFieldText(0, 1), "Brandel");
