@@ -7,6 +7,7 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormDocument.h"
 #include "forms/eur1/EUR1_Form.h"
+#include "forms/uz/UZ_Form.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -87,7 +88,7 @@ bool blueIn(const QImage& image, const QRect& part)
 
 TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
 {
-    const QColor green(0xDE, 0xFF, 0xD1), white(Qt::white);
+    const QColor green(0xDE, 0xFF, 0xD1), white(Qt::white), orange(0xFF, 0xD6, 0xAA);
     const struct {
         const FormDefinition& form;
         int page;
@@ -101,6 +102,9 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
         {EUR1_Form, 2, 10, white, std::nullopt},
+        // The certificate of origin has its frame on both pages, 2 mm down the sheet.
+        {UZ_Form, 1, 10, orange, 20},
+        {UZ_Form, 2, 14, orange, 20},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString("%1 page %2 zoom %3").arg(c.form.menuId).arg(c.page).arg(c.zoom).toStdString());
