@@ -168,6 +168,7 @@ void CQELWinAppEx::ShowMessage(const QString& text) const
 
 void CQELWinAppEx::SetRegistryKey(QStringView company)
 {
+    m_strRegistryKey = company.toString();
     setRoot(QStringLiteral("Software\\") + company.toString() + u'\\' + kAppName.toString());
 }
 

@@ -57,6 +57,8 @@ public:
     void OnUpdateRecentFileMenu(platform::CmdUI& ui);
     // From here on the settings live under Software\<company>\<application name>.
     void SetRegistryKey(QStringView company);
+    // The company of the settings' key; empty before SetRegistryKey.
+    const QString& registryKey() const { return m_strRegistryKey; }
 
     // Each asks first, deletes its key below the settings root, forbids saving at exit and closes the main
     // window. ResetWorkspace(true) neither asks nor closes. A deletion that cannot be stored is told and
@@ -101,6 +103,7 @@ private:
     void ShowMessage(const QString& text) const;
 
     QString m_strRegistryFolder;
+    QString m_strRegistryKey;
     QString m_strExePath;
     // What ExitInstance answers: 0 unless a start's own work failed.
     int m_nExitCode = 0;

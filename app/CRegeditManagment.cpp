@@ -25,7 +25,11 @@ static_assert(kz::kVersionPatch >= 0 && kz::kVersionPatch <= 255, "the build num
 constexpr quint32 kProgramVersion = (kz::kVersionMajor << 16) | (kz::kVersionMinor << 8) | kz::kVersionPatch;
 
 constexpr QStringView kAppPathsKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+// Where the system keeps whom the machine is registered to.
+constexpr QStringView kSystemOwnerKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 constexpr QStringView kFileVersion = u"FileVersion";
+constexpr QStringView kOwner = u"RegisteredOwner";
+constexpr QStringView kOrganisation = u"RegisteredOrganization";
 
 QByteArray resource(QStringView path)
 {
@@ -58,10 +62,37 @@ void CRegeditManagment::Initialize(const QString& exeName, const QString& exePat
 {
     m_strExeName = exeName;
     m_strExePath = exePath;
+    m_strHelpPath = exePath;
     m_strCreationDate = platform::codepage1252::toUnicode(creationDate);
     SetVersion(version);
     WriteAppKeys();
     m_bInitialized = true;
+}
+
+void CRegeditManagment::InitializeForApp(const CQELWinAppEx& app, const char* creationDate, quint32 version)
+{
+    m_strCompanyKey = app.registryKey();
+    Initialize(app.exeName(), app.exePath(), creationDate, version);
+}
+
+void CRegeditManagment::SetExeName(QStringView exeName)
+{
+    m_strExeName = exeName.toString();
+}
+
+void CRegeditManagment::SetHelpPath(QStringView helpPath)
+{
+    m_strHelpPath = helpPath.toString();
+}
+
+void CRegeditManagment::SetCreationDate(QStringView creationDate)
+{
+    m_strCreationDate = creationDate.toString();
+}
+
+void CRegeditManagment::SetCompanyKey(QStringView companyKey)
+{
+    m_strCompanyKey = companyKey.toString();
 }
 
 void CRegeditManagment::SetVersion(quint32 version)
@@ -86,16 +117,21 @@ bool CRegeditManagment::requireInitialized() const
     return false;
 }
 
+QString CRegeditManagment::appKey() const
+{
+    return QStringLiteral("SOFTWARE\\") + m_strCompanyKey + u'\\' + m_strExeName;
+}
+
 void CRegeditManagment::WriteAppKeys()
 {
-    const QString appKey = QStringLiteral("SOFTWARE\\") + m_strCompanyKey + u'\\' + m_strExeName;
+    const QString key = appKey();
     const QString folder = GetProgramDirectory();
-    m_registry.writeString(RegistryHive::LocalMachine, appKey, u"CreationDate", m_strCreationDate);
-    m_registry.writeDword(RegistryHive::LocalMachine, appKey, u"Version", m_dwVersion);
-    m_registry.writeDword(RegistryHive::CurrentUser, appKey, u"Version", m_dwVersion);
-    m_registry.writeString(RegistryHive::CurrentUser, appKey, u"Path", folder);
-    m_registry.writeDword(RegistryHive::LocalMachine, appKey, u"Version", m_dwVersion);
-    m_registry.writeString(RegistryHive::LocalMachine, appKey, u"Path", folder);
+    m_registry.writeString(RegistryHive::LocalMachine, key, u"CreationDate", m_strCreationDate);
+    m_registry.writeDword(RegistryHive::LocalMachine, key, u"Version", m_dwVersion);
+    m_registry.writeDword(RegistryHive::CurrentUser, key, u"Version", m_dwVersion);
+    m_registry.writeString(RegistryHive::CurrentUser, key, u"Path", folder);
+    m_registry.writeDword(RegistryHive::LocalMachine, key, u"Version", m_dwVersion);
+    m_registry.writeString(RegistryHive::LocalMachine, key, u"Path", folder);
 }
 
 void CRegeditManagment::RegisterAppPath()
@@ -103,6 +139,12 @@ void CRegeditManagment::RegisterAppPath()
     const QString key = kAppPathsKey.toString() + u'\\' + QFileInfo(m_strExePath).fileName();
     m_registry.writeString(RegistryHive::LocalMachine, key, {}, m_strExePath);
     m_registry.writeString(RegistryHive::LocalMachine, key, u"Path", GetProgramDirectory() + u';');
+}
+
+void CRegeditManagment::RegisterApplicationKeys()
+{
+    RegisterAppPath();
+    WriteAppKeys();
 }
 
 void CRegeditManagment::RegisterFileTypes(int firstIconNumber, QByteArrayView shellNewData)
@@ -197,9 +239,106 @@ void CRegeditManagment::CheckFileTypeVersion(QStringView extension, quint32 vers
     SetFileTypeVersion(extension, version);
 }
 
+quint32 CRegeditManagment::GetFileTypeVersion(QStringView extension) const
+{
+    return m_registry.readDword(RegistryHive::ClassesRoot, extension.toString().toLower(), kFileVersion)
+        .value_or(0);
+}
+
+void CRegeditManagment::UnregisterApplication(QStringView extensionWithoutDot)
+{
+    if (!requireInitialized()) return;
+    // A key with keys below it stays: the settings, should they have the application key's name, are never
+    // taken with it.
+    m_registry.deleteKey(RegistryHive::CurrentUser, appKey());
+    m_registry.deleteKey(RegistryHive::LocalMachine, appKey());
+
+    const QString extension = u'.' + extensionWithoutDot.toString().toLower();
+    const QString shellNew = extension + QStringLiteral("\\ShellNew");
+    const QString shellNewFile =
+        m_registry.readString(RegistryHive::ClassesRoot, shellNew, u"FileName").value_or(QString());
+    // Only the program's own template is deleted, never a file that the registry merely names.
+    const QString templateFolder = QDir::cleanPath(m_strSystemRoot + QStringLiteral("/ShellNew"));
+    if (!shellNewFile.isEmpty() && QFileInfo(QDir::cleanPath(shellNewFile)).path() == templateFolder) {
+        QFile::remove(shellNewFile);
+        m_registry.deleteTree(RegistryHive::ClassesRoot, shellNew);
+    }
+    // An extension that another program's class holds stays that program's.
+    const QString fileTypeId =
+        m_registry.readString(RegistryHive::ClassesRoot, extension, {}).value_or(QString());
+    if (fileTypeId.isEmpty() || isOwnFileTypeId(fileTypeId)) {
+        if (!fileTypeId.isEmpty()) m_registry.deleteTree(RegistryHive::ClassesRoot, fileTypeId);
+        m_registry.deleteTree(RegistryHive::ClassesRoot, extension);
+    }
+
+    const QStringList notRemoved = platform::DesktopIntegration().unregisterProgram(desktopProgram());
+    if (!notRemoved.isEmpty())
+        qWarning().noquote() << "The desktop still knows the program by:" << notRemoved.join(u'\n');
+}
+
+QString CRegeditManagment::binaryKey(QStringView section) const
+{
+    return appKey() + u'\\' + section.toString();
+}
+
+bool CRegeditManagment::WriteBinaryValue(QStringView section, QStringView name, QByteArrayView data)
+{
+    if (!requireInitialized()) return false;
+    return m_registry.writeValue(RegistryHive::CurrentUser, binaryKey(section), name,
+                                 {platform::RegistryValue::kBinary, data.toByteArray()});
+}
+
+std::optional<QByteArray> CRegeditManagment::ReadBinaryValue(QStringView section, QStringView name,
+                                                             qsizetype size) const
+{
+    if (!requireInitialized()) return std::nullopt;
+    const std::optional<platform::RegistryValue> value =
+        m_registry.readValue(RegistryHive::CurrentUser, binaryKey(section), name);
+    if (!value || value->type != platform::RegistryValue::kBinary || value->data.size() > size)
+        return std::nullopt;
+    return value->data;
+}
+
+bool CRegeditManagment::DeleteBinaryValue(QStringView section, QStringView name)
+{
+    if (!requireInitialized()) return false;
+    const QString key = binaryKey(section);
+    return m_registry.readValue(RegistryHive::CurrentUser, key, name) &&
+           m_registry.deleteValue(RegistryHive::CurrentUser, key, name);
+}
+
+void CRegeditManagment::readOwnerValues(RegistryHive hive, const QString& key, QString& owner,
+                                        QString& organisation) const
+{
+    owner = m_registry.readString(hive, key, kOwner).value_or(QString());
+    organisation = m_registry.readString(hive, key, kOrganisation).value_or(QString());
+}
+
+void CRegeditManagment::ReadSystemOwner(QString& owner, QString& organisation) const
+{
+    readOwnerValues(RegistryHive::LocalMachine, kSystemOwnerKey.toString(), owner, organisation);
+}
+
+void CRegeditManagment::WriteOwner(const QString& owner, const QString& organisation)
+{
+    if (!requireInitialized()) return;
+    platform::Registry::Batch both(m_registry);
+    m_registry.writeString(RegistryHive::LocalMachine, appKey(), kOwner, owner);
+    m_registry.writeString(RegistryHive::LocalMachine, appKey(), kOrganisation, organisation);
+}
+
+bool CRegeditManagment::ReadOwner(QString& owner, QString& organisation) const
+{
+    owner.clear();
+    organisation.clear();
+    if (!requireInitialized()) return false;
+    readOwnerValues(RegistryHive::LocalMachine, appKey(), owner, organisation);
+    return !owner.isEmpty() && !organisation.isEmpty();
+}
+
 QString CRegeditManagment::GetProgramDirectory() const
 {
-    return m_strExePath.isEmpty() ? QString() : QFileInfo(m_strExePath).absolutePath();
+    return m_strHelpPath.isEmpty() ? QString() : QFileInfo(m_strHelpPath).absolutePath();
 }
 
 bool CRegeditManagment::ReadUserName(QString& out) const
@@ -232,10 +371,8 @@ QString CRegeditManagment::GetDataDirectoryWithBackslash() const
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-void CRegeditManagment::RegisterWithDesktop() const
+platform::DesktopProgram CRegeditManagment::desktopProgram() const
 {
-    // Without the program's path there is nothing the desktop could start.
-    if (!m_bInitialized) return;
     platform::DesktopProgram program{CQELWinAppEx::kProgramId.toString(),
                                      CQELWinAppEx::kAppName.toString(),
                                      m_strExePath,
@@ -246,8 +383,15 @@ void CRegeditManagment::RegisterWithDesktop() const
                                   u'*' + type.extension.toString().toLower(), type.magic.toByteArray(),
                                   resource(type.icon), type.hasTemplate});
     }
+    return program;
+}
+
+void CRegeditManagment::RegisterWithDesktop() const
+{
+    // Without the program's path there is nothing the desktop could start.
+    if (!m_bInitialized) return;
     const platform::wholefile::WriteResult registered =
-        platform::DesktopIntegration().registerProgram(program);
+        platform::DesktopIntegration().registerProgram(desktopProgram());
     if (!registered.ok())
         qWarning().noquote() << "The desktop does not know every file of the program:" << registered.error;
 }

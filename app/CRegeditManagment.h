@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/registry/Registry.h"
+#include "platform/shell/DesktopIntegration.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <optional>
 
 class CQELWinAppEx;
 
@@ -25,8 +27,19 @@ public:
     // Takes the program's version and calls Initialize.
     virtual void RegisterApplication(const CQELWinAppEx& app, const char* creationDate);
     // `creationDate` is 8-bit text of code page 1252, such as "Jan  6 2020". Writes the application keys.
+    // The program's help pages are built into the program, so its own file is also its help file.
     virtual void Initialize(const QString& exeName, const QString& exePath, const char* creationDate,
                             quint32 version);
+    // Initialize with the application's program, under the company key of the application's settings.
+    virtual void InitializeForApp(const CQELWinAppEx& app, const char* creationDate, quint32 version);
+
+    // The names the application keys are written under and with.
+    virtual void SetExeName(QStringView exeName);
+    // The help file, whose folder is the program folder written into the application keys.
+    virtual void SetHelpPath(QStringView helpPath);
+    virtual void SetCreationDate(QStringView creationDate);
+    virtual void SetCompanyKey(QStringView companyKey);
+    virtual QString GetExePath() const { return m_strExePath; }
 
     // (major << 16) + (minor << 8) + build; bits 24 to 31 are kept apart.
     virtual void SetVersion(quint32 version);
@@ -46,6 +59,28 @@ public:
     virtual void CheckFileTypeVersion(QStringView extension, quint32 version);
     virtual void WriteAppKeys();
     virtual void RegisterAppPath();
+    virtual void RegisterApplicationKeys();
+    // Of one file type: its version mark, 0 when it has none. Asking leaves nothing behind.
+    virtual quint32 GetFileTypeVersion(QStringView extension) const;
+    // Removes the application keys (unless keys lie below them), the registration of the file type
+    // `extensionWithoutDot` when it is the program's own, its new-file template, and everything the program
+    // told the desktop.
+    virtual void UnregisterApplication(QStringView extensionWithoutDot);
+
+    // Binary values in a section below HKEY_CURRENT_USER\Software\<company>\<program>.
+    virtual bool WriteBinaryValue(QStringView section, QStringView name, QByteArrayView data);
+    // Nothing when the value is missing, is not binary or holds more than `size` bytes.
+    virtual std::optional<QByteArray> ReadBinaryValue(QStringView section, QStringView name,
+                                                      qsizetype size) const;
+    // Whether there was such a value to delete.
+    virtual bool DeleteBinaryValue(QStringView section, QStringView name);
+
+    // The owner and organisation this machine was registered to; empty where it names none.
+    virtual void ReadSystemOwner(QString& owner, QString& organisation) const;
+    // The owner and organisation in the program's application key.
+    virtual void WriteOwner(const QString& owner, const QString& organisation);
+    // True when the application key names both.
+    virtual bool ReadOwner(QString& owner, QString& organisation) const;
 
     // Gathers the registration's changes into one write of each registry file; see platform::Registry::Batch.
     [[nodiscard]] platform::Registry::Batch batch() { return platform::Registry::Batch(m_registry); }
@@ -63,6 +98,12 @@ public:
 
 private:
     bool requireInitialized() const;
+    // SOFTWARE\<company>\<program>, in both hives.
+    QString appKey() const;
+    QString binaryKey(QStringView section) const;
+    void readOwnerValues(platform::RegistryHive hive, const QString& key, QString& owner,
+                         QString& organisation) const;
+    platform::DesktopProgram desktopProgram() const;
     void RegisterWithDesktop() const;
 
     bool m_bInitialized = false;
@@ -76,5 +117,6 @@ private:
     QString m_strSystemRoot;
     QString m_strExeName;
     QString m_strExePath;
+    QString m_strHelpPath;
     platform::Registry m_registry;
 };

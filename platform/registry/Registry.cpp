@@ -182,6 +182,18 @@ bool Registry::deleteTree(RegistryHive hive, QStringView key)
     return change(hive, key, [key = key.toString()](RegistryFile& file) { return file.removeTree(key); });
 }
 
+bool Registry::deleteKey(RegistryHive hive, QStringView key)
+{
+    const RegistryFile* file = current(hive);
+    if (file && file->hasSubkeys(key)) {
+        m_lastError = QStringLiteral("Der Schlüssel „%1“ hat Unterschlüssel.").arg(key);
+        return false;
+    }
+    return change(hive, key, [key = key.toString()](RegistryFile& changed) {
+        return !changed.hasSubkeys(key) && changed.removeTree(key);
+    });
+}
+
 bool Registry::change(RegistryHive hive, QStringView key, const Edit& edit)
 {
     m_lastError.clear();

@@ -57,15 +57,20 @@ public:
     // reads as absent.
     std::optional<quint32> readDword(RegistryHive hive, QStringView key, QStringView name) const;
     std::optional<QString> readString(RegistryHive hive, QStringView key, QStringView name) const;
+    // A value of any type, binary ones among them.
+    std::optional<RegistryValue> readValue(RegistryHive hive, QStringView key, QStringView name) const;
     bool keyExists(RegistryHive hive, QStringView key) const;
 
     bool writeDword(RegistryHive hive, QStringView key, QStringView name, quint32 number);
     bool writeString(RegistryHive hive, QStringView key, QStringView name, QStringView text);
+    bool writeValue(RegistryHive hive, QStringView key, QStringView name, const RegistryValue& value);
     bool createKey(RegistryHive hive, QStringView key);
     // Removing what is not there succeeds.
     bool deleteValue(RegistryHive hive, QStringView key, QStringView name);
     // The key with all its values and subkeys.
     bool deleteTree(RegistryHive hive, QStringView key);
+    // The key with its values, unless a key lies below it: then nothing is deleted and the call fails.
+    bool deleteKey(RegistryHive hive, QStringView key);
 
     // Why the last change failed, for a person; empty after a change that succeeded.
     QString lastError() const { return m_lastError; }
@@ -92,9 +97,7 @@ private:
     bool load(HiveFile& state, RegistryHive hive) const;
     // The file as reads see it, the batch's changes included; nothing when it cannot be read.
     const RegistryFile* current(RegistryHive hive) const;
-    std::optional<RegistryValue> readValue(RegistryHive hive, QStringView key, QStringView name) const;
 
-    bool writeValue(RegistryHive hive, QStringView key, QStringView name, const RegistryValue& value);
     bool change(RegistryHive hive, QStringView key, const Edit& edit);
     // Makes a change of an open batch in memory, to be written when the batch ends.
     void gather(RegistryHive hive, const Edit& edit);

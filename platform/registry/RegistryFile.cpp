@@ -283,6 +283,14 @@ bool RegistryFile::hasKey(QStringView key) const
     return normalized.isEmpty() || m_keysWithin.value(folded(normalized)) > 0;
 }
 
+bool RegistryFile::hasSubkeys(QStringView key) const
+{
+    const QString normalized = normalizedKey(key);
+    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key& k) {
+        return k.path.size() > normalized.size() && isWithin(k.path, normalized);
+    });
+}
+
 bool RegistryFile::createKey(QStringView key)
 {
     if (hasKey(key)) return false;

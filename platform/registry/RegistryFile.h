@@ -40,6 +40,8 @@ public:
     const RegistryValue* value(QStringView key, QStringView name) const;
     // A key exists when it or one of its subkeys was written; the hive itself always exists.
     bool hasKey(QStringView key) const;
+    // Whether a key lies below `key`.
+    bool hasSubkeys(QStringView key) const;
 
     // Each change answers whether anything changed.
     bool createKey(QStringView key);

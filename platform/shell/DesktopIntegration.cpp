@@ -4,6 +4,7 @@
 #include "platform/shell/ProcessLauncher.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamWriter>
 
@@ -100,33 +101,70 @@ wholefile::WriteResult DesktopIntegration::writeIfChanged(const QString& relativ
 
 wholefile::WriteResult DesktopIntegration::registerProgram(const DesktopProgram& program) const
 {
-    const QString iconFolder = QStringLiteral("icons/hicolor/scalable/");
-    QList<wholefile::WriteResult> results = {writeIfChanged(
-        iconFolder + QStringLiteral("apps/") + program.id + QStringLiteral(".svg"), program.iconSvg)};
-    for (const DesktopFileType& type : program.fileTypes) {
-        results.append(writeIfChanged(
-            iconFolder + QStringLiteral("mimetypes/") + iconName(type.mimeType) + QStringLiteral(".svg"),
-            type.iconSvg));
-    }
-    const wholefile::WriteResult package = writeIfChanged(
-        QStringLiteral("mime/packages/") + program.id + QStringLiteral(".xml"), mimePackage(program));
-    const wholefile::WriteResult entry = writeIfChanged(
-        QStringLiteral("applications/") + program.id + QStringLiteral(".desktop"), desktopEntry(program));
-    // The desktop reads compiled caches, not the files above; the tools that build them may be missing.
-    if (package.wrote) {
-        ProcessLauncher::startDetached(QStringLiteral("update-mime-database"),
-                                       {m_dataHome + QStringLiteral("/mime")});
-    }
-    if (entry.wrote) {
-        ProcessLauncher::startDetached(QStringLiteral("update-desktop-database"),
-                                       {m_dataHome + QStringLiteral("/applications")});
-    }
+    QList<wholefile::WriteResult> results = {writeIfChanged(programIconPath(program), program.iconSvg)};
+    for (const DesktopFileType& type : program.fileTypes)
+        results.append(writeIfChanged(typeIconPath(type), type.iconSvg));
+    const wholefile::WriteResult package = writeIfChanged(packagePath(program), mimePackage(program));
+    const wholefile::WriteResult entry = writeIfChanged(entryPath(program), desktopEntry(program));
+    refreshCaches(package.wrote, entry.wrote);
     results << package << entry;
     QStringList errors;
     for (const wholefile::WriteResult& result : results) {
         if (!result.ok()) errors.append(result.error);
     }
     return {errors.join(u'\n')};
+}
+
+QStringList DesktopIntegration::unregisterProgram(const DesktopProgram& program) const
+{
+    QStringList notRemoved;
+    const auto remove = [&](const QString& relativePath) {
+        QFile file(m_dataHome + u'/' + relativePath);
+        if (!file.exists()) return false;
+        if (file.remove()) return true;
+        notRemoved.append(file.fileName() + QStringLiteral(": ") + file.errorString());
+        return false;
+    };
+    remove(programIconPath(program));
+    for (const DesktopFileType& type : program.fileTypes) remove(typeIconPath(type));
+    const bool package = remove(packagePath(program));
+    const bool entry = remove(entryPath(program));
+    refreshCaches(package, entry);
+    return notRemoved;
+}
+
+QString DesktopIntegration::programIconPath(const DesktopProgram& program)
+{
+    return QStringLiteral("icons/hicolor/scalable/apps/") + program.id + QStringLiteral(".svg");
+}
+
+QString DesktopIntegration::typeIconPath(const DesktopFileType& type)
+{
+    return QStringLiteral("icons/hicolor/scalable/mimetypes/") + iconName(type.mimeType) +
+           QStringLiteral(".svg");
+}
+
+QString DesktopIntegration::packagePath(const DesktopProgram& program)
+{
+    return QStringLiteral("mime/packages/") + program.id + QStringLiteral(".xml");
+}
+
+QString DesktopIntegration::entryPath(const DesktopProgram& program)
+{
+    return QStringLiteral("applications/") + program.id + QStringLiteral(".desktop");
+}
+
+void DesktopIntegration::refreshCaches(bool mimeTypes, bool programs) const
+{
+    // The desktop reads compiled caches, not the files themselves; the tools that build them may be missing.
+    if (mimeTypes) {
+        ProcessLauncher::startDetached(QStringLiteral("update-mime-database"),
+                                       {m_dataHome + QStringLiteral("/mime")});
+    }
+    if (programs) {
+        ProcessLauncher::startDetached(QStringLiteral("update-desktop-database"),
+                                       {m_dataHome + QStringLiteral("/applications")});
+    }
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -31,13 +32,16 @@ struct DesktopProgram {
 // Registers a program and its file types with the desktop for one user: a desktop entry, a shared-mime-info
 // package (types by extension and by the bytes at the start of a file) and scalable icons, all below the
 // user's data folder. A file is written only when its contents change, and the desktop's MIME and
-// application caches are refreshed only then, so a start that changes nothing writes nothing.
+// application caches are refreshed only then, so a start that changes nothing writes nothing. The same files
+// are removed again when the program is unregistered.
 class DesktopIntegration {
 public:
     explicit DesktopIntegration(QString dataHome = systeminfo::dataHome());
 
     // Best effort: what could be written stays written; the result names the files that could not be.
     wholefile::WriteResult registerProgram(const DesktopProgram& program) const;
+    // Removes what registerProgram writes for the program; the files that could not be removed, with why.
+    QStringList unregisterProgram(const DesktopProgram& program) const;
 
     static QByteArray desktopEntry(const DesktopProgram& program);
     static QByteArray mimePackage(const DesktopProgram& program);
@@ -45,7 +49,14 @@ public:
     static QString iconName(const QString& mimeType);
 
 private:
+    // Below the data folder.
+    static QString programIconPath(const DesktopProgram& program);
+    static QString typeIconPath(const DesktopFileType& type);
+    static QString packagePath(const DesktopProgram& program);
+    static QString entryPath(const DesktopProgram& program);
+
     wholefile::WriteResult writeIfChanged(const QString& relativePath, const QByteArray& contents) const;
+    void refreshCaches(bool mimeTypes, bool programs) const;
 
     QString m_dataHome;
 };

@@ -8,6 +8,7 @@
 #include "version.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 
 using platform::RegistryHive;
 
@@ -199,4 +200,174 @@ TEST_F(RegistryManager, TheDataDirectoryIsTheProgramsFolderInTheDocuments)
     manager.GetDataDirectory(true);
     EXPECT_TRUE(QFileInfo(environment.path("home/Dokumente")).isDir());
     EXPECT_FALSE(QFileInfo::exists(environment.path("home/Dokumente/kalvenport-zuzaza")));
+}
+
+TEST_F(RegistryManager, WhatTheSettersChangeLandsInTheApplicationKeys)
+{
+    const QString appPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\kalvenport-zuzaza";
+    const QString ownKey = "SOFTWARE\\QEL\\kalvenport-zuzaza";
+    struct Row {
+        const char* what;
+        std::function<void(CRegeditManagment&)> change;
+        RegistryHive hive;
+        QString key;
+        QString name;
+        QString text;
+    };
+    const Row rows[] = {
+        {"company", [](CRegeditManagment& m) { m.SetCompanyKey(u"Muster"); }, RegistryHive::CurrentUser,
+         "SOFTWARE\\Muster\\kalvenport-zuzaza", "Path", "/opt/Kalvenport Zuzaza/bin"},
+        {"program name", [](CRegeditManagment& m) { m.SetExeName(u"kz2"); }, RegistryHive::LocalMachine,
+         "SOFTWARE\\QEL\\kz2", "Path", "/opt/Kalvenport Zuzaza/bin"},
+        {"help file", [](CRegeditManagment& m) { m.SetHelpPath(u"/srv/kz/hilfe/kz.chm"); },
+         RegistryHive::CurrentUser, ownKey, "Path", "/srv/kz/hilfe"},
+        {"help file in App Paths", [](CRegeditManagment& m) { m.SetHelpPath(u"/srv/kz/hilfe/kz.chm"); },
+         RegistryHive::LocalMachine, appPaths, "Path", "/srv/kz/hilfe;"},
+        {"creation date", [](CRegeditManagment& m) { m.SetCreationDate(u"Feb 29 2024"); },
+         RegistryHive::LocalMachine, ownKey, "CreationDate", "Feb 29 2024"},
+        {"nothing set: the program", [](CRegeditManagment&) {}, RegistryHive::LocalMachine, appPaths, "",
+         kExe},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        registry.deleteTree(RegistryHive::CurrentUser, {});
+        registry.deleteTree(RegistryHive::LocalMachine, {});
+        CRegeditManagment fresh(folder);
+        fresh.Initialize("kalvenport-zuzaza", kExe, "Jan  6 2020", kVersion3_20_4);
+        row.change(fresh);
+        fresh.RegisterApplicationKeys();
+        EXPECT_EQ(registry.readString(row.hive, row.key, row.name), row.text);
+        EXPECT_EQ(fresh.GetExePath(), kExe);
+    }
+}
+
+TEST_F(RegistryManager, InitializeForAppTakesTheCompanyOfTheApplicationsSettings)
+{
+    CQELWinAppEx app(folder, kExe);
+    app.SetRegistryKey(u"Brandel");
+    manager.InitializeForApp(app, "Jan  6 2020", kVersion3_20_4);
+    EXPECT_EQ(
+        registry.readDword(RegistryHive::LocalMachine, u"SOFTWARE\\Brandel\\kalvenport-zuzaza", u"Version"),
+        kVersion3_20_4);
+    EXPECT_EQ(manager.GetExePath(), kExe);
+}
+
+TEST_F(RegistryManager, BeforeInitializeTheGuardedOperationsRefuseWithAMessageAndChangeNothing)
+{
+    QString owner = "x", organisation = "y";
+    const std::pair<const char*, std::function<bool()>> rows[] = {
+        {"write binary", [&] { return manager.WriteBinaryValue(u"Daten", u"Blob", "ab"); }},
+        {"read binary", [&] { return manager.ReadBinaryValue(u"Daten", u"Blob", 8).has_value(); }},
+        {"delete binary", [&] { return manager.DeleteBinaryValue(u"Daten", u"Blob"); }},
+        {"write owner", [&] { return manager.WriteOwner("Anna", "Brandel"), false; }},
+        {"read owner", [&] { return manager.ReadOwner(owner, organisation) || !owner.isEmpty(); }},
+        {"unregister", [&] { return manager.UnregisterApplication(u"fma"), false; }},
+    };
+    registry.writeString(RegistryHive::ClassesRoot, u".fma", {}, u"ATR-Dokument");
+    const QByteArray before = TestEnvironment::contentsOf(registry.filePath(RegistryHive::ClassesRoot));
+    for (const auto& [what, run] : rows) {
+        ui.messageBoxes.clear();
+        EXPECT_FALSE(run()) << what;
+        ASSERT_EQ(ui.messageBoxes.size(), 1) << what;
+        EXPECT_EQ(ui.messageBoxes[0].text, QString("CRegeditManagment-Error")) << what;
+    }
+    EXPECT_FALSE(QFile::exists(registry.filePath(RegistryHive::CurrentUser)));
+    EXPECT_FALSE(QFile::exists(registry.filePath(RegistryHive::LocalMachine)));
+    EXPECT_EQ(TestEnvironment::contentsOf(registry.filePath(RegistryHive::ClassesRoot)), before);
+}
+
+TEST_F(RegistryManager, BinaryValuesAreReadBackOnlyWholeAndAsBinary)
+{
+    initialize();
+    const QByteArray data("\x00\x01\xfe\xff", 4);
+    ASSERT_TRUE(manager.WriteBinaryValue(u"Fenster", u"Lage", data));
+    registry.writeString(RegistryHive::CurrentUser, u"Software\\QEL\\kalvenport-zuzaza\\Fenster", u"Text",
+                         u"ab");
+    CRegeditManagment later(folder);
+    later.Initialize("kalvenport-zuzaza", kExe, "Jan  6 2020", kVersion3_20_4);
+    const struct {
+        const char* name;
+        qsizetype size;
+        std::optional<QByteArray> read;
+    } rows[] = {
+        {"Lage", 4, data}, {"Lage", 100, data}, {"Lage", 3, {}}, {"Text", 100, {}}, {"Fehlt", 100, {}}};
+    for (const auto& [name, size, read] : rows)
+        EXPECT_EQ(later.ReadBinaryValue(u"Fenster", QString(name), size), read) << name << size;
+    EXPECT_TRUE(later.DeleteBinaryValue(u"Fenster", u"Lage"));
+    EXPECT_FALSE(later.DeleteBinaryValue(u"Fenster", u"Lage"));
+    EXPECT_EQ(later.ReadBinaryValue(u"Fenster", u"Lage", 4), std::nullopt);
+    EXPECT_TRUE(ui.messageBoxes.isEmpty());
+}
+
+TEST_F(RegistryManager, OwnersAndFileTypeVersionsAreReadWithoutLeavingAnythingBehind)
+{
+    initialize();
+    QString owner, organisation;
+    manager.ReadSystemOwner(owner, organisation);
+    EXPECT_EQ(QStringList({owner, organisation}), QStringList({"", ""}));
+    registry.writeString(RegistryHive::LocalMachine, u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                         u"RegisteredOwner", u"Anna Brandel");
+    manager.ReadSystemOwner(owner, organisation);
+    EXPECT_EQ(QStringList({owner, organisation}), QStringList({"Anna Brandel", ""}));
+
+    manager.WriteOwner("Anna Brandel", "");
+    EXPECT_FALSE(manager.ReadOwner(owner, organisation));
+    EXPECT_EQ(owner, QString("Anna Brandel"));
+    manager.WriteOwner("Anna Brandel", "Brandel GmbH");
+    EXPECT_TRUE(manager.ReadOwner(owner, organisation));
+    EXPECT_EQ(QStringList({owner, organisation}), QStringList({"Anna Brandel", "Brandel GmbH"}));
+
+    EXPECT_EQ(manager.GetFileTypeVersion(u".fme"), 0u);
+    EXPECT_FALSE(registry.keyExists(RegistryHive::ClassesRoot, u".fme"));
+    manager.SetFileTypeVersion(u".FME", kVersion3_20_4);
+    EXPECT_EQ(manager.GetFileTypeVersion(u".Fme"), kVersion3_20_4);
+}
+
+TEST_F(RegistryManager, UnregisterRemovesTheProgramsOwnRegistrationAndNothingElse)
+{
+    const QString templateFile = environment.path("data/kalvenport-zuzaza/ShellNew/Euform.fme");
+    const QString elsewhere = environment.path("home/notizen.fme");
+    const struct {
+        const char* what;
+        QString holder;        // the class of ".fme"
+        QString shellNewFile;  // what its new-file template names
+        bool binarySection;    // a section of binary values below the user's application key
+    } rows[] = {
+        {"own registration", "EUR1-Dokument", templateFile, false},
+        {"with binary values", "EUR1-Dokument", templateFile, true},
+        {"another program's", "Other.Document", elsewhere, false},
+    };
+    for (const auto& [what, holder, shellNewFile, binarySection] : rows) {
+        SCOPED_TRACE(what);
+        for (RegistryHive hive :
+             {RegistryHive::CurrentUser, RegistryHive::LocalMachine, RegistryHive::ClassesRoot})
+            registry.deleteTree(hive, {});
+        initialize();
+        manager.registerFileClasses();
+        manager.RegisterFileTypes(1);
+        registry.writeString(RegistryHive::ClassesRoot, u".fme", {}, holder);
+        registry.writeString(RegistryHive::ClassesRoot, u".fme\\ShellNew", u"FileName", shellNewFile);
+        environment.writeFile("home/notizen.fme", "Notizen");
+        if (binarySection) manager.WriteBinaryValue(u"Fenster", u"Lage", "ab");
+        started.clear();
+
+        manager.UnregisterApplication(u"fme");
+        const bool own = holder == "EUR1-Dokument";
+        EXPECT_FALSE(registry.keyExists(RegistryHive::LocalMachine, u"SOFTWARE\\QEL\\kalvenport-zuzaza"));
+        EXPECT_EQ(registry.keyExists(RegistryHive::CurrentUser, u"SOFTWARE\\QEL\\kalvenport-zuzaza"),
+                  binarySection);
+        EXPECT_EQ(registry.keyExists(RegistryHive::ClassesRoot, u".fme"), !own);
+        EXPECT_EQ(registry.keyExists(RegistryHive::ClassesRoot, u"EUR1-Dokument"), !own);
+        EXPECT_EQ(QFile::exists(shellNewFile), !own);
+        // The other form types keep their registration.
+        EXPECT_EQ(classesText(".fma"), QString("ATR-Dokument"));
+        EXPECT_TRUE(classesText("ATR-Dokument\\shell\\open\\command"));
+        for (const char* file :
+             {"applications/kalvenport-zuzaza.desktop", "mime/packages/kalvenport-zuzaza.xml",
+              "icons/hicolor/scalable/apps/kalvenport-zuzaza.svg",
+              "icons/hicolor/scalable/mimetypes/application-x-kalvenport-atr.svg"})
+            EXPECT_FALSE(QFile::exists(environment.path(QString("data/") + file))) << file;
+        EXPECT_EQ(started, QStringList({"update-mime-database", "update-desktop-database"}));
+        EXPECT_TRUE(ui.messageBoxes.isEmpty());
+    }
 }
