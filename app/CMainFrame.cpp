@@ -333,7 +333,12 @@ void CMainFrame::SaveWorkspace(SettingsStore& settings) const
 {
     settings.DeleteKey(settings::kWorkspaceSection);
     settings.WriteProfileString(settings::kWindowState, base64Of(saveState()));
-    settings.WriteProfileString(settings::kWindowGeometry, base64Of(saveGeometry()));
+    // The window starts maximized; one that still is, at the size it would go back to when it first showed,
+    // has kept the stored geometry.
+    const bool unchanged =
+        !m_storedGeometry.isEmpty() && isMaximized() && normalGeometry() == m_shownNormalGeometry;
+    settings.WriteProfileString(settings::kWindowGeometry,
+                                base64Of(unchanged ? m_storedGeometry : saveGeometry()));
     settings.WriteProfileInt(settings::kStatusBarShown, statusBar()->isHidden() ? 0 : 1);
     for (QToolBar* toolbar : m_toolbars->toolbars()) {
         const QString buttons = platform::Toolbars::buttonsText(m_toolbars->buttons(*toolbar));
@@ -365,8 +370,18 @@ void CMainFrame::RestoreWorkspace(const SettingsStore& settings)
         }
     }
     statusBar()->setVisible(settings.GetProfileInt(settings::kStatusBarShown) != 0);
-    restoreGeometry(fromBase64(settings.GetProfileString(settings::kWindowGeometry)));
+    m_storedGeometry = fromBase64(settings.GetProfileString(settings::kWindowGeometry));
+    restoreGeometry(m_storedGeometry);
     restoreState(fromBase64(settings.GetProfileString(settings::kWindowState)));
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        m_shownNormalGeometry = normalGeometry();
+    }
+    MdiFrame::showEvent(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -71,11 +71,18 @@ protected:
     const platform::MessageMapBase* GetMessageMap() const override;
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's geometry as the workspace stored it, and the size it goes back to from maximized as it
+    // first showed: a window nobody sized since keeps the stored geometry, which the round trip through the
+    // window system may have shifted by its frame, so that a start that changed nothing stores nothing.
+    QByteArray m_storedGeometry;
+    QRect m_shownNormalGeometry;
+    bool m_shown = false;
     void CreateStatusBar();
     void CreateDocumentMenuButton();
     void PlaceDocumentMenuButton();
