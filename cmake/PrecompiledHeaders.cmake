@@ -23,22 +23,27 @@ function(kz_targets_below dir result)
     set(${result} ${targets} PARENT_SCOPE)
 endfunction()
 
-# Every library and program below the source folders given that is built on `first` reuses the headers
-# precompiled for it. The compiler takes a precompiled header only where the definitions are the same (the Qt
-# modules linked), and says so otherwise, which the build takes as an error; the targets of ours carry the
-# definitions of `first`, and a target on Qt alone (the benchmark's bare window) parses its few headers itself.
-function(kz_precompile_program_headers first)
+# Every library and program below the source folders given that is built on our libraries reuses the headers
+# precompiled once for them. The compiler takes a precompiled header only where the definitions are the same,
+# and says so otherwise, which the build takes as an error: so the headers are precompiled in a target of
+# their own, with the Qt modules that every one of our libraries links (`qt`) and no definitions of any
+# library. A target on Qt alone (the benchmark's bare window) parses its few headers itself.
+function(kz_precompile_program_headers qt)
     if(NOT KZ_PRECOMPILED_HEADERS)
         return()
     endif()
-    target_precompile_headers(${first} PRIVATE ${KZ_PRECOMPILED_PROGRAM_HEADERS})
+    set(source "${CMAKE_BINARY_DIR}/generated/precompiled_headers.cpp")
+    file(WRITE "${source}" "// The translation unit that the common headers are precompiled for.\n")
+    add_library(kz_precompiled_headers STATIC "${source}")
+    target_link_libraries(kz_precompiled_headers PRIVATE ${qt})
+    target_precompile_headers(kz_precompiled_headers PRIVATE ${KZ_PRECOMPILED_PROGRAM_HEADERS})
     foreach(folder IN LISTS ARGN)
         kz_targets_below("${CMAKE_SOURCE_DIR}/${folder}" targets)
         foreach(target IN LISTS targets)
             get_target_property(links ${target} LINK_LIBRARIES)
             list(FILTER links INCLUDE REGEX "^kz_")
-            if(links)
-                target_precompile_headers(${target} REUSE_FROM ${first})
+            if(links OR target STREQUAL "kz_platform")
+                target_precompile_headers(${target} REUSE_FROM kz_precompiled_headers)
             endif()
         endforeach()
     endforeach()

@@ -92,6 +92,7 @@ TEST_F(ProbedRunTest, TheProgramStartsToEachFormChosenAndEnds)
         const ProbedRun::Result later = startProgram(home, {kind});
         ASSERT_TRUE(later.ok) << later.error.toStdString();
         EXPECT_GT(later.firstPaintMs, 0);
+        EXPECT_EQ(later.settingsReplacements, 0);
     }
 }
 
@@ -100,6 +101,16 @@ TEST_F(ProbedRunTest, OneFormOfEachKindOpensBeforeTheRunEnds)
     const ProbedRun::Result run = startProgram("all", BenchForms::all());
     ASSERT_TRUE(run.ok) << run.error.toStdString();
     EXPECT_EQ(run.formsShown, BenchForms::all().size());
+}
+
+// What only a print or the update check needs is loaded when it is first used, not at every start.
+TEST_F(ProbedRunTest, AStartToEachFormLoadsNoNetworkLibraries)
+{
+    const ProbedRun::Result run = startProgram("all", BenchForms::all());
+    ASSERT_TRUE(run.ok) << run.error.toStdString();
+    EXPECT_TRUE(run.libraries.join(u' ').contains("libQt6Widgets")) << run.libraries.join(u' ').toStdString();
+    for (const char* library : {"libQt6Network", "libkz-network", "libproxy"})
+        EXPECT_FALSE(run.libraries.join(u' ').contains(library)) << library;
 }
 
 TEST_F(ProbedRunTest, ARunThatFailsOrHangsIsReportedAndEnded)

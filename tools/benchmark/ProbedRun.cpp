@@ -19,8 +19,6 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
-#include <optional>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -82,18 +80,20 @@ bool awaitEnd(pid_t pid, int deadlineMs)
     return false;
 }
 
-// The probe's report: the first paint in ms of the monotonic clock and the forms shown; nothing when the
-// probe never got to write it.
-std::optional<std::pair<double, int>> probeReport(const QString& path)
+// Reads the probe's report into `result`: the first paint in ms of the monotonic clock, the forms shown and
+// the libraries loaded. False when the probe never got to write it.
+bool readProbeReport(const QString& path, double started, ProbedRun::Result& result)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QList<QByteArray> numbers = file.readAll().simplified().split(' ');
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QStringList lines = QString::fromLocal8Bit(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList numbers = lines.value(0).split(u' ');
     bool paintRead = false, formsRead = false;
     const double nanoseconds = numbers.value(0).toDouble(&paintRead);
-    const int forms = numbers.value(1).toInt(&formsRead);
-    if (!paintRead || !formsRead) return std::nullopt;
-    return std::pair{nanoseconds / 1e6, forms};
+    result.formsShown = numbers.value(1).toInt(&formsRead);
+    result.firstPaintMs = nanoseconds / 1e6 - started;
+    result.libraries = lines.mid(1);
+    return paintRead && formsRead;
 }
 
 }  // namespace
@@ -170,12 +170,8 @@ ProbedRun::Result ProbedRun::run(const Request& request) const
 
     result.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
     result.settingsReplacements = replacements.count();
-    const auto probed = probeReport(report);
-    if (probed) {
-        result.firstPaintMs = probed->first - started;
-        result.formsShown = probed->second;
-    }
-    result.ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0 && probed;
+    const bool reported = readProbeReport(report, started, result);
+    result.ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0 && reported;
     if (!result.ok) {
         result.error =
             QStringLiteral("%1 %2 (see %3)")

@@ -25,6 +25,8 @@ public:
         int settingsReplacements = 0;
         // The new forms that showed (none for the bare window).
         int formsShown = 0;
+        // The shared libraries the program had loaded when it ended.
+        QStringList libraries;
     };
 
     // `probe` is the start probe's library, `cache` the cache folder all runs share (font caches).

@@ -1,4 +1,6 @@
-#include "platform/net/HttpClient.h"
+// The network module (platform/net/NetworkModule.h): the GET of HttpClient over Qt Network.
+
+#include "platform/net/NetworkModule.h"
 
 #include <QEventLoop>
 #include <QHostAddress>
@@ -13,12 +15,6 @@
 
 namespace platform {
 namespace {
-
-HttpClient::Getter& replacement()
-{
-    static HttpClient::Getter getter;
-    return getter;
-}
 
 // The proxy the desktop or the environment names, as any program on this machine uses; never for the
 // machine itself.
@@ -129,14 +125,7 @@ private:
     bool m_cancelled = false;
 };
 
-}  // namespace
-
-HttpAnswer HttpClient::get(const HttpRequest& request)
-{
-    return replacement() ? replacement()(request) : getOverNetwork(request);
-}
-
-HttpAnswer HttpClient::getOverNetwork(const HttpRequest& request)
+HttpAnswer get(const HttpRequest& request)
 {
     QNetworkAccessManager network;
     network.setProxyFactory(new SystemProxies);
@@ -144,14 +133,16 @@ HttpAnswer HttpClient::getOverNetwork(const HttpRequest& request)
     return Transfer(*reply, request.deadline).run();
 }
 
-void HttpClient::setGetter(Getter getter)
-{
-    replacement() = std::move(getter);
-}
-
-void HttpClient::cancel()
+void cancel()
 {
     if (Transfer* transfer = running()) transfer->cancel();
 }
 
+}  // namespace
 }  // namespace platform
+
+extern "C" Q_DECL_EXPORT void kzNetworkModule(platform::NetworkModule::Functions& functions)
+{
+    functions.get = &platform::get;
+    functions.cancel = &platform::cancel;
+}

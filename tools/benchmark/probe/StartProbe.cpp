@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QSet>
@@ -111,10 +112,24 @@ private:
 
     void report() const
     {
-        if (FILE* file = std::fopen(m_report.constData(), "w")) {
-            std::fprintf(file, "%lld %lld\n", m_firstPaint, static_cast<long long>(m_shownForms.size()));
-            std::fclose(file);
+        FILE* file = std::fopen(m_report.constData(), "w");
+        if (!file) return;
+        std::fprintf(file, "%lld %lld\n", m_firstPaint, static_cast<long long>(m_shownForms.size()));
+        for (const QByteArray& library : loadedLibraries()) std::fprintf(file, "%s\n", library.constData());
+        std::fclose(file);
+    }
+
+    // The files mapped into the process whose names say they are shared libraries.
+    static QSet<QByteArray> loadedLibraries()
+    {
+        QSet<QByteArray> libraries;
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly)) return libraries;
+        for (const QByteArray& line : maps.readAll().split('\n')) {
+            const qsizetype path = line.indexOf('/');
+            if (path >= 0 && line.indexOf(".so", path) >= 0) libraries.insert(line.mid(path));
         }
+        return libraries;
     }
 
     QStringList m_choices;
