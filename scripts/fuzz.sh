@@ -28,7 +28,7 @@ build()
 # The inputs a target starts from: its kept corpus, and the sample forms for the form file target.
 seeds()
 {
-    echo "tests/data/fuzz/$1"
+    if [ -d "tests/data/fuzz/$1" ]; then echo "tests/data/fuzz/$1"; fi
     if [ "$1" = form_file ]; then echo tests/data/forms; fi
 }
 
