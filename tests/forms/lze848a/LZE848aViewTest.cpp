@@ -236,6 +236,7 @@ TEST_F(LZE848aView, F9OpensTheOnePageMarginDialogAndTheFormHasNoDefaultsNorPages
     EXPECT_EQ(helpWhileOpen, 120);
     EXPECT_EQ(app.m_nHelpContext, 360);
     EXPECT_EQ(frame->statusPaneText(1), "Ursprungszeugnis (848a)");
+    EXPECT_EQ(app.m_nActiveFormKind, 5);
     for (const int command :
          {formcmd::kFormDefaults, formcmd::kAdvancedPrintPositions, formcmd::kPage1, formcmd::kPage2}) {
         EXPECT_FALSE(frame->UpdateCommand(command).isEnabled()) << command;
