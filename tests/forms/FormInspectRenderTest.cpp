@@ -8,11 +8,11 @@
 #include "forms/common/FormDocument.h"
 #include "forms/eur1/EUR1_Form.h"
 #include "forms/uz/UZ_Form.h"
+#include "tests/forms/FormInspectPrint.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -26,14 +26,7 @@ protected:
     // Runs form-inspect --render with `arguments` after the file; true when it exited 0.
     bool render(const QString& form, const QStringList& arguments)
     {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-        tool.setProcessEnvironment(environment);
-        tool.start(KZ_FORM_INSPECT, QStringList{"--render", form} + arguments);
-        tool.waitForFinished(60000);
-        complaint = QString::fromUtf8(tool.readAllStandardError());
-        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        return runFormInspect(QStringList{"--render", form} + arguments, dir.filePath("config"), complaint);
     }
 
     // A new form of `definition` saved under `name` and the form's extension, with `text` in field 0 of

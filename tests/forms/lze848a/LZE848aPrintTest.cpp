@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 
 using namespace settings;
@@ -68,6 +69,12 @@ protected:
     // The form of `c`, with field 5 holding text as well, printed by form-inspect; false with its complaint.
     bool print(const PrintCase& c)
     {
+        return printWithFormInspect(save(c), 1, pdf, dir.filePath("config"), complaint);
+    }
+
+    // The form of `c` saved, its settings in place; the file.
+    QString save(const PrintCase& c)
+    {
         app.WriteProfileInt(kLeftMargin1.in(kLZE1Section), c.storedMargins.x());
         app.WriteProfileInt(kTopMargin1.in(kLZE1Section), c.storedMargins.y());
         app.WriteProfileInt(kLZEF1F2, c.twoLineFields ? 1 : 0);
@@ -80,8 +87,7 @@ protected:
             lze.editor().SetFieldText(std::uint16_t(field), wordOf(field), 1);
         lze.doc->m_nMarkChoice = c.markChoice;
         EXPECT_TRUE(lze.doc->OnSaveDocument(form));
-
-        return printWithFormInspect(form, 1, pdf, dir.filePath("config"), complaint);
+        return form;
     }
 
     // The dark pixels in the frame of a tick box's print row, widened by 1 mm on every side.
@@ -151,5 +157,49 @@ TEST_F(LZE848aPrint, TheXFillsTheChosenTickBoxAndTheOtherStaysEmpty)
         EXPECT_NEAR(ink.right() + 1, to.x(), 2);
         EXPECT_NEAR(ink.bottom() + 1, to.y(), 2);
         EXPECT_TRUE(inkAround(other, c.effectiveMargins).isEmpty());
+    }
+}
+
+namespace {
+
+// Pixels of a length of the sheet in tenths of a millimetre, in the picture at zoom 10.
+int pictured(int tenths)
+{
+    return qRound(tenths * 96 / 254.0);
+}
+
+int countIn(const QImage& image, const FormRect& part, const std::function<bool(QColor)>& wanted)
+{
+    int count = 0;
+    for (int y = pictured(part.top); y < pictured(part.bottom); ++y)
+        for (int x = pictured(part.left); x < pictured(part.right); ++x)
+            count += wanted(image.pixelColor(x, y));
+    return count;
+}
+
+}  // namespace
+
+TEST_F(LZE848aPrint, ThePictureOfItsWindowShowsTheHintTheTickAndTheFieldsWhereTheOptionPutsThem)
+{
+    const auto dark = [](QColor c) { return qGray(c.rgb()) < 100; };
+    const auto red = [](QColor c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; };
+    const auto blue = [](QColor c) { return c.blue() > 150 && c.red() < 140 && c.green() < 140; };
+    // The lower and the upper half of the goods field's box when it has two lines, and the middles of the
+    // tick boxes.
+    const FormRect goodsLine{250, 640, 1750, 668}, goodsUpperLine{250, 590, 1750, 628};
+    const FormRect firstTick{286, 1346, 294, 1354}, secondTick{286, 1446, 294, 1454};
+    for (const PrintCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const QString png = dir.filePath("lze.png");
+        ASSERT_TRUE(renderWithFormInspect(save(c), 1, png, dir.filePath("config"), complaint))
+            << complaint.toStdString();
+        const QImage image(png);
+        ASSERT_EQ(image.size(), QSize(pictured(2050), pictured(2980)));
+        EXPECT_GT(countIn(image, {500, 40, 1400, 125}, red), 100);
+        EXPECT_EQ(countIn(image, firstTick, dark) > 0, c.markChoice == 1);
+        EXPECT_EQ(countIn(image, secondTick, dark) > 0, c.markChoice != 1);
+        // A field's text starts at the top of its box: one line higher with two lines.
+        EXPECT_EQ(countIn(image, goodsUpperLine, blue) > 0, c.filled && c.twoLineFields);
+        EXPECT_EQ(countIn(image, goodsLine, blue) > 0, c.filled && !c.twoLineFields);
     }
 }
