@@ -28,11 +28,17 @@ build()
     mkdir -p build/fuzz/findings "${targets[@]/#/build/fuzz/corpus/}"
 }
 
-# The inputs a target starts from: its kept corpus, and the sample forms for the form file target.
+# The inputs kept for a target beside its corpus: the sample forms for the form file target.
+samples()
+{
+    if [ "$1" = form_file ]; then echo tests/data/forms; fi
+}
+
+# The inputs a target starts from: its kept corpus, once it has one, and its samples.
 seeds()
 {
     if [ -d "tests/data/fuzz/$1" ]; then echo "tests/data/fuzz/$1"; fi
-    if [ "$1" = form_file ]; then echo tests/data/forms; fi
+    samples "$1"
 }
 
 # fuzz TARGET OPTION...: fuzzes TARGET from its seeds, keeping what it finds in build/fuzz/corpus/TARGET.
@@ -57,21 +63,22 @@ replay()
         "${dirs[@]}" 2>&1 | { grep -vE "$noise|^stat::" || true; }
 }
 
-# Minimises the kept corpus and what the runs found into a new kept corpus. The sample forms seed the merge
-# and are left out of the result, since they are kept already.
+# Minimises the kept corpus and what the runs found into a new kept corpus. The samples seed the merge and are
+# left out of the result, since they are kept already.
 merge()
 {
-    local target=$1 merged
+    local target=$1 kept=tests/data/fuzz/$1 merged
     merged=$(mktemp -d)
-    mapfile -t dirs < <(seeds "$target")
-    for dir in "${dirs[@]:1}"; do cp "$dir"/* "$merged"/; done
-    "build/fuzz/${target}_fuzzer" "${limits[@]}" -merge=1 "$merged" "${dirs[0]}" "build/fuzz/corpus/$target"
-    for dir in "${dirs[@]:1}"; do
-        for seed in "$dir"/*; do rm -f "$merged/$(basename "$seed")"; done
+    mapfile -t samples < <(samples "$target")
+    for dir in "${samples[@]}"; do cp "$dir"/* "$merged"/; done
+    mkdir -p "$kept"
+    "build/fuzz/${target}_fuzzer" "${limits[@]}" -merge=1 "$merged" "$kept" "build/fuzz/corpus/$target"
+    for dir in "${samples[@]}"; do
+        for sample in "$dir"/*; do rm -f "$merged/$(basename "$sample")"; done
     done
     chmod 755 "$merged"
-    rm -rf "${dirs[0]}"
-    mv "$merged" "${dirs[0]}"
+    rm -rf "$kept"
+    mv "$merged" "$kept"
 }
 
 # long_run TARGET RUNS: the log and its final figures in build/fuzz/long/TARGET.log.
