@@ -17,13 +17,6 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Sorts as the keys compare part by part without regard to case, so that a key is followed by its subkeys
-// before its next sibling ("A", "A\B", "A B"): the separator stands below every character of a name.
-QString sortKeyOf(const QString& path)
-{
-    return path.toCaseFolded().replace(u'\\', QChar(u'\x01'));
-}
-
 QString quoted(QStringView text)
 {
     QString out(u'"');
@@ -136,6 +129,14 @@ QString dataText(const RegistryValue& value, qsizetype column)
 
 }  // namespace
 
+bool RegistryFile::KeyOrder::operator()(QStringView a, QStringView b) const
+{
+    const auto rank = [](QChar c) { return c == u'\\' ? 0 : int(c.unicode()) + 1; };
+    const auto [endA, endB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    if (endA == a.end() || endB == b.end()) return a.size() < b.size();
+    return rank(*endA) < rank(*endB);
+}
+
 bool RegistryFile::isWithin(QStringView path, QStringView key)
 {
     if (key.isEmpty() || path.size() == key.size()) return key.isEmpty() || sameName(path, key);
@@ -213,13 +214,8 @@ bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsi
 
 QByteArray RegistryFile::serialize() const
 {
-    QList<std::pair<QString, const Key*>> keys;
-    keys.reserve(m_keys.size());
-    for (const Key& key : m_keys) keys.append({sortKeyOf(key.path), &key});
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     QString out = kHeader + u'\n';
-    for (const auto& [sortKey, key] : keys) serializeKey(out, *key);
+    for (const auto& [foldedPath, key] : m_keys) serializeKey(out, key);
     return out.toUtf8();
 }
 
@@ -236,37 +232,21 @@ void RegistryFile::serializeKey(QString& out, const Key& key) const
 
 const RegistryFile::Key* RegistryFile::findKey(QStringView path) const
 {
-    const auto found = m_keyIndex.constFind(folded(normalizedKey(path)));
-    return found == m_keyIndex.constEnd() ? nullptr : &m_keys[*found];
+    const auto found = m_keys.find(folded(normalizedKey(path)));
+    return found == m_keys.end() ? nullptr : &found->second;
 }
 
 RegistryFile::Key& RegistryFile::keyForWriting(QStringView path)
 {
     const QString normalized = normalizedKey(path);
-    const QString foldedPath = folded(normalized);
-    if (const auto found = m_keyIndex.constFind(foldedPath); found != m_keyIndex.constEnd())
-        return m_keys[*found];
-    m_keyIndex.insert(foldedPath, m_keys.size());
-    countWithin(foldedPath);
-    m_keys.append(Key{normalized, {}, {}});
-    return m_keys.last();
+    return m_keys.try_emplace(folded(normalized), Key{normalized, {}, {}}).first->second;
 }
 
-void RegistryFile::countWithin(const QString& foldedPath)
+RegistryFile::Keys::const_iterator RegistryFile::firstWithin(const QString& foldedPath) const
 {
-    for (qsizetype end = foldedPath.size(); end > 0; end = foldedPath.lastIndexOf(u'\\', end - 1))
-        ++m_keysWithin[foldedPath.first(end)];
-}
-
-void RegistryFile::rebuildIndex()
-{
-    m_keyIndex.clear();
-    m_keysWithin.clear();
-    for (qsizetype i = 0; i < m_keys.size(); ++i) {
-        const QString foldedPath = folded(m_keys[i].path);
-        m_keyIndex.insert(foldedPath, i);
-        countWithin(foldedPath);
-    }
+    // By the order of the keys, those within a key follow it directly.
+    const auto first = m_keys.lower_bound(foldedPath);
+    return first != m_keys.end() && isWithin(first->first, foldedPath) ? first : m_keys.end();
 }
 
 const RegistryValue* RegistryFile::value(QStringView key, QStringView name) const
@@ -280,15 +260,15 @@ const RegistryValue* RegistryFile::value(QStringView key, QStringView name) cons
 bool RegistryFile::hasKey(QStringView key) const
 {
     const QString normalized = normalizedKey(key);
-    return normalized.isEmpty() || m_keysWithin.value(folded(normalized)) > 0;
+    return normalized.isEmpty() || firstWithin(folded(normalized)) != m_keys.end();
 }
 
 bool RegistryFile::hasSubkeys(QStringView key) const
 {
-    const QString normalized = normalizedKey(key);
-    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key& k) {
-        return k.path.size() > normalized.size() && isWithin(k.path, normalized);
-    });
+    const QString foldedPath = folded(normalizedKey(key));
+    auto within = firstWithin(foldedPath);
+    if (within != m_keys.end() && within->first.size() == foldedPath.size()) ++within;  // the key itself
+    return within != m_keys.end() && isWithin(within->first, foldedPath);
 }
 
 bool RegistryFile::createKey(QStringView key)
@@ -315,9 +295,9 @@ bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryVal
 
 bool RegistryFile::removeValue(QStringView key, QStringView name)
 {
-    const auto found = m_keyIndex.constFind(folded(normalizedKey(key)));
-    if (found == m_keyIndex.constEnd()) return false;
-    Key& target = m_keys[*found];
+    const auto found = m_keys.find(folded(normalizedKey(key)));
+    if (found == m_keys.end()) return false;
+    Key& target = found->second;
     const auto place = target.valueIndex.constFind(folded(name));
     if (place == target.valueIndex.constEnd()) return false;
     target.values.removeAt(*place);
@@ -329,11 +309,13 @@ bool RegistryFile::removeValue(QStringView key, QStringView name)
 
 bool RegistryFile::removeTree(QStringView key)
 {
-    const QString normalized = normalizedKey(key);
-    if (!hasKey(normalized) && !normalized.isEmpty()) return false;
-    const qsizetype removed = m_keys.removeIf([&](const Key& k) { return isWithin(k.path, normalized); });
-    if (removed > 0) rebuildIndex();
-    return removed > 0;
+    const QString foldedPath = folded(normalizedKey(key));
+    auto end = firstWithin(foldedPath);
+    if (end == m_keys.end()) return false;
+    const auto first = end;
+    while (end != m_keys.end() && isWithin(end->first, foldedPath)) ++end;
+    m_keys.erase(first, end);
+    return true;
 }
 
 }  // namespace platform

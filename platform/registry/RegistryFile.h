@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <map>
 
 namespace platform {
 
@@ -67,24 +68,29 @@ private:
         QList<NamedValue> values;              // in the order they were written
         QHash<QString, qsizetype> valueIndex;  // folded name -> place in values
     };
+    // Orders folded key paths part by part: the separator stands below every character of a name, so that
+    // a key is followed by its subkeys before its next sibling ("a", "a\b", "a b") and all the keys within
+    // one key stand together right behind it.
+    struct KeyOrder {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const;
+    };
+    // Folded path -> key, in the order of the file.
+    using Keys = std::map<QString, Key, KeyOrder>;
 
     // The form of a name or path under which it is looked up: two names that match give one folded form.
     static QString folded(QStringView name) { return name.toString().toCaseFolded(); }
 
     const Key* findKey(QStringView path) const;
     Key& keyForWriting(QStringView path);
-    // Counts a new key in itself and in each key above it.
-    void countWithin(const QString& foldedPath);
-    void rebuildIndex();
+    // The first key that is `foldedPath` or lies below it, else the end.
+    Keys::const_iterator firstWithin(const QString& foldedPath) const;
     void parseLines(const QStringList& lines);
     bool parseValueLine(QStringView key, const QStringList& lines, qsizetype& index);
     void serializeKey(QString& out, const Key& key) const;
 
     RegistryHive m_hive;
-    QList<Key> m_keys;
-    QHash<QString, qsizetype> m_keyIndex;  // folded path -> place in m_keys
-    // Folded path -> how many keys are that key or lie below it; a key exists while its count is above 0.
-    QHash<QString, int> m_keysWithin;
+    Keys m_keys;
     bool m_damaged = false;
 };
 

@@ -3,7 +3,9 @@
 #include "tests/support/TestText.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <QElapsedTimer>
+#include <functional>
 #include <iostream>
 
 using namespace std::string_view_literals;
@@ -27,6 +29,20 @@ QByteArray withHeader(const QByteArray& body)
 QStringList linesOf(const RegistryFile& file)
 {
     return QString::fromUtf8(file.serialize()).split(u'\n');
+}
+
+// The bytes the heap hands out now; under a sanitizer's allocator the figure may stay 0.
+qint64 heapInUse()
+{
+    const struct mallinfo2 info = ::mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
+QByteArray repeated(int times, const std::function<QByteArray(int)>& piece)
+{
+    QByteArray text;
+    for (int i = 0; i < times; ++i) text += piece(i);
+    return text;
 }
 
 }  // namespace
@@ -233,5 +249,47 @@ TEST(RegistryFile, ReadingTakesTimeInProportionToTheFile)
         std::cout << keys << " keys, " << text.size() / 1024 << " KiB: read and every value looked up in "
                   << timer.elapsed() << " ms\n";
         EXPECT_EQ(found, keys);
+    }
+}
+
+TEST(RegistryFile, ReadingTakesMemoryInProportionToTheFile)
+{
+    const QByteArray head = "Windows Registry Editor Version 5.00\n";
+    struct Case {
+        const char* shape;
+        QByteArray text;
+        QString key;  // holds "V" = 1
+    };
+    const Case cases[] = {
+        {"one key nested 4,000 deep",
+         head + "[HKEY_CURRENT_USER" + QByteArray("\\a").repeated(4'000) + "]\n\"V\"=dword:00000001\n",
+         QString("a\\").repeated(3'999) + "a"},
+        {"20,000 keys side by side",
+         head +
+             repeated(20'000,
+                      [](int k) { return "[HKEY_CURRENT_USER\\S\\K" + QByteArray::number(k) + "]\n"; }) +
+             "[HKEY_CURRENT_USER\\S\\K7]\n\"V\"=dword:00000001\n",
+         "S\\K7"},
+        {"20,000 values in one key",
+         head + "[HKEY_CURRENT_USER\\S]\n\"V\"=dword:00000001\n" +
+             repeated(20'000, [](int v) { return "\"V" + QByteArray::number(v) + "\"=dword:00000002\n"; }),
+         "S"},
+        {"one key named 20,000 times",
+         head + repeated(20'000, [](int) { return QByteArray("[HKEY_CURRENT_USER\\S]\n"); }) +
+             "\"V\"=dword:00000001\n",
+         "S"},
+        {"64 KiB of hex data over 2,700 lines",
+         head + "[HKEY_CURRENT_USER\\S]\n\"V\"=dword:00000001\n\"B\"=hex:" +
+             repeated(2'700, [](int) { return QByteArray("00,").repeated(24) + "\\\n  "; }) + "00\n",
+         "S"},
+    };
+    for (const Case& c : cases) {
+        const qint64 before = heapInUse();
+        const RegistryFile file = RegistryFile::parse(kUser, c.text);
+        const qint64 grown = heapInUse() - before;
+        EXPECT_LE(grown, 64 * c.text.size() + 1024 * 1024) << c.shape << ": " << c.text.size() << " bytes";
+        ASSERT_NE(file.value(c.key, u"V"), nullptr) << c.shape;
+        EXPECT_EQ(file.value(c.key, u"V")->toDword(), 1u) << c.shape;
+        EXPECT_FALSE(file.isDamaged()) << c.shape;
     }
 }
