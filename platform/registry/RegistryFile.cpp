@@ -170,22 +170,26 @@ RegistryFile RegistryFile::parse(RegistryHive hive, QByteArrayView text)
 void RegistryFile::parseLines(const QStringList& lines)
 {
     const QString hiveName = registryHiveName(m_hive);
-    std::optional<QString> currentKey;  // none before the first key and under a key of another hive
+    Key* currentKey = nullptr;  // none before the first key and under a key of another hive
+    QStringList comments;       // read since the last key or value: they belong to the next one
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(u';') || line == kHeader || line == kOlderHeader) continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
+        if (line.isEmpty() || line == kHeader || line == kOlderHeader) continue;
+        if (line.startsWith(u';')) {
+            comments.append(line);
+        } else if (line.startsWith(u'[') && line.endsWith(u']')) {
             const QStringView path = QStringView(line).sliced(1, line.size() - 2);
-            currentKey.reset();
-            if (isWithin(path, hiveName)) currentKey = keyForWriting(path.sliced(hiveName.size())).path;
+            currentKey = isWithin(path, hiveName) ? &keyForWriting(path.sliced(hiveName.size())) : nullptr;
+            if (currentKey) currentKey->comments += std::exchange(comments, {});
             m_damaged |= !currentKey;
         } else {
-            m_damaged |= !currentKey || !parseValueLine(*currentKey, lines, i);
+            m_damaged |= !currentKey || !parseValueLine(*currentKey, lines, i, comments);
         }
     }
+    m_closingComments = comments;
 }
 
-bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsizetype& index)
+bool RegistryFile::parseValueLine(Key& key, const QStringList& lines, qsizetype& index, QStringList& comments)
 {
     const QStringView line = QStringView(lines[index]).trimmed();
     qsizetype pos = 0;
@@ -208,7 +212,7 @@ bool RegistryFile::parseValueLine(QStringView key, const QStringList& lines, qsi
     }
     const std::optional<RegistryValue> value = parseData(data);
     if (!value) return false;
-    setValue(key, name, *value);
+    setValueIn(key, name, *value).named.comments += std::exchange(comments, {});
     return true;
 }
 
@@ -216,6 +220,7 @@ QByteArray RegistryFile::serialize() const
 {
     QString out = kHeader + u'\n';
     for (const auto& [foldedPath, key] : m_keys) serializeKey(out, key);
+    if (!m_closingComments.isEmpty()) out += u'\n' + m_closingComments.join(u'\n') + u'\n';
     return out.toUtf8();
 }
 
@@ -223,8 +228,11 @@ void RegistryFile::serializeKey(QString& out, const Key& key) const
 {
     const QString path =
         key.path.isEmpty() ? registryHiveName(m_hive) : registryHiveName(m_hive) + u'\\' + key.path;
-    out += QStringLiteral("\n[") + path + QStringLiteral("]\n");
+    out += u'\n';
+    for (const QString& comment : key.comments) out += comment + u'\n';
+    out += u'[' + path + QStringLiteral("]\n");
     for (const NamedValue& named : key.values) {
+        for (const QString& comment : named.comments) out += comment + u'\n';
         const QString name = named.name.isEmpty() ? QStringLiteral("@") : quoted(named.name);
         out += name + u'=' + dataText(named.value, name.size() + 1) + u'\n';
     }
@@ -239,7 +247,7 @@ const RegistryFile::Key* RegistryFile::findKey(QStringView path) const
 RegistryFile::Key& RegistryFile::keyForWriting(QStringView path)
 {
     const QString normalized = normalizedKey(path);
-    return m_keys.try_emplace(folded(normalized), Key{normalized, {}, {}}).first->second;
+    return m_keys.try_emplace(folded(normalized), Key{normalized, {}, {}, {}}).first->second;
 }
 
 RegistryFile::Keys::const_iterator RegistryFile::firstWithin(const QString& foldedPath) const
@@ -280,17 +288,19 @@ bool RegistryFile::createKey(QStringView key)
 
 bool RegistryFile::setValue(QStringView key, QStringView name, const RegistryValue& value)
 {
-    Key& target = keyForWriting(key);
+    return setValueIn(keyForWriting(key), name, value).changed;
+}
+
+RegistryFile::Stored RegistryFile::setValueIn(Key& key, QStringView name, const RegistryValue& value)
+{
     const QString foldedName = folded(name);
-    if (const auto place = target.valueIndex.constFind(foldedName); place != target.valueIndex.constEnd()) {
-        RegistryValue& stored = target.values[*place].value;
-        if (stored == value) return false;
-        stored = value;
-        return true;
+    if (const auto place = key.valueIndex.constFind(foldedName); place != key.valueIndex.constEnd()) {
+        NamedValue& stored = key.values[*place];
+        return {stored, std::exchange(stored.value, value) != value};
     }
-    target.valueIndex.insert(foldedName, target.values.size());
-    target.values.append(NamedValue{name.toString(), value});
-    return true;
+    key.valueIndex.insert(foldedName, key.values.size());
+    key.values.append(NamedValue{name.toString(), value, {}});
+    return {key.values.last(), true};
 }
 
 bool RegistryFile::removeValue(QStringView key, QStringView name)
@@ -300,6 +310,7 @@ bool RegistryFile::removeValue(QStringView key, QStringView name)
     Key& target = found->second;
     const auto place = target.valueIndex.constFind(folded(name));
     if (place == target.valueIndex.constEnd()) return false;
+    m_closingComments += target.values[*place].comments;
     target.values.removeAt(*place);
     target.valueIndex.clear();
     for (qsizetype i = 0; i < target.values.size(); ++i)
@@ -313,7 +324,10 @@ bool RegistryFile::removeTree(QStringView key)
     auto end = firstWithin(foldedPath);
     if (end == m_keys.end()) return false;
     const auto first = end;
-    while (end != m_keys.end() && isWithin(end->first, foldedPath)) ++end;
+    for (; end != m_keys.end() && isWithin(end->first, foldedPath); ++end) {
+        m_closingComments += end->second.comments;
+        for (const NamedValue& named : end->second.values) m_closingComments += named.comments;
+    }
     m_keys.erase(first, end);
     return true;
 }

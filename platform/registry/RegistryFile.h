@@ -23,8 +23,9 @@ namespace platform {
 //
 // Texts are UTF-8 between quotes with \\ and \" escaped; a text that one line cannot carry (a line break or
 // another control character in it) is written as hex(1): with its UTF-16 bytes, as regedit does. Key and
-// value names match without regard to case. Reading never fails: a line that is not understood is left out
-// and the file counts as damaged, so that the caller can keep a copy before the file is written anew.
+// value names match without regard to case. Comment lines (";" first) are kept. Reading never fails: a line
+// that is not understood is left out and the file counts as damaged, so that the caller can keep a copy
+// before the file is written anew.
 // Reading, lookup and change take time in proportion to the file and the names involved, never to the
 // square of the file.
 class RegistryFile {
@@ -59,14 +60,22 @@ public:
     static QString normalizedKey(QStringView key);
 
 private:
+    // Comment lines stand right above the value or key they were read before; those of a value or key that
+    // is removed move to the end of the file, so that a person's note is never lost.
     struct NamedValue {
         QString name;
         RegistryValue value;
+        QStringList comments;
     };
     struct Key {
         QString path;
         QList<NamedValue> values;              // in the order they were written
         QHash<QString, qsizetype> valueIndex;  // folded name -> place in values
+        QStringList comments;
+    };
+    struct Stored {
+        NamedValue& named;
+        bool changed;
     };
     // Orders folded key paths part by part: the separator stands below every character of a name, so that
     // a key is followed by its subkeys before its next sibling ("a", "a\b", "a b") and all the keys within
@@ -85,12 +94,15 @@ private:
     Key& keyForWriting(QStringView path);
     // The first key that is `foldedPath` or lies below it, else the end.
     Keys::const_iterator firstWithin(const QString& foldedPath) const;
+    static Stored setValueIn(Key& key, QStringView name, const RegistryValue& value);
     void parseLines(const QStringList& lines);
-    bool parseValueLine(QStringView key, const QStringList& lines, qsizetype& index);
+    // The value line at `index` (and the lines it continues on) into `key`, with the comments read before it.
+    bool parseValueLine(Key& key, const QStringList& lines, qsizetype& index, QStringList& comments);
     void serializeKey(QString& out, const Key& key) const;
 
     RegistryHive m_hive;
     Keys m_keys;
+    QStringList m_closingComments;  // written after the last key
     bool m_damaged = false;
 };
 

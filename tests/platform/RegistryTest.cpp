@@ -172,6 +172,52 @@ TEST_F(RegistryFiles, AWriteThatChangesNothingLeavesTheFileAlone)
     EXPECT_EQ(userFile(), handWritten);
 }
 
+TEST_F(RegistryFiles, CommentLinesWrittenByHandAreKeptAtEveryWrite)
+{
+    const QByteArray handWritten =
+        "Windows Registry Editor Version 5.00\n"
+        "; written by hand\n"
+        "[HKEY_CURRENT_USER\\S]\n"
+        "; the printer in room 2\n"
+        "\"Printer\"=\"Laser\"\n"
+        "\"Zoom\"=dword:0000000a\n"
+        "\n"
+        "  ; before T\n"
+        "[HKEY_CURRENT_USER\\T]\n"
+        "\"A\"=dword:00000001\n"
+        ";at the end\n";
+    const QByteArray head =
+        "Windows Registry Editor Version 5.00\n\n; written by hand\n[HKEY_CURRENT_USER\\S]\n";
+    struct Case {
+        const char* change;
+        std::function<bool(Registry&)> make;
+        QByteArray written;
+    };
+    const Case cases[] = {
+        {"a value is added", [](Registry& r) { return r.writeDword(kUser, u"S", u"New", 1); },
+         head + "; the printer in room "
+                "2\n\"Printer\"=\"Laser\"\n\"Zoom\"=dword:0000000a\n\"New\"=dword:00000001\n"
+                "\n; before T\n[HKEY_CURRENT_USER\\T]\n\"A\"=dword:00000001\n\n;at the end\n"},
+        {"a value is changed", [](Registry& r) { return r.writeString(kUser, u"S", u"Printer", u"Tinte"); },
+         head + "; the printer in room 2\n\"Printer\"=\"Tinte\"\n\"Zoom\"=dword:0000000a\n"
+                "\n; before T\n[HKEY_CURRENT_USER\\T]\n\"A\"=dword:00000001\n\n;at the end\n"},
+        {"the value below the comment goes",
+         [](Registry& r) { return r.deleteValue(kUser, u"S", u"Printer"); },
+         head + "\"Zoom\"=dword:0000000a\n"
+                "\n; before T\n[HKEY_CURRENT_USER\\T]\n\"A\"=dword:00000001\n\n;at the end\n; the printer in "
+                "room 2\n"},
+        {"the key below the comment goes", [](Registry& r) { return r.deleteTree(kUser, u"T"); },
+         head + "; the printer in room 2\n\"Printer\"=\"Laser\"\n\"Zoom\"=dword:0000000a\n\n;at the end\n; "
+                "before T\n"},
+    };
+    for (const Case& c : cases) {
+        environment.writeFile("config/kalvenport-zuzaza/HKEY_CURRENT_USER.reg", handWritten);
+        EXPECT_TRUE(c.make(registry)) << c.change;
+        EXPECT_EQ(userFile(), c.written) << c.change;
+        EXPECT_FALSE(QFile::exists(registry.filePath(kUser) + ".bak")) << c.change;
+    }
+}
+
 TEST_F(RegistryFiles, ADamagedFileIsRewrittenOnlyOnceItsBackupIsMade)
 {
     const QByteArray damaged =
