@@ -369,9 +369,9 @@ void FormView::keyPressEvent(QKeyEvent* event)
 {
     const QPoint position = GetScrollPosition();
     if (event->key() == Qt::Key_PageDown) {
-        ScrollToPosition({position.x(), position.y() - kPageScroll});
+        ScrollToPosition({position.x(), position.y() - CQELEditWindow::kPageScroll});
     } else if (event->key() == Qt::Key_PageUp) {
-        ScrollToPosition({position.x(), position.y() + kPageScroll});
+        ScrollToPosition({position.x(), position.y() + CQELEditWindow::kPageScroll});
     } else {
         CQEScrollViewBase::keyPressEvent(event);
     }

@@ -33,8 +33,6 @@ class FormView : public CQEScrollViewBase, public FormEditorOwner {
     Q_OBJECT
 
 public:
-    static constexpr int kPageScroll = 700;
-
     FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQELEditWindow> editor);
     ~FormView() override;
 
