@@ -23,10 +23,10 @@ constexpr int kFieldEditorCursor = 342;
 // A logical unit of the views is a tenth of a millimetre.
 constexpr double kHimetricPerUnit = 10;
 
-int StoreRect(Model::Rect* target, int left, int top, int right, int bottom)
+int StoreRect(Model::Rect* target, int left, int top, int right, int bottom, double exactHeight = 0)
 {
     if (!target) return -1;
-    *target = {left & 0xFFFF, top & 0xFFFF, right & 0xFFFF, bottom & 0xFFFF};
+    *target = {left & 0xFFFF, top & 0xFFFF, right & 0xFFFF, bottom & 0xFFFF, exactHeight};
     return 0;
 }
 
@@ -119,7 +119,7 @@ void CQeEditWindow::LeaveDeletedLine(std::uint16_t field)
 
 int CQeEditWindow::SetLineRect(std::uint16_t field, const Rect& rect)
 {
-    return SetLineRectLTRB(field, rect.left, rect.top, rect.right, rect.bottom);
+    return StoreRect(m_model.LineRect(field), rect.left, rect.top, rect.right, rect.bottom, rect.exactHeight);
 }
 
 int CQeEditWindow::SetLineRectLTRB(std::uint16_t field, int left, int top, int right, int bottom)
@@ -137,7 +137,8 @@ int CQeEditWindow::GetLineRect(std::uint16_t field, Rect& rect) const
 
 int CQeEditWindow::SetColumnRect(std::uint16_t column, const Rect& rect)
 {
-    return SetColumnRectLTRB(column, rect.left, rect.top, rect.right, rect.bottom);
+    return StoreRect(m_model.ColumnRect(column), rect.left, rect.top, rect.right, rect.bottom,
+                     rect.exactHeight);
 }
 
 int CQeEditWindow::SetColumnRectLTRB(std::uint16_t column, int left, int top, int right, int bottom)
@@ -344,21 +345,24 @@ void CQeEditWindow::ShowCurrentField()
     const Rect* rect =
         m_nCurrentPage == 1 ? m_model.LineRect(m_nCurrentField) : m_model.ColumnRect(m_nCurrentField);
     if (!slot || !rect) return;
+    LiveEditWidget& window = *m_window;
     const QPoint scrolled = m_pParentView ? m_pParentView->GetDeviceScrollPosition() : QPoint();
     const QPoint topLeft(std::uint16_t(rect->left), std::uint16_t(rect->top));
     const QPoint bottomRight(std::uint16_t(rect->right), std::uint16_t(rect->bottom));
-    m_window->setGeometry(
+    window.setGeometry(
         QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())));
+    window.SetRoom(rect->exactHeight);
     const std::uint16_t alignment = GetAlignment(m_nCurrentField, m_nCurrentPage);
-    m_window->SetAlignment(FieldTextPlacement::WindowAlignment(alignment));
+    window.SetAlignment(FieldTextPlacement::WindowAlignment(alignment));
     const FieldTextPlacement::Insets insets = FieldTextPlacement::InsetsOf(alignment);
-    m_window->SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
-    m_window->SetFieldText(m_model.TextAt(*slot));
-    const platform::Font& font = m_fonts.edit.ForField(GetFontSize(m_nCurrentField, m_nCurrentPage),
-                                                       IsFieldBold(m_nCurrentField, m_nCurrentPage));
-    m_window->setFont(platform::toQFont(font, 1.0, m_window->logicalDpiY()));
-    m_window->show();
-    m_window->setFocus();
+    window.SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
+    window.SetFieldText(m_model.TextAt(*slot));
+    const EditorFontTable::WindowFont font =
+        m_fonts.ForWindow(GetFontSize(m_nCurrentField, m_nCurrentPage),
+                          IsFieldBold(m_nCurrentField, m_nCurrentPage), window.logicalDpiY());
+    window.SetFieldFont(font.font, font.cellPixels);
+    window.show();
+    window.setFocus();
     m_bHoldsField = true;
 }
 

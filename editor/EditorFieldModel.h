@@ -20,6 +20,9 @@ struct EditorFieldModel {
         int top = 0;
         int right = 0;
         int bottom = 0;
+        // The height of the box before its edges were rounded to whole pixels, where the view gave it; 0
+        // where only the edges are known. Typed text must fit into it. Not kept in files.
+        double exactHeight = 0;
         friend bool operator==(const Rect&, const Rect&) = default;
     };
 

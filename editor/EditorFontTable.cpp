@@ -42,8 +42,13 @@ int AtLeastOne(std::int64_t height)
 
 const platform::Font& EditorFontTable::FontSet::ForField(int size, bool bold) const
 {
+    return m_fonts[PositionFor(size, bold)];
+}
+
+int EditorFontTable::FontSet::PositionFor(int size, bool bold)
+{
     const int clamped = std::clamp(size, 0, kLargestSize);
-    return m_fonts[bold ? kFirstBold + clamped : clamped];
+    return bold ? kFirstBold + clamped : clamped;
 }
 
 EditorFontTable::EditorFontTable() : turned{kFace, 60, kBoldWeight, -150}
@@ -73,6 +78,8 @@ bool EditorFontTable::Define(std::uint16_t index, platform::Font font)
     if (!slot) return false;
     font.weight = slot->bold ? kBoldWeight : kRegularWeight;
     *slot->font = font;
+    const int editPosition = PositionIn(kEditIndices, index);
+    if (editPosition >= 0) m_editHundredths[editPosition] = 0;
     return true;
 }
 
@@ -84,6 +91,7 @@ void EditorFontTable::CreateScreenFonts(const HeightSetting& setting, const plat
     const auto displayHeights = InSetOrder(settings::kScreenFontHeights);
     const auto editHeights = InSetOrder(settings::kEditFontHeights);
     CQEL_Math math;
+    m_pixelsPerHundredth = dc.mapper().himetricToDevice(QPointF(0, 1)).y();
     for (int position = 0; position < kFontsPerSet; ++position) {
         const int weight = FontSet::IsBoldPosition(position) ? kBoldWeight : kRegularWeight;
         const std::int64_t displayHeight = std::int64_t{height(displayHeights[position])} * zoom / 12;
@@ -93,7 +101,19 @@ void EditorFontTable::CreateScreenFonts(const HeightSetting& setting, const plat
             std::int64_t{height(editHeights[position])} * zoom / 12 * kHimetricPerUnit;
         const double pixels = dc.mapper().himetricToDevice(QPointF(0, double(hundredths))).y();
         edit.at(position) = {kFace, AtLeastOne(math.Round(float(pixels))), weight, 0};
+        m_editHundredths[position] = AtLeastOne(hundredths);
     }
+}
+
+EditorFontTable::WindowFont EditorFontTable::ForWindow(int size, bool bold, double dpiY) const
+{
+    const int position = FontSet::PositionFor(size, bold);
+    const platform::Font& font = edit.at(position);
+    const int hundredths = m_editHundredths[position];
+    if (hundredths == 0) return {platform::toQFont(font, 1.0, dpiY), double(std::max(0, font.height))};
+    return {platform::toQFont({font.faceName, hundredths, font.weight, font.escapement}, m_pixelsPerHundredth,
+                              dpiY),
+            hundredths * m_pixelsPerHundredth};
 }
 
 void EditorFontTable::CreatePrinterFonts(const HeightSetting& setting, int factor)

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Font.h"
 
+#include <QFont>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -41,6 +42,8 @@ public:
         platform::Font& at(int position) { return m_fonts[position]; }
         const platform::Font& at(int position) const { return m_fonts[position]; }
         static bool IsBoldPosition(int position) { return position >= kFirstBold; }
+        // The position of a field's size and weight; sizes above the largest take the largest.
+        static int PositionFor(int size, bool bold);
 
     private:
         std::array<platform::Font, kFontsPerSet> m_fonts;
@@ -67,8 +70,25 @@ public:
     // The printer set: the settings scaled by `factor` percent.
     void CreatePrinterFonts(const HeightSetting& setting, int factor);
 
+    // The font the live edit window shows a field in, on a screen of `dpiY`: the edit-window set's font,
+    // made at the size the settings gave it rather than at its whole pixels, so that it is the drawn font
+    // wherever the edit and display settings agree and typed text wraps as it will be drawn. A font is made
+    // at whole pixels of its em, a little larger or smaller than asked; cellPixels is the cell height it
+    // stands for (0 where unknown).
+    struct WindowFont {
+        QFont font;
+        double cellPixels = 0;
+    };
+    WindowFont ForWindow(int size, bool bold, double dpiY) const;
+
     FontSet edit;
     FontSet display;
     FontSet printer;
     platform::Font turned;
+
+private:
+    // The heights of the edit-window set in hundredths of a millimetre where they come from the settings, 0
+    // where a font was defined in pixels; and the pixels of a hundredth on the screen they were made for.
+    std::array<int, kFontsPerSet> m_editHundredths{};
+    double m_pixelsPerHundredth = 0;
 };

@@ -42,10 +42,25 @@ void FieldTextLayout::SetTextArea(double width, double leftInset, double rightIn
     requestUpdate();
 }
 
+// The base class rounds the height of a block's last line up to whole pixels; the block ends where the line
+// after it would stand.
 QRectF FieldTextLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (block.isValid() && !IsLaidOut(block)) LayOut(block);
-    return QPlainTextDocumentLayout::blockBoundingRect(block);
+    QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
+    if (rect.isNull()) return rect;
+    const QTextLayout* layout = block.layout();
+    const double rounded = layout->boundingRect().height();
+    rect.setHeight(rect.height() - rounded + layout->lineCount() * LineAdvance());
+    return rect;
+}
+
+// Lines follow each other as the view draws them: by the font's height and leading, not rounded up to whole
+// pixels, so that the lines that fit into a drawn box fit into the window laid over it.
+double FieldTextLayout::LineAdvance() const
+{
+    const QFontMetricsF metrics(document()->defaultFont());
+    return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
 void FieldTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
@@ -75,6 +90,7 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     const QString text = block.text();
     const double width = std::max(0.0, m_width - m_left - m_right);
     const QFontMetricsF metrics(document()->defaultFont());
+    const double lineAdvance = LineAdvance();
     const auto widthOf = [&metrics](QStringView piece) {
         return metrics.horizontalAdvance(piece.toString());
     };
@@ -94,7 +110,7 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         line.setLeadingIncluded(true);
         line.setNumColumns(int(next - lines[i].start), room);
         line.setPosition(QPointF(m_left + OverflowShift(option.alignment(), width, room), top));
-        top += line.height();
+        top += lineAdvance;
     }
     layout->endLayout();
     const_cast<QTextBlock&>(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);

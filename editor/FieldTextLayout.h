@@ -21,6 +21,7 @@ protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
+    double LineAdvance() const;
     bool IsLaidOut(const QTextBlock& block) const;
     void LayOut(const QTextBlock& block) const;
 

@@ -5,8 +5,10 @@
 #include "platform/docview/ScrollView.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -41,6 +43,7 @@ LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(p
     setWordWrapMode(QTextOption::WrapAnywhere);
     setAcceptDrops(false);
     connect(this, &QPlainTextEdit::textChanged, this, &LiveEditWidget::OnTextChanged);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &LiveEditWidget::HoldFirstLine);
 }
 
 void LiveEditWidget::SetFieldText(const QString& text)
@@ -136,7 +139,7 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     }
     const QString before = document()->toRawText();
     const QTextCursor caretBefore = textCursor();
-    const double roomBefore = std::max(NeededHeight(), double(viewport()->height()));
+    const double roomBefore = std::max(NeededHeight(), Room());
     m_inEdit = true;
     QTextCursor step(document());
     step.beginEditBlock();
@@ -151,19 +154,49 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
         caret.setPosition(caretBefore.position(), QTextCursor::KeepAnchor);
         setTextCursor(caret);
         m_inEdit = false;
+        HoldFirstLine();
         return;
     }
     m_inEdit = false;
+    HoldFirstLine();
     if (changed) m_owner.OnTextEdited();
 }
 
-// The height the text takes, margins included, laid out at the window's width.
+// The height the text takes at the size its font stands for, margins included, laid out at the window's
+// width.
 double LiveEditWidget::NeededHeight() const
 {
-    double height = document()->documentMargin();
+    double lines = 0;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next())
-        height += blockBoundingRect(block).height();
-    return height;
+        lines += blockBoundingRect(block).height();
+    const QFontMetricsF metrics(font());
+    const double madeCell = metrics.ascent() + metrics.descent();
+    const double scale = m_cellPixels > 0 && madeCell > 0 ? m_cellPixels / madeCell : 1.0;
+    return document()->documentMargin() + lines * scale;
+}
+
+void LiveEditWidget::SetRoom(double height)
+{
+    m_room = height;
+}
+
+void LiveEditWidget::SetFieldFont(const QFont& font, double cellPixels)
+{
+    m_cellPixels = cellPixels;
+    setFont(font);
+}
+
+double LiveEditWidget::Room() const
+{
+    return m_room > 0 ? m_room : double(viewport()->height());
+}
+
+// A text that fits is shown from its first line, as it is drawn, even where its last line reaches a little
+// below the window's whole pixels and the edit control would scroll it into sight.
+void LiveEditWidget::HoldFirstLine()
+{
+    QScrollBar* bar = verticalScrollBar();
+    if (bar->value() != 0 && NeededHeight() <= Room()) bar->setValue(0);
 }
 
 void LiveEditWidget::OnTextChanged()

@@ -40,6 +40,12 @@ public:
     void SetAlignment(Qt::Alignment alignment);
     // Pixels between the window's left and right edges and its text.
     void SetTextInsets(double left, double right);
+    // The height the text has to fit into: that of the field's box, of which the window's own height is a
+    // rounding to whole pixels. Until it is set, the window's height.
+    void SetRoom(double height);
+    // The window's font, and the cell height in pixels it stands for (0 where unknown): a font is made at
+    // whole pixels, a little larger or smaller than asked, and whether a text fits must not hang on that.
+    void SetFieldFont(const QFont& font, double cellPixels);
     void SetColors(const QColor& text, const QColor& background);
     // Scrolls `view`, which the window lies in, until the window is in sight.
     void ScrollIntoView(platform::ScrollView& view);
@@ -63,12 +69,16 @@ private:
     // has.
     void EditOrRefuse(const std::function<void()>& edit);
     double NeededHeight() const;
+    double Room() const;
+    void HoldFirstLine();
     void OnTextChanged();
 
     Owner& m_owner;
     FieldTextLayout* m_layout;
     double m_leftInset = 0;
     double m_rightInset = 0;
+    double m_room = 0;
+    double m_cellPixels = 0;
     bool m_programChange = false;
     bool m_inEdit = false;
 };

@@ -239,13 +239,14 @@ void FormView::UpdateFormLayout(Dc& dc)
 
 void FormView::PlaceEditorOnFields(Dc& dc)
 {
+    // Each edge to its nearest pixel; the box's height as it is, for the text typed must fit into that.
     const auto toPixels = [&dc](const Rect& r) {
         const QPointF topLeft = dc.mapper().himetricToDevice(QPointF(r.left * 10, r.top * 10));
         const QPointF bottomRight = dc.mapper().himetricToDevice(QPointF(r.right * 10, r.bottom * 10));
-        return CQeEditWindow::Rect{static_cast<std::uint16_t>(qRound(topLeft.x())),
-                                   static_cast<std::uint16_t>(qRound(topLeft.y())),
-                                   static_cast<std::uint16_t>(qRound(bottomRight.x())),
-                                   static_cast<std::uint16_t>(qRound(bottomRight.y()))};
+        return CQeEditWindow::Rect{
+            static_cast<std::uint16_t>(qRound(topLeft.x())), static_cast<std::uint16_t>(qRound(topLeft.y())),
+            static_cast<std::uint16_t>(qRound(bottomRight.x())),
+            static_cast<std::uint16_t>(qRound(bottomRight.y())), bottomRight.y() - topLeft.y()};
     };
     // The edit window lies where the field's text is drawn, so that typed text stands where it will be shown.
     for (std::uint16_t field = 0; field < m_table.page1.size(); ++field) {
