@@ -2,6 +2,7 @@
 
 #include "editor/EditorArchiveBlock.h"
 #include "platform/archive/Archive.h"
+#include "platform/gdi/Dc.h"
 #include "platform/menu/ContextMenus.h"
 #include "tests/editor/EditorTestSupport.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -462,4 +464,31 @@ TEST(LiveEditMenu, WithoutAnApplicationMenuTheEditorShowsItsOwnItems)
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0].commandId, 4711);
     EXPECT_TRUE(shown[1].separator);
+}
+
+TEST_F(LiveEdit, AFieldIsTypedInTheFontItIsDrawnInAtEveryZoom)
+{
+    QImage canvas(1, 1, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(int(std::lround(96 / 0.0254)));
+    canvas.setDotsPerMeterY(int(std::lround(96 / 0.0254)));
+    for (int zoom = 10; zoom <= 25; ++zoom) {
+        view.setZoom(zoom);
+        view.Relayout();
+        for (std::uint16_t size = 0; size <= 4; ++size) {
+            for (const bool bold : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "zoom " << zoom << " size " << size << " bold " << bold);
+                editor().SetFontSize(1, 1, size);
+                bold ? editor().SetFieldBold(1, 1) : editor().ClearFieldBold(1, 1);
+                editor().Activate(1, 1);
+                QPainter painter(&canvas);
+                platform::Dc dc(painter);
+                dc.mapper().setMapMode(platform::MapMode::LoMetric);
+                dc.selectFont(editor().GetFontTable().display.ForField(size, bold));
+                const double drawnPixels = dc.textMetrics().height * 96 / 254;
+                const QFontMetricsF typed(window()->font());
+                EXPECT_NEAR(typed.ascent() + typed.descent(), drawnPixels, 0.01);
+                editor().Activate(0, 1);
+            }
+        }
+    }
 }

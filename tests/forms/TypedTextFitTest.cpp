@@ -1,0 +1,68 @@
+// Typing into the live edit window at every zoom of the form's window: the lines that fit into a field's box
+// as the view draws it and the printer prints it are taken, whatever the zoom, and a line more is refused.
+
+#include "app/SettingsKeys.h"
+#include "forms/atr/ATR_Form.h"
+#include "forms/common/FormCommandIds.h"
+#include "forms/lze848a/LZE848a_Form.h"
+#include "tests/forms/FormInMainFrame.h"
+
+namespace {
+
+class TypedTextFit : public FormInMainFrame {
+protected:
+    // Types `count` lines into the active field, each after a Return, over whatever it held.
+    void typeLines(int count)
+    {
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_Delete);
+        for (int line = 1; line <= count; ++line) {
+            if (line > 1) key(Qt::Key_Return);
+            QTest::keyClicks(&window(), QStringLiteral("Zeile%1").arg(line));
+        }
+    }
+    // Whether the window shows its text from the first line, as the field is drawn.
+    bool firstLineInSight() { return window().cursorRect(QTextCursor(window().document())).top() >= 0; }
+};
+
+}  // namespace
+
+TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
+{
+    // Fields 0 and 1 of the declaration 848a with the two-line option, and single-line fields of the A.TR.:
+    // one a little taller than a line of its font, one a little lower.
+    const struct {
+        const FormDefinition& form;
+        bool twoLineOption;
+        std::uint16_t field;
+        int lines;
+    } rows[] = {
+        {LZE848a_Form, true, 0, 2},
+        {LZE848a_Form, true, 1, 2},
+        {ATR_Form, false, 2, 1},
+        {ATR_Form, false, 14, 1},
+    };
+    constexpr int kFirstZoom = 10;
+    constexpr int kLastZoom = 25;
+    for (const auto& row : rows) {
+        app.WriteProfileInt(settings::kLZEF1F2, row.twoLineOption ? 1 : 0);
+        open(row.form);
+        const std::uint16_t elsewhere = row.field == 0 ? 1 : 0;
+        for (int zoom = kFirstZoom; zoom <= kLastZoom; ++zoom) {
+            if (zoom > kFirstZoom) {
+                ASSERT_TRUE(frame->ExecuteCommand(formcmd::kZoomIn));
+            }
+            SCOPED_TRACE(testing::Message() << "row " << &row - rows << " zoom " << zoom);
+            ASSERT_EQ(view->zoom(), zoom);
+            view->ActivateField(row.field, 1);
+            typeLines(row.lines + 1);
+            EXPECT_TRUE(firstLineInSight());
+            view->ActivateField(elsewhere, 1);
+            // The Return of the line more changed nothing; its text went onto the last line.
+            QStringList taken;
+            for (int line = 1; line <= row.lines; ++line) taken.append(QStringLiteral("Zeile%1").arg(line));
+            taken.last() += QStringLiteral("Zeile%1").arg(row.lines + 1);
+            EXPECT_EQ(editor().GetFieldText(row.field, 1), taken.join("\r\n"));
+        }
+    }
+}
