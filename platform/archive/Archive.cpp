@@ -123,6 +123,16 @@ std::uint32_t Archive::readCount()
     return count == kWordEscape ? readDword() : count;
 }
 
+std::uint32_t Archive::readArrayCount(int leastElementSize)
+{
+    const std::uint32_t count = readCount();
+    // A count beyond what the bytes left can hold cannot be true.
+    if (count > static_cast<std::uint64_t>(bytesLeft()) / leastElementSize) failEndOfFile();
+    if (count > kMostElements)
+        throw ArchiveException(ArchiveException::Cause::Generic, "more elements than a form has fields");
+    return count;
+}
+
 void Archive::writeStringLength(std::uint64_t length)
 {
     if (length < kByteEscape) {
@@ -201,11 +211,9 @@ void Archive::writeStringArray(const QStringList& texts)
 
 QStringList Archive::readStringArray()
 {
-    const std::uint32_t count = readCount();
-    // Every text takes at least one byte: a count beyond the bytes left cannot be true.
-    if (count > static_cast<std::uint64_t>(bytesLeft())) failEndOfFile();
+    // Every text takes at least one byte.
+    const std::uint32_t count = readArrayCount(1);
     QStringList texts;
-    texts.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) texts.append(readString());
     return texts;
 }
@@ -218,10 +226,8 @@ void Archive::writeWordArray(const QList<std::uint16_t>& words)
 
 QList<std::uint16_t> Archive::readWordArray()
 {
-    const std::uint32_t count = readCount();
-    if (count > static_cast<std::uint64_t>(bytesLeft()) / 2) failEndOfFile();
+    const std::uint32_t count = readArrayCount(2);
     QList<std::uint16_t> words;
-    words.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) words.append(readWord());
     return words;
 }

@@ -14,9 +14,14 @@ namespace platform {
 
 // The little-endian primitives of a form file, written to or read from a byte buffer. An archive either
 // stores or loads. A load never reads outside its buffer and never allocates more than the bytes left could
-// hold: a count or length that claims more fails with EndOfFile before anything is allocated.
+// hold: a count or length that claims more fails with EndOfFile before anything is allocated. An array
+// grows with the elements really read, never with what its count claims.
 class Archive {
 public:
+    // No array of a form file holds more elements than a form has fields; a count above fails with Generic
+    // before anything is read.
+    static constexpr std::uint32_t kMostElements = 0xFFFF;
+
     // An archive that appends to `sink`, which must outlive it.
     explicit Archive(QByteArray& sink);
     // An archive that reads `source`, which must outlive it.
@@ -60,6 +65,9 @@ private:
     // Fails with EndOfFile unless `size` more bytes can be read.
     void requireBytes(qsizetype size) const;
     std::uint64_t readLittleEndian(int size);
+    // The count of an array whose elements take at least `leastElementSize` bytes each, held to the bytes
+    // left and to kMostElements.
+    std::uint32_t readArrayCount(int leastElementSize);
     void writeLittleEndian(std::uint64_t value, int size);
     void writeStringLength(std::uint64_t length);
     struct StringHeader {

@@ -159,6 +159,41 @@ TEST(ArchiveRobustness, ClaimsBeyondTheDataFailWithEndOfFileBeforeAllocating)
               Cause::EndOfFile);
 }
 
+TEST(ArchiveRobustness, AnArrayOfMoreElementsThanAFormHasFieldsFailsBeforeAnyIsRead)
+{
+    // A count in its escaped form, followed by as many empty texts (or zero words) as it claims.
+    const auto array = [](std::uint32_t count, int elementSize) {
+        QByteArray data = bytes({0xFF, 0xFF});
+        for (int i = 0; i < 4; ++i) data.append(char((count >> (8 * i)) & 0xFF));
+        return data + QByteArray(qsizetype(count) * elementSize, '\0');
+    };
+    struct Case {
+        std::uint32_t count;
+        bool read;
+    };
+    // A form has at most 65,535 fields.
+    const Case cases[] = {{0xFFFF, true}, {0x10000, false}, {0x00FFFFFF, false}};
+    for (const Case& c : cases) {
+        const QByteArray texts = array(c.count, 1);
+        const QByteArray words = array(c.count, 2);
+        Archive textArchive{QByteArrayView{texts}};
+        Archive wordArchive{QByteArrayView{words}};
+        if (c.read) {
+            EXPECT_EQ(textArchive.readStringArray().size(), qsizetype(c.count));
+            EXPECT_EQ(wordArchive.readWordArray().size(), qsizetype(c.count));
+            continue;
+        }
+        try {
+            textArchive.readStringArray();
+            ADD_FAILURE() << c.count;
+        } catch (const ArchiveException& e) {
+            EXPECT_EQ(e.cause(), Cause::Generic) << c.count;
+            EXPECT_EQ(textArchive.position(), 6) << c.count;
+        }
+        EXPECT_EQ(failureOf(words, [](Archive& a) { a.readWordArray(); }), Cause::Generic) << c.count;
+    }
+}
+
 TEST(ArchiveRobustness, EveryTruncationOfStoredDataFailsWithEndOfFile)
 {
     QByteArray sink;

@@ -33,6 +33,7 @@
 #include <QJsonObject>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -203,6 +204,9 @@ int render(CQELWinAppEx& app, const std::vector<platform::DocTemplate>& template
 
 int main(int argc, char** argv)
 {
+    // Under a limit on the size of files the system would end the tool in the middle of a write; ignored,
+    // the write fails and the tool says so, as the program does.
+    std::signal(SIGXFSZ, SIG_IGN);
     // A tool without windows: the form views it prints through never show.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);

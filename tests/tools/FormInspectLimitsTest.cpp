@@ -1,0 +1,118 @@
+// form-inspect opens and saves forms as File Open and Save do; run as a person runs it, from a shell.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;  // -1 when a signal ended it
+    int signal = 0;
+    long peakKiB = 0;  // the most memory it held
+};
+
+// Runs form-inspect as a shell starts it (SIGXFSZ at its default), under a limit on the size of the files
+// it writes.
+ToolRun formInspect(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
+{
+    QList<QByteArray> texts{KZ_FORM_INSPECT};
+    for (const QString& argument : arguments) texts.append(QFile::encodeName(argument));
+    std::vector<char*> argv;
+    for (QByteArray& text : texts) argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDOUT_FILENO);
+        ::dup2(quiet, STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ToolRun run;
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child) return run;
+    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
+    run.peakKiB = usage.ru_maxrss;
+    return run;
+}
+
+QByteArray littleEndian(quint32 value, int size)
+{
+    QByteArray bytes;
+    for (int i = 0; i < size; ++i) bytes.append(char((value >> (8 * i)) & 0xFF));
+    return bytes;
+}
+
+}  // namespace
+
+TEST(FormInspect, AFormThatClaimsMillionsOfEntriesIsRefusedWithoutTakingMemoryForTheClaim)
+{
+    QTemporaryDir dir;
+    QFile sample(KZ_TEST_DATA "/forms/new.fma");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    // Magic, version, the ignored field and the fill: everything before the array of who wrote the file.
+    const QByteArray header = sample.read(31);
+    const QByteArray block = littleEndian(0, 2) + littleEndian(0x1206, 2) + littleEndian(2, 2);
+    constexpr qsizetype kFileSize = 16 * 1024 * 1024;
+    // The largest count the file's bytes could still hold: as many one-byte empty texts or two-byte words.
+    const auto claim = [](qsizetype before, int elementSize) {
+        return littleEndian(0xFFFF, 2) + littleEndian(quint32((kFileSize - before) / elementSize - 16), 4);
+    };
+    struct Case {
+        const char* array;
+        QByteArray start;
+        int elementSize;
+    };
+    const Case cases[] = {
+        {"who wrote the file", header, 1},
+        {"texts of the fields", header + block, 1},
+        {"formats of the fields", header + block + littleEndian(0, 2), 2},
+        {"texts of the table",
+         header + block + littleEndian(0, 4) + littleEndian(0x0102, 2) + littleEndian(11, 2), 1},
+    };
+    const ToolRun small = formInspect({KZ_TEST_DATA "/forms/new.fma"});
+    ASSERT_EQ(small.exitCode, 0);
+    for (const Case& c : cases) {
+        QByteArray bytes = c.start + claim(c.start.size() + 6, c.elementSize);
+        bytes.resize(kFileSize, '\0');
+        QFile file(dir.filePath("claims.fma"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), kFileSize);
+        file.close();
+        const ToolRun run = formInspect({file.fileName()});
+        EXPECT_EQ(run.exitCode, 2) << c.array;
+        // The file itself is read whole, once or twice over; what it claims is never made room for.
+        EXPECT_LT(run.peakKiB - small.peakKiB, 3 * kFileSize / 1024) << c.array;
+    }
+}
+
+TEST(FormInspect, ASaveBeyondTheFileSizeLimitIsToldAndLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("out.fma");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    const ToolRun run = formInspect({"--resave", KZ_TEST_DATA "/forms/atr-1.01.fma", target}, 100);
+    EXPECT_EQ(run.signal, 0);
+    EXPECT_EQ(run.exitCode, 2);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
