@@ -2,12 +2,15 @@
 
 #include "platform/file/SystemError.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 
 namespace platform::wholefile {
@@ -111,8 +114,40 @@ QString fileBehind(const QString& path)
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
-// A new file of a name of its own in `folder`, made as any new file is (its mode from the umask); the
-// descriptor, or -1 with errno set.
+// The new file is written under ".<name>.<8 hex digits>" beside the file it replaces. A writer holds a lock
+// on it until it is in place; one without a lock was left behind by a writer that ended on the way.
+bool isTemporaryName(QByteArrayView entry, QByteArrayView name)
+{
+    constexpr qsizetype kDigits = 8;
+    if (entry.size() != name.size() + 2 + kDigits || !entry.startsWith('.') ||
+        !entry.sliced(1).startsWith(name) || entry[name.size() + 1] != '.')
+        return false;
+    const QByteArrayView digits = entry.last(kDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// Removes the temporaries of `name` in `folder` that no running writer holds, so that a writer killed on
+// the way leaves no copies behind for long. One that cannot be removed is left for the next time.
+void removeLeftTemporaries(const QString& folder, const QString& name)
+{
+    const QByteArray encodedName = QFile::encodeName(name);
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name, encodedName)) continue;
+        const Descriptor left(
+            ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        struct stat info {};
+        if (left.get() >= 0 && ::fstat(left.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::flock(left.get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// A new file of a name of its own in `folder`, made as any new file is (its mode from the umask) and locked
+// as a writer's; the descriptor, or -1 with errno set.
 int createTemporary(const QString& folder, const QString& name, QString& temporaryPath)
 {
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
@@ -121,7 +156,13 @@ int createTemporary(const QString& folder, const QString& name, QString& tempora
                             .arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0'));
         const int fd = ::open(QFile::encodeName(temporaryPath).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return fd;
+        // Another writer may have taken the file for one left behind before it was locked: then it is gone
+        // from the folder, and another name is tried.
+        struct stat info {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) return fd;
+        ::close(fd);
     }
     errno = EEXIST;
     return -1;
@@ -187,10 +228,13 @@ WriteResult replace(const QString& path, QByteArrayView bytes)
     if (exists && !S_ISREG(old.st_mode)) return {target + QStringLiteral(": ") + kNotRegular};
 
     const QFileInfo info(target);
+    removeLeftTemporaries(info.absolutePath(), info.fileName());
     QString temporary;
     Descriptor file(createTemporary(info.absolutePath(), info.fileName(), temporary));
     if (file.get() < 0) return {systemErrorText(target, errno)};
-    int error = fill(file, bytes, exists ? &old : nullptr);
+    // Filling closes the file; the lock stays on this copy of the descriptor until the file is in place.
+    const Descriptor lock(::dup(file.get()));
+    int error = lock.get() < 0 ? errno : fill(file, bytes, exists ? &old : nullptr);
     if (error == 0 &&
         ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
         error = errno;

@@ -48,7 +48,8 @@ struct WriteResult {
 // Writes `bytes` to a new file beside `path`, flushes it to the disk and only then puts it in the place of
 // the old one. Every step is checked, so a full disk or a file-size limit leaves the old file whole. A
 // symbolic link keeps pointing to the file it names, which is the one replaced; the old file's permissions
-// are kept. A path that names anything but a regular file is refused.
+// are kept. A path that names anything but a regular file is refused. Copies that a writer killed on the way
+// left beside the file are removed at the next write; those of writers still at work are left alone.
 WriteResult replace(const QString& path, QByteArrayView bytes);
 
 // As replace, but a file that already holds `bytes` is left alone, so that a start that changes nothing
