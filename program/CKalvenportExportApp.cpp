@@ -119,7 +119,7 @@ bool CKalvenportExportApp::InitInstance()
     }
     m_mainFrame->showMaximized();
     if (GetProfileInt(settings::kSplashScreenAtStart) != 0)
-        CSplashWnd::Create(*m_mainFrame, *this, m_RegeditManagment.GetVersionString());
+        CSplashWnd::CreateAfterFirstPaint(*m_mainFrame, *this, m_RegeditManagment.GetVersionString());
     return true;
 }
 

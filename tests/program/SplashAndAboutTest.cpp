@@ -26,13 +26,33 @@ bool aboutBoxShown()
                        [](QWidget* w) { return qobject_cast<CAboutDlg*>(w) && w->isVisible(); });
 }
 
+// Hands every event of the program to `seen`.
+class EventWatch : public QObject {
+public:
+    EventWatch(QObject& parent, std::function<void(QObject*, QEvent*)> seen)
+        : QObject(&parent), m_seen(std::move(seen))
+    {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        m_seen(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> m_seen;
+};
+
 // The program started on an A.TR. form, with "SplashScreen" stored as given or not at all. Every dialog it
 // runs is worked by the test's script, which notes the dialog's title and the help context while it is open.
 class Program : public ::testing::Test {
 protected:
     void TearDown() override { stop(); }
 
-    void start(std::optional<int> splashSeconds = 0)
+    // Started, and on the screen as the person who started it sees it: painted, with the start picture
+    // over it unless none is to come.
+    void start(std::optional<int> splashSeconds = 0, bool onScreen = true)
     {
         stop();
         const QString registry = dir.filePath(QString::number(++starts));
@@ -43,6 +63,13 @@ protected:
         view = app->mainFrame()->MDIGetActive()->GetActiveView();
         view->viewport()->grab();  // the first paint makes the form's edit window
         app->m_nHelpContext = 320;
+        if (!onScreen) return;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->mainFrame()));
+        if (splashSeconds == 0) {
+            QCoreApplication::processEvents();
+        } else {
+            ASSERT_TRUE(QTest::qWaitFor([] { return splash != nullptr; }, 2000));
+        }
     }
     void stop()
     {
@@ -90,6 +117,24 @@ TEST_F(Program, TheSplashStaysTheStoredSecondsANegativeValueFiveAndAHugeOneAMinu
     const QDeadlineTimer deadline(3000);
     while (splash && !deadline.hasExpired()) QTest::qWait(50);
     EXPECT_FALSE(splash) << "still up after its second";
+}
+
+TEST_F(Program, TheSplashComesOnceTheMainWindowHasPainted)
+{
+    start(5, false);
+    EXPECT_FALSE(splash) << "drawn inside the start";
+    int framePaints = 0;
+    int paintsBeforeSplash = -1;
+    QWidget& frame = *app->mainFrame();
+    EventWatch watch(frame, [&](QObject* watched, QEvent* event) {
+        if (watched == &frame && event->type() == QEvent::Paint) ++framePaints;
+        if (qobject_cast<CSplashWnd*>(watched) && event->type() == QEvent::Show && paintsBeforeSplash < 0)
+            paintsBeforeSplash = framePaints;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([] { return splash != nullptr; }, 2000));
+    EXPECT_GE(paintsBeforeSplash, 1);
+    const CSplashWnd* shown = splash.data();
+    EXPECT_TRUE(shown && shown->isVisible());
 }
 
 TEST_F(Program, TheSplashStaysCentredOverTheMainWindowAsTheWindowManagerPlacesIt)

@@ -6,12 +6,12 @@
 // Its orders come from the environment:
 //   KZ_PROBE_REPORT   the file that receives "<first paint, ns of CLOCK_MONOTONIC> <forms shown>\n" at the
 //   end KZ_PROBE_CHOOSE   the object names of the new-form chooser's buttons to click, one per form, comma
-//                     separated; empty: the first paint of any widget ends the run (the bare window)
+//                     separated; empty: the first paint of the MDI area ends the run (the bare window)
 //   KZ_PROBE_NEW      "<property>=<value>": the action that makes the next new form (File New), found by
 //                     the command id property the program gives its actions
 //
-// With buttons to click, a form counts as shown at the first paint inside a new MDI child window; once every
-// form has shown, the run ends.
+// With buttons to click, a form counts as shown at the first paint inside a new MDI child window, and the
+// bare window at the first paint of its MDI area; once every form has shown, the run ends.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,13 +41,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!watched->isWidgetType()) return false;
+        if (m_delivering || !watched->isWidgetType()) return false;
         auto* widget = static_cast<QWidget*>(watched);
         if (event->type() == QEvent::Show && widget->inherits("CDlgNew")) {
             // Answered once the dialog runs its own loop, as a person's click would come.
             QTimer::singleShot(0, this, [this, dialog = QPointer<QWidget>(widget)] { choose(dialog); });
-        } else if (event->type() == QEvent::Paint && !m_ending) {
-            painted(widget);
+        } else if (event->type() == QEvent::Paint && !m_ending && awaited(widget)) {
+            // Delivered here, so that the time taken is when this paint is done, before any work it sets off.
+            m_delivering = true;
+            QCoreApplication::sendEvent(widget, event);
+            m_delivering = false;
+            painted();
+            return true;
         }
         return false;
     }
@@ -62,17 +67,25 @@ private:
         }
     }
 
-    void painted(QWidget* widget)
+    // With forms to open, the first paint inside a new MDI child window; else the first paint of an MDI area,
+    // where a form would show.
+    bool awaited(QWidget* widget)
     {
-        if (!m_choices.isEmpty()) {
-            QMdiSubWindow* form = formWindowOf(widget);
-            if (!form || m_shownForms.contains(form)) return;
-            m_shownForms.insert(form);
+        if (m_choices.isEmpty()) {
+            return widget->inherits("QMdiArea") ||
+                   (widget->parentWidget() && widget->parentWidget()->inherits("QMdiArea"));
         }
-        // The paint under way ends before a zero timer fires: the report comes once it is done.
+        QMdiSubWindow* form = formWindowOf(widget);
+        if (!form || m_shownForms.contains(form)) return false;
+        m_shownForms.insert(form);
+        return true;
+    }
+
+    void painted()
+    {
+        if (m_firstPaint == 0) m_firstPaint = monotonicNs();
         m_ending = m_choices.isEmpty() || m_shownForms.size() >= m_choices.size();
         QTimer::singleShot(0, this, [this] {
-            if (m_firstPaint == 0) m_firstPaint = monotonicNs();
             if (!m_ending) return newForm();
             report();
             QCoreApplication::quit();
@@ -138,6 +151,7 @@ private:
     qsizetype m_chosen = 0;
     QSet<QMdiSubWindow*> m_shownForms;
     bool m_ending = false;
+    bool m_delivering = false;
     long long m_firstPaint = 0;
 };
 
