@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <functional>
 
 namespace {
 
@@ -63,40 +62,9 @@ bool isPress(const QEvent& event)
     }
 }
 
-// Waits for the first paint of the window it watches, then runs its work once the paint is done.
-class FirstPaintWatch : public QObject {
-public:
-    FirstPaintWatch(QWidget& window, std::function<void()> work) : QObject(&window), m_work(std::move(work))
-    {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, parent(), std::move(m_work));
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_work;
-};
-
 }  // namespace
 
 QPointer<CSplashWnd> CSplashWnd::c_pSplashWnd;
-
-void CSplashWnd::CreateAfterFirstPaint(QWidget& mainWindow, const SettingsStore& settings,
-                                       QString versionString)
-{
-    new FirstPaintWatch(mainWindow, [&mainWindow, &settings, versionString = std::move(versionString)] {
-        Create(mainWindow, settings, versionString);
-    });
-}
 
 CSplashWnd* CSplashWnd::Create(QWidget& mainWindow, const SettingsStore& settings,
                                const QString& versionString)

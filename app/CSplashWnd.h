@@ -21,10 +21,6 @@ public:
     // splash reads its seconds from `settings` and shows `versionString`. Null when none was made.
     static CSplashWnd* Create(QWidget& mainWindow, const SettingsStore& settings,
                               const QString& versionString);
-    // Creates the splash as Create does once `mainWindow` has painted for the first time: the window comes up
-    // as fast as it can, and drawing the picture is no part of the start. `settings` must outlive the window.
-    static void CreateAfterFirstPaint(QWidget& mainWindow, const SettingsStore& settings,
-                                      QString versionString);
     // How long the splash stays for the stored "SplashScreen" seconds: a negative value gives 5 s, more than
     // a minute gives a minute.
     static int DisplayMilliseconds(int storedSeconds);

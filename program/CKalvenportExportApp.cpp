@@ -1,5 +1,6 @@
 #include "program/CKalvenportExportApp.h"
 
+#include "app/AfterFirstPaint.h"
 #include "app/AppCommandIds.h"
 #include "app/AppCursors.h"
 #include "app/CChildFrame.h"
@@ -90,11 +91,11 @@ bool CKalvenportExportApp::InitInstance()
         docTemplate.setFrameFactory([] { return new CChildFrame; });
         m_docManager.AddDocTemplate(std::move(docTemplate));
     }
-    RegisterWithShell();
 
     // Only the whole argument is the switch: a form whose name merely begins with it is opened as any other.
     const QString first = m_arguments.value(0);
     if (first == kResetWorkspaceSwitch) {
+        RegisterWithShell();
         ResetWorkspace(true);
         return false;
     }
@@ -118,9 +119,22 @@ bool CKalvenportExportApp::InitInstance()
         OpenDocumentFile(first);
     }
     m_mainFrame->showMaximized();
-    if (GetProfileInt(settings::kSplashScreenAtStart) != 0)
-        CSplashWnd::CreateAfterFirstPaint(*m_mainFrame, *this, m_RegeditManagment.GetVersionString());
+    // The registration's files and the start picture wait until the window is on the screen: the person
+    // starting the program waits for neither. The picture shows the version the registration sets.
+    m_bRegistrationPending = true;
+    AfterFirstPaint::Run(*m_mainFrame, [this] {
+        RegisterWithShell();
+        if (GetProfileInt(settings::kSplashScreenAtStart) != 0)
+            CSplashWnd::Create(*m_mainFrame, *this, m_RegeditManagment.GetVersionString());
+    });
     return true;
+}
+
+int CKalvenportExportApp::ExitInstance()
+{
+    // A program that ends before its window painted registers all the same.
+    if (m_bRegistrationPending) RegisterWithShell();
+    return CQELWinAppEx::ExitInstance();
 }
 
 std::vector<platform::DocTemplate> CKalvenportExportApp::CreateDocTemplates()
@@ -130,6 +144,7 @@ std::vector<platform::DocTemplate> CKalvenportExportApp::CreateDocTemplates()
 
 void CKalvenportExportApp::RegisterWithShell()
 {
+    m_bRegistrationPending = false;
     // One write of each registry file for all of it, and none at all when everything is in place already.
     platform::Registry::Batch registration = m_RegeditManagment.batch();
     m_RegeditManagment.registerFileClasses();

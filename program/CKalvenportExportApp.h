@@ -27,6 +27,7 @@ public:
 
     // The whole start-up; false ends the program before it runs (also after "-resetworkspace").
     bool InitInstance() override;
+    int ExitInstance() override;
     // Before the main window puts back its saved layout: the edit context menu and where its commands go.
     void PreLoadState();
 
@@ -67,9 +68,11 @@ protected:
     virtual std::vector<platform::DocTemplate> CreateDocTemplates();
 
 private:
+    // Registers the program and its file types with the registry and the desktop, writing only what differs.
     void RegisterWithShell();
     static void ApplyToolTipParams();
 
     platform::Resources m_resources;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    bool m_bRegistrationPending = false;
 };

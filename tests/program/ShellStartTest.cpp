@@ -61,6 +61,26 @@ TEST_F(Shell, AFirstStartReplacesTheSettingsFilesAFewTimesAndALaterStartThatChan
     EXPECT_EQ(counts[2], 0);
 }
 
+// The registration's files are written once the window has painted, or at the end of a program that never
+// painted, never on the way to the first paint.
+TEST_F(Shell, TheRegistrationIsWrittenAfterTheFirstPaintOrAtTheEnd)
+{
+    const QString classes = dir.filePath("registry/HKEY_CLASSES_ROOT.reg");
+    for (const bool painted : {true, false}) {
+        SCOPED_TRACE(painted ? "painted" : "ended before painting");
+        QFile::remove(classes);
+        ASSERT_TRUE(start({writeForm(1, "lieferung.fma")}));
+        EXPECT_FALSE(QFile::exists(classes));
+        if (painted) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame()));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(classes); }, 2000));
+        }
+        app->ExitInstance();
+        app.reset();
+        EXPECT_TRUE(QFile::exists(classes));
+    }
+}
+
 TEST_F(Shell, TheSizeTheWindowWasGivenIsWhereItGoesBackToAtTheNextStart)
 {
     const QRect placed(120, 90, 700, 500);
