@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <utility>
 
 namespace {
 
@@ -70,7 +71,7 @@ CSplashWnd* CSplashWnd::Create(QWidget& mainWindow, const SettingsStore& setting
                                const QString& versionString)
 {
     if (c_pSplashWnd) return nullptr;
-    QPixmap bitmap(kPicture);
+    QImage bitmap(kPicture);
     if (bitmap.isNull()) return nullptr;
     auto* splash = new CSplashWnd(mainWindow, std::move(bitmap), versionString);
     c_pSplashWnd = splash;
@@ -86,7 +87,7 @@ int CSplashWnd::DisplayMilliseconds(int storedSeconds)
     return seconds * 1000;
 }
 
-CSplashWnd::CSplashWnd(QWidget& mainWindow, QPixmap bitmap, QString versionString)
+CSplashWnd::CSplashWnd(QWidget& mainWindow, QImage bitmap, QString versionString)
     : QWidget(&mainWindow, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_bitmap(std::move(bitmap)),
       m_strVersion(std::move(versionString))
@@ -107,8 +108,11 @@ CSplashWnd::~CSplashWnd()
 
 void CSplashWnd::paintEvent(QPaintEvent*)
 {
+    // The picture read for the first paint is let go after it: the window shows what was painted, and a
+    // repaint, which few splashes ever need, reads it again.
+    const QImage picture = m_bitmap.isNull() ? QImage(kPicture) : std::exchange(m_bitmap, QImage());
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_bitmap);
+    painter.drawImage(0, 0, picture);
     const int dpiY = logicalDpiY();
     draw(painter, kNotice, CQELWinAppEx::kNoticeLine.toString(), dpiY);
     draw(painter, kHomepage, CQELWinAppEx::kHomepage.toString(), dpiY);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -33,11 +33,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CSplashWnd(QWidget& mainWindow, QPixmap bitmap, QString versionString);
+    CSplashWnd(QWidget& mainWindow, QImage bitmap, QString versionString);
     void CenterOverMainWindow();
     void DestroyWindow();
 
-    QPixmap m_bitmap;
+    // An image, not a pixmap: the picture is read in the form it is drawn from, without a second copy. Null
+    // once painted.
+    QImage m_bitmap;
     QString m_strVersion;
     QTimer m_timer{this};
 };

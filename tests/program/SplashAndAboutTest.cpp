@@ -137,6 +137,28 @@ TEST_F(Program, TheSplashComesOnceTheMainWindowHasPainted)
     EXPECT_TRUE(shown && shown->isVisible());
 }
 
+// The splash lets its picture go once painted; painted again, it shows the picture all the same, under its
+// texts.
+TEST_F(Program, TheSplashPaintedAgainShowsItsPicture)
+{
+    start(5);
+    ASSERT_TRUE(splash);
+    CSplashWnd& shown = *splash.data();
+    const QImage picture = QImage(":/splash/320.svg").convertToFormat(QImage::Format_RGB32);
+    const QImage repainted = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(repainted.size(), picture.size());
+    qsizetype same = 0, coloured = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            same += repainted.pixel(x, y) == picture.pixel(x, y);
+            coloured += picture.pixel(x, y) != qRgb(0xFF, 0xFF, 0xFF);
+        }
+    }
+    const qsizetype pixels = qsizetype{picture.width()} * picture.height();
+    EXPECT_GT(coloured, pixels / 2);
+    EXPECT_GT(same, pixels * 9 / 10);
+}
+
 TEST_F(Program, TheSplashStaysCentredOverTheMainWindowAsTheWindowManagerPlacesIt)
 {
     start(5);
