@@ -1,8 +1,7 @@
 #include "platform/gdi/Dc.h"
 
-#include "platform/gdi/DrawTextLines.h"
-
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -44,6 +43,11 @@ Dc::Dc(QPainter& painter)
 {
     m_painter.save();
     m_font.faceName = QGuiApplication::font().family();
+    // A paint on screen paints only what was exposed (a scroll step exposes a strip); text wholly outside it
+    // is not drawn. A printer, a PDF or an image is painted whole.
+    const QPaintEngine* engine = painter.paintEngine();
+    const QRegion exposed = engine ? engine->systemClip() : QRegion();
+    if (!exposed.isEmpty()) m_exposed = m_deviceTransform.inverted().mapRect(QRectF(exposed.boundingRect()));
 }
 
 Dc::~Dc()
@@ -61,6 +65,16 @@ void Dc::selectFont(const Font& font)
 
 void Dc::lineTo(QPoint point)
 {
+    if (m_exposed) {
+        // A line outside what a paint on screen paints is not drawn; its pen reaches a few pixels past it.
+        const double pen = m_pen.width * std::max(m_mapper.pixelsPerUnitX(), m_mapper.pixelsPerUnitY()) + 2;
+        const QRectF extent =
+            QRectF(m_mapper.toDevice(QPointF(m_position)), m_mapper.toDevice(QPointF(point))).normalized();
+        if (!extent.adjusted(-pen, -pen, pen, pen).intersects(*m_exposed)) {
+            m_position = point;
+            return;
+        }
+    }
     m_painter.setWorldTransform(m_mapper.transform() * m_deviceTransform);
     m_painter.setPen(qtPen());
     m_painter.drawLine(QPointF(m_position), QPointF(point));
@@ -75,23 +89,23 @@ void Dc::fillRect(const Rect& rect, ColorRef color)
 
 void Dc::textOut(QPoint point, const QString& text)
 {
-    drawLineAt(m_mapper.toDevice(point), text, m_textAlign);
+    drawLineAt(m_mapper.toDevice(point), text, m_textAlign, realizedFont().measures->width(text));
 }
 
 int Dc::drawText(const QString& text, Rect& rect, unsigned format)
 {
     const RealizedFont& font = realizedFont();
     const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
-    const auto widthOf = [&](QStringView line) {
-        return font.metrics.horizontalAdvance(line.toString()) / pixelsPerUnitX;
-    };
-    const QStringList lines = drawTextLines(text, format, rect.right - rect.left, widthOf);
+    // Held while drawing: the tables may start over meanwhile.
+    const std::shared_ptr<TextMeasures> measures = font.measures;
+    const TextMeasures::Lines& laidOut = measures->lines(text, format, rect.right - rect.left);
+    const QStringList& lines = laidOut.lines;
     const double advance = lineAdvancePixels(format);
     const double height = m_mapper.yDirection() * double(lines.size()) * advance / m_mapper.pixelsPerUnitY();
     const int signedHeight = int(std::lround(height));
     if (format & DrawTextFormat::CalcRect) {
         double widest = 0;
-        for (const QString& line : lines) widest = std::max(widest, widthOf(line));
+        for (const double width : laidOut.widths) widest = std::max(widest, width / pixelsPerUnitX);
         rect.right = rect.left + int(std::ceil(widest));
         rect.bottom = rect.top + signedHeight;
         return signedHeight;
@@ -104,9 +118,9 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
     const QPointF topLeft = m_mapper.toDevice(QPointF(rect.left, rect.top));
     const double rectWidth = (rect.right - rect.left) * pixelsPerUnitX;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const double indent = lineIndent(format, rectWidth, font.metrics.horizontalAdvance(lines[i]));
-        drawLineAt(topLeft + QPointF(indent, double(i) * advance), lines[i],
-                   TextAlign::Left | TextAlign::Top);
+        const double indent = lineIndent(format, rectWidth, laidOut.widths[i]);
+        drawLineAt(topLeft + QPointF(indent, double(i) * advance), lines[i], TextAlign::Left | TextAlign::Top,
+                   laidOut.widths[i]);
     }
     m_painter.restore();
     return signedHeight;
@@ -114,14 +128,15 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
 
 QSizeF Dc::textExtent(const QString& text) const
 {
-    const QFontMetricsF& metrics = realizedFont().metrics;
-    return {metrics.horizontalAdvance(text) / m_mapper.pixelsPerUnitX(),
+    const RealizedFont& font = realizedFont();
+    const QFontMetricsF& metrics = font.metrics();
+    return {font.measures->width(text) / m_mapper.pixelsPerUnitX(),
             (metrics.ascent() + metrics.descent()) / m_mapper.pixelsPerUnitY()};
 }
 
 TextMetrics Dc::textMetrics() const
 {
-    const QFontMetricsF& metrics = realizedFont().metrics;
+    const QFontMetricsF& metrics = realizedFont().metrics();
     const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
     TextMetrics result;
     result.ascent = metrics.ascent() / pixelsPerUnit;
@@ -133,10 +148,13 @@ TextMetrics Dc::textMetrics() const
 
 const Dc::RealizedFont& Dc::realizedFont() const
 {
-    const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
-    if (!m_realizedFont || m_realizedFont->pixelsPerUnit != pixelsPerUnit) {
-        const QFont font = toQFont(m_font, pixelsPerUnit, m_mapper.dpiY());
-        m_realizedFont.emplace(RealizedFont{QFontMetricsF(font, m_painter.device()), font, pixelsPerUnit});
+    const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
+    const double pixelsPerUnitY = m_mapper.pixelsPerUnitY();
+    if (!m_realizedFont || m_realizedFont->pixelsPerUnitX != pixelsPerUnitX ||
+        m_realizedFont->pixelsPerUnitY != pixelsPerUnitY) {
+        const QFont font = toQFont(m_font, pixelsPerUnitY, m_mapper.dpiY());
+        m_realizedFont.emplace(RealizedFont{font, pixelsPerUnitX, pixelsPerUnitY,
+                                            TextMeasures::of(font, *m_painter.device(), pixelsPerUnitX)});
     }
     return *m_realizedFont;
 }
@@ -161,18 +179,21 @@ QPen Dc::qtPen() const
     return pen;
 }
 
-void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align)
+void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align, double width)
 {
     const RealizedFont& font = realizedFont();
-    const double width = font.metrics.horizontalAdvance(text);
-    const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, font.metrics));
+    const QFontMetricsF& metrics = font.metrics();
+    const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, metrics));
+    const QRectF box(devicePoint + baselineStart - QPointF(0, metrics.ascent()),
+                     QSizeF(width, metrics.ascent() + metrics.descent()));
+    if (m_font.escapement == 0 && !showsInExposed(box)) return;
     m_painter.setWorldTransform(m_deviceTransform);
     m_painter.translate(devicePoint);
     m_painter.rotate(-m_font.escapement / 10.0);
     if (m_backgroundMode == BackgroundMode::Opaque) {
-        const double ascent = font.metrics.ascent();
+        const double ascent = metrics.ascent();
         m_painter.fillRect(
-            QRectF(baselineStart.x(), baselineStart.y() - ascent, width, ascent + font.metrics.descent()),
+            QRectF(baselineStart.x(), baselineStart.y() - ascent, width, ascent + metrics.descent()),
             Qt::white);
     }
     m_painter.setFont(font.font);
@@ -180,9 +201,17 @@ void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align)
     m_painter.drawText(baselineStart, text);
 }
 
+bool Dc::showsInExposed(QRectF lineBox) const
+{
+    if (!m_exposed) return true;
+    // Glyphs may reach past their advances and their cell (accents, slanted letters): a margin of a cell.
+    const double margin = lineBox.height();
+    return lineBox.adjusted(-margin, -margin, margin, margin).intersects(*m_exposed);
+}
+
 double Dc::lineAdvancePixels(unsigned format) const
 {
-    const QFontMetricsF& metrics = realizedFont().metrics;
+    const QFontMetricsF& metrics = realizedFont().metrics();
     const double leading =
         (format & DrawTextFormat::ExternalLeading) ? std::max(0.0, metrics.leading()) : 0.0;
     return metrics.ascent() + metrics.descent() + leading;

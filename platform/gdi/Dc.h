@@ -3,6 +3,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Mapper.h"
+#include "platform/gdi/TextMeasures.h"
 
 #include <QFontMetricsF>
 #include <QPen>
@@ -10,6 +11,7 @@
 #include <QSizeF>
 #include <QString>
 #include <QTransform>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -65,15 +67,22 @@ public:
 
 private:
     struct RealizedFont {
-        QFontMetricsF metrics;
         QFont font;
-        double pixelsPerUnit;
+        double pixelsPerUnitX;
+        double pixelsPerUnitY;
+        // What measuring texts in it found, kept from one paint to the next.
+        std::shared_ptr<TextMeasures> measures;
+
+        const QFontMetricsF& metrics() const { return measures->metrics(); }
     };
     // The current font made for the current map mode, remade when the mode's scale has changed since.
     const RealizedFont& realizedFont() const;
     QPen qtPen() const;
-    // Draws one line whose reference point lies at `devicePoint`, placed by `align` (TextAlign flags).
-    void drawLineAt(QPointF devicePoint, const QString& text, unsigned align);
+    // Draws one line `width` device pixels wide whose reference point lies at `devicePoint`, placed by
+    // `align` (TextAlign flags).
+    void drawLineAt(QPointF devicePoint, const QString& text, unsigned align, double width);
+    // Whether a line drawn there shows in the part of the device being painted.
+    bool showsInExposed(QRectF lineBox) const;
     double lineAdvancePixels(unsigned format) const;
 
     QPainter& m_painter;
@@ -86,6 +95,8 @@ private:
     ColorRef m_textColor = 0;
     BackgroundMode m_backgroundMode = BackgroundMode::Opaque;
     QPoint m_position;
+    // The part of the device that a paint on screen paints, in device pixels; none when it is all of it.
+    std::optional<QRectF> m_exposed;
 };
 
 }  // namespace platform

@@ -1,0 +1,83 @@
+#include "platform/gdi/TextMeasures.h"
+
+#include "platform/gdi/DrawTextLines.h"
+#include "platform/gdi/GdiTypes.h"
+
+#include <QPaintDevice>
+
+namespace platform {
+namespace {
+
+struct Tables {
+    QHash<QString, std::shared_ptr<TextMeasures>> byFont;
+    qsizetype texts = 0;
+};
+
+Tables& tables()
+{
+    static Tables all;
+    return all;
+}
+
+// Everything the measures depend on: the font with its size, the device's kind and resolution (a printer
+// measures without the screen's hinting) and the size of a logical unit.
+QString keyOf(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX)
+{
+    return QStringLiteral("%1|%2|%3|%4|%5")
+        .arg(font.key())
+        .arg(device.devType())
+        .arg(device.logicalDpiX())
+        .arg(device.logicalDpiY())
+        .arg(pixelsPerUnitX, 0, 'g', 17);
+}
+
+// Only these flags change the lines.
+constexpr unsigned kLineFlags = DrawTextFormat::SingleLine | DrawTextFormat::WordBreak;
+
+}  // namespace
+
+TextMeasures::TextMeasures(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX)
+    : m_metrics(font, &device), m_pixelsPerUnitX(pixelsPerUnitX)
+{
+}
+
+std::shared_ptr<TextMeasures> TextMeasures::of(const QFont& font, const QPaintDevice& device,
+                                               double pixelsPerUnitX)
+{
+    std::shared_ptr<TextMeasures>& table = tables().byFont[keyOf(font, device, pixelsPerUnitX)];
+    if (!table) table.reset(new TextMeasures(font, device, pixelsPerUnitX));
+    return table;
+}
+
+void TextMeasures::noteText()
+{
+    Tables& all = tables();
+    if (++all.texts <= kMostTexts) return;
+    all.byFont.clear();
+    all.texts = 0;
+}
+
+double TextMeasures::width(const QString& text)
+{
+    if (const auto known = m_widths.constFind(text); known != m_widths.cend()) return *known;
+    const double measured = m_metrics.horizontalAdvance(text);
+    noteText();
+    m_widths.insert(text, measured);
+    return measured;
+}
+
+const TextMeasures::Lines& TextMeasures::lines(const QString& text, unsigned format, double width)
+{
+    const LinesKey key{text, format & kLineFlags, width};
+    if (const auto known = m_lines.constFind(key); known != m_lines.cend()) return *known;
+    const auto widthOf = [this](QStringView piece) {
+        return m_metrics.horizontalAdvance(piece.toString()) / m_pixelsPerUnitX;
+    };
+    Lines found;
+    found.lines = drawTextLines(text, key.format, width, widthOf);
+    for (const QString& line : found.lines) found.widths.append(m_metrics.horizontalAdvance(line));
+    noteText();
+    return *m_lines.insert(key, std::move(found));
+}
+
+}  // namespace platform

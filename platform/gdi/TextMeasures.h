@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QPaintDevice;
+
+namespace platform {
+
+// What measuring texts in one font on one kind of device found, kept from one paint to the next: a form draws
+// the same texts at every paint, and measuring a text means shaping it, the costly part of drawing it. Each
+// answer is the one measuring afresh gives, so nothing drawn changes. The tables of all fonts together hold
+// a bounded number of texts and start over when full.
+class TextMeasures {
+public:
+    // DrawText's lines of a text and the width of each in device pixels.
+    struct Lines {
+        QStringList lines;
+        QList<double> widths;
+    };
+
+    // The table of `font` on `device`, whose logical units are `pixelsPerUnitX` device pixels wide. A table
+    // dropped when the tables start over lives on as long as it is held.
+    static std::shared_ptr<TextMeasures> of(const QFont& font, const QPaintDevice& device,
+                                            double pixelsPerUnitX);
+
+    const QFontMetricsF& metrics() const { return m_metrics; }
+    // The width of one line in device pixels.
+    double width(const QString& text);
+    // The lines DrawText draws for `text` by the DrawTextFormat flags `format` in `width` logical units.
+    const Lines& lines(const QString& text, unsigned format, double width);
+
+    // How many texts all tables may hold together before they start over.
+    static constexpr qsizetype kMostTexts = 20'000;
+
+private:
+    TextMeasures(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX);
+    // Counts a text measured; when the tables hold too many, they start over.
+    static void noteText();
+
+    struct LinesKey {
+        QString text;
+        unsigned format;
+        double width;
+        friend bool operator==(const LinesKey&, const LinesKey&) = default;
+        friend size_t qHash(const LinesKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.text, key.format, key.width);
+        }
+    };
+
+    QFontMetricsF m_metrics;
+    double m_pixelsPerUnitX;
+    QHash<QString, double> m_widths;
+    QHash<LinesKey, Lines> m_lines;
+};
+
+}  // namespace platform
