@@ -6,11 +6,8 @@
 
 namespace {
 
-// A name, an address and a line that wraps in all but the widest boxes, the way the boxes of a filled form
-// read.
-const QString kFieldText = QStringLiteral(
-    "Brandel Maschinenbau GmbH\r\nHafenstraße 12, 28195 Bremen\r\n"
-    "Ersatzteile für Verpackungsmaschinen aus Edelstahl, 12 Holzkisten");
+// A name and address over three lines, as the boxes of a filled form mostly read; the narrower boxes wrap it.
+const QString kFieldText = QStringLiteral("Brandel Maschinenbau GmbH\r\nHafenstraße 12\r\n28195 Bremen");
 
 void fill(CQeEditWindow& editor)
 {

@@ -55,25 +55,35 @@ PairedFigure repaints(FormView& view, const QString& name, int samples)
     return figure;
 }
 
-// One step of the scroll bar's arrow, down and up in turns, with what Qt then paints; against a full repaint
-// scaled to the share of the window that the step exposes.
+// One step of the scroll bar's arrow, down and up in turns, with what Qt then paints; against what the same
+// step costs an empty widget of the view's size (moving what it shows and filling the strip exposed) plus a
+// full repaint of the form scaled to the share of the window that the step exposes.
 PairedFigure scrollSteps(FormView& view, const QString& name, int samples)
 {
     QScrollBar& bar = *view.verticalScrollBar();
     bar.setValue(bar.maximum() / 2);
+    QWidget empty;
+    empty.setAutoFillBackground(true);
+    empty.resize(view.viewport()->size());
+    empty.show();
     QApplication::processEvents();
-    const double share = std::min(1.0, static_cast<double>(bar.singleStep()) / view.viewport()->height());
+    const int step = bar.singleStep();
+    const double share = std::min(1.0, static_cast<double>(step) / view.viewport()->height());
     PairedFigure figure(
-        QStringLiteral("scroll step of %1 px, zoom %2: %3").arg(bar.singleStep()).arg(view.zoom()).arg(name),
-        "ms", QStringLiteral("full repaint × %1 (strip exposed)").arg(share, 0, 'f', 3));
+        QStringLiteral("scroll step of %1 px, zoom %2: %3").arg(step).arg(view.zoom()).arg(name), "ms",
+        QStringLiteral("an empty widget's step + full repaint × %1 (strip exposed)").arg(share, 0, 'f', 3));
     for (int sample = 0; sample < samples; ++sample) {
-        const auto action =
-            sample % 2 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
-        const double step = timedMs([&] {
-            bar.triggerAction(action);
+        const bool down = sample % 2 == 0;
+        const double form = timedMs([&] {
+            bar.triggerAction(down ? QAbstractSlider::SliderSingleStepAdd
+                                   : QAbstractSlider::SliderSingleStepSub);
             QApplication::processEvents();
         });
-        figure.add(step, share * timedMs([&] { view.viewport()->repaint(); }));
+        const double emptyStep = timedMs([&] {
+            empty.scroll(0, down ? -step : step);
+            QApplication::processEvents();
+        });
+        figure.add(form, emptyStep + share * timedMs([&] { view.viewport()->repaint(); }));
     }
     return figure;
 }
