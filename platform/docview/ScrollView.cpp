@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Dc.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
@@ -70,10 +71,10 @@ void ScrollView::OnPrepareDC(Dc& dc)
     dc.mapper().setViewportOrigin(-QPointF(GetDeviceScrollPosition()));
 }
 
-void ScrollView::paintEvent(QPaintEvent*)
+void ScrollView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    Dc dc(painter);
+    Dc dc(painter, event->region());
     OnPrepareDC(dc);
     OnDraw(dc);
 }

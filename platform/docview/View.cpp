@@ -2,16 +2,17 @@
 
 #include "platform/gdi/Dc.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace platform {
 
 View::View(QWidget* parent) : QAbstractScrollArea(parent) {}
 
-void View::paintEvent(QPaintEvent*)
+void View::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    Dc dc(painter);
+    Dc dc(painter, event->region());
     OnDraw(dc);
 }
 

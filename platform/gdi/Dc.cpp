@@ -36,17 +36,16 @@ double lineIndent(unsigned format, double rectWidth, double lineWidth)
 
 }  // namespace
 
-Dc::Dc(QPainter& painter)
+Dc::Dc(QPainter& painter, const QRegion& exposed)
     : m_painter(painter),
       m_mapper(Mapper::forDevice(*painter.device())),
       m_deviceTransform(painter.worldTransform())
 {
     m_painter.save();
     m_font.faceName = QGuiApplication::font().family();
-    // A paint on screen paints only what was exposed (a scroll step exposes a strip); text wholly outside it
-    // is not drawn. A printer, a PDF or an image is painted whole.
-    const QPaintEngine* engine = painter.paintEngine();
-    const QRegion exposed = engine ? engine->systemClip() : QRegion();
+    // A paint on screen paints only what was exposed (a scroll step exposes a strip). The region comes from
+    // the paint event, in the widget's coordinates: the paint engine's own clip is the window's, which lies
+    // elsewhere for any widget not at the window's corner.
     if (!exposed.isEmpty()) m_exposed = m_deviceTransform.inverted().mapRect(QRectF(exposed.boundingRect()));
 }
 

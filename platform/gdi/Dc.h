@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QPoint>
+#include <QRegion>
 #include <QSizeF>
 #include <QString>
 #include <QTransform>
@@ -30,7 +31,10 @@ namespace platform {
 // application's font, text aligned left and top, black text, opaque background.
 class Dc {
 public:
-    explicit Dc(QPainter& painter);
+    // `exposed` is the part of the painter's device that a paint on screen paints, in the device's
+    // coordinates (the paint event's region); text and lines wholly outside it are not drawn. Without it
+    // (a printer, a PDF, an image) everything is drawn.
+    explicit Dc(QPainter& painter, const QRegion& exposed = {});
     ~Dc();
     Dc(const Dc&) = delete;
     Dc& operator=(const Dc&) = delete;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -14,11 +15,14 @@ namespace {
 
 // Texts and lines all over, in every alignment and across every edge of the strips the test repaints.
 class Drawing : public QWidget {
+public:
+    using QWidget::QWidget;
+
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        Dc dc(painter);
+        Dc dc(painter, event->region());
         dc.setBackgroundMode(BackgroundMode::Transparent);
         dc.selectPen(Pen{PenStyle::Solid, 1, 0});
         const unsigned alignments[] = {TextAlign::Left | TextAlign::Top,
@@ -42,23 +46,30 @@ protected:
 
 // A paint of part of the window (a scroll step exposes a strip) draws there what a paint of the whole draws:
 // texts and lines that reach into the part are drawn, whatever their alignment, only those outside it are
-// not.
+// not; also where the drawing does not stand at the window's corner, as a form below the menu and toolbars.
 TEST(DcExposed, APartRepaintedShowsWhatTheWholeShows)
 {
-    Drawing drawing;
-    drawing.resize(420, 420);
-    drawing.setAutoFillBackground(true);
-    drawing.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&drawing));
-    const QImage whole = drawing.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    for (const QRect part : {QRect(0, 0, 420, 7), QRect(0, 200, 420, 13), QRect(0, 405, 420, 15),
-                             QRect(100, 0, 9, 420), QRect(37, 61, 50, 50)}) {
-        SCOPED_TRACE(::testing::Message()
-                     << part.x() << "," << part.y() << " " << part.width() << "x" << part.height());
-        drawing.repaint(part);
-        const QImage onScreen =
-            drawing.screen()->grabWindow(drawing.winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(onScreen.size(), whole.size());
-        EXPECT_EQ(onScreen.copy(part), whole.copy(part));
+    for (const QPoint place : {QPoint(0, 0), QPoint(30, 100)}) {
+        SCOPED_TRACE(::testing::Message() << "drawing at " << place.x() << "," << place.y());
+        QWidget window;
+        window.resize(place.x() + 420, place.y() + 420);
+        Drawing drawing(&window);
+        drawing.setGeometry(QRect(place, QSize(420, 420)));
+        drawing.setAutoFillBackground(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        const QImage whole = drawing.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const QRect part : {QRect(0, 0, 420, 7), QRect(0, 200, 420, 13), QRect(0, 405, 420, 15),
+                                 QRect(100, 0, 9, 420), QRect(37, 61, 50, 50)}) {
+            SCOPED_TRACE(::testing::Message()
+                         << part.x() << "," << part.y() << " " << part.width() << "x" << part.height());
+            drawing.repaint(part);
+            const QImage onScreen = window.screen()
+                                        ->grabWindow(window.winId(), place.x(), place.y(), 420, 420)
+                                        .toImage()
+                                        .convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(onScreen.size(), whole.size());
+            EXPECT_EQ(onScreen.copy(part), whole.copy(part));
+        }
     }
 }
