@@ -525,7 +525,9 @@ bool CQeEditWindow::PaintField(platform::Dc& dc, platform::Rect& rect, std::uint
     if (!m_bCreated) return false;
     dc.selectFont(m_fonts.display.ForField(GetFontSize(field, page), IsFieldBold(field, page)));
     const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, rect);
-    dc.drawText(GetFieldText(field, page), rect, format);
+    // A text far longer than its box, as a hostile file may bring, must not hold up every drawing of the
+    // form.
+    dc.drawText(GetFieldText(field, page), rect, format | platform::DrawTextFormat::ShownPartOnly);
     return true;
 }
 

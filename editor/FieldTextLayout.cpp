@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <cmath>
 
 namespace {
 
@@ -13,6 +14,9 @@ namespace {
 // laid out here carries word wrapping, so that one the base class laid out again is known and laid out
 // once more. Word wrapping lets each line take exactly the characters it is given.
 constexpr QTextOption::WrapMode kOwnWrapping = QTextOption::WordWrap;
+
+// More characters than the text of any box, however small its font.
+constexpr int kLongestOrdinaryBlock = 65'536;
 
 // How far a line wider than the room for it moves left, by the alignment: like a drawn line, it runs past
 // the edge its alignment does not hold.
@@ -24,14 +28,22 @@ double OverflowShift(Qt::Alignment alignment, double room, double lineWidth)
     return 0;
 }
 
+// Where the last line laid out of a block ends: with the block's text, or before the words left out.
+qsizetype LastLineEnd(QStringView text, qsizetype end)
+{
+    while (end < text.size() && text[end] == u' ') ++end;
+    return end;
+}
+
 }  // namespace
 
 FieldTextLayout::FieldTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
 
-void FieldTextLayout::SetTextArea(double width, double leftInset, double rightInset)
+void FieldTextLayout::SetTextArea(double width, double height, double leftInset, double rightInset)
 {
-    if (m_width == width && m_left == leftInset && m_right == rightInset) return;
+    if (m_width == width && m_height == height && m_left == leftInset && m_right == rightInset) return;
     m_width = width;
+    m_height = height;
     m_left = leftInset;
     m_right = rightInset;
     // Every block is laid out afresh when it is next needed.
@@ -65,6 +77,16 @@ double FieldTextLayout::LineAdvance() const
 
 void FieldTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
+    // The base class lays a block changed in place out its own way at once, all of it: for a block longer
+    // than any box can show (a hostile file's) that holds the window up for seconds. Told that everything
+    // from the change on changed, it only forgets the layouts, and the block is laid out here when needed.
+    if (const QTextBlock changed = document()->findBlock(from);
+        changed.isValid() && changed.length() > kLongestOrdinaryBlock) {
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved,
+                                                  document()->characterCount() + charsAdded);
+        emit documentSizeChanged(documentSize());
+        return;
+    }
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
     // The base class may have laid the changed block out its own way; the next look at it corrects that.
     const QTextBlock changed = document()->findBlock(from);
@@ -72,6 +94,17 @@ void FieldTextLayout::documentChanged(int from, int charsRemoved, int charsAdded
         LayOut(changed);
         emit updateBlock(changed);
     }
+}
+
+bool FieldTextLayout::LeavesTextOut() const
+{
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QTextLine last =
+            layout->lineCount() > 0 ? layout->lineAt(layout->lineCount() - 1) : QTextLine();
+        if (last.isValid() && last.textStart() + last.textLength() < block.length() - 1) return true;
+    }
+    return false;
 }
 
 bool FieldTextLayout::IsLaidOut(const QTextBlock& block) const
@@ -94,15 +127,21 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     const auto widthOf = [&metrics](QStringView piece) {
         return metrics.horizontalAdvance(piece.toString());
     };
-    const QList<platform::WrappedLine> lines = platform::wrapParagraph(text, width, widthOf);
+    // Twice the lines the window can show, and more: the window's font may be drawn a little smaller than
+    // its cell, and a text that needs a line more than the window has must show that it does. Before the
+    // window has a height, all of them.
+    const qsizetype mostLines =
+        m_height > 0 ? qsizetype(std::ceil(2 * m_height / lineAdvance)) + 2 : platform::kAllLines;
+    const QList<platform::WrappedLine> lines = platform::wrapParagraph(text, width, widthOf, mostLines);
 
     layout->beginLayout();
     double top = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QTextLine line = layout->createLine();
         if (!line.isValid()) break;
-        // A line takes the blanks at its break along, so that the next line starts with its first word.
-        const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : text.size();
+        // A line takes the blanks at its break along, so that the next line starts with its first word; the
+        // last line laid out ends with its text.
+        const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : LastLineEnd(text, lines[i].end);
         const double lineWidth =
             widthOf(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start));
         // A word too long for the room is given room enough, so that it is not split at a hyphen.

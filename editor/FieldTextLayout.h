@@ -11,11 +11,14 @@ class FieldTextLayout : public QPlainTextDocumentLayout {
 public:
     explicit FieldTextLayout(QTextDocument* document);
 
-    // The window's width and the pixels between its edges and the text; a negative inset lets the text run
-    // past the edge.
-    void SetTextArea(double width, double leftInset, double rightInset);
+    // The window's width and height and the pixels between its edges and the text; a negative inset lets
+    // the text run past the edge.
+    void SetTextArea(double width, double height, double leftInset, double rightInset);
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
+    // Whether some of the text lies beyond the lines laid out: a text far longer than the window can show
+    // is laid out only as far as the window reaches, with room to spare.
+    bool LeavesTextOut() const;
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -26,6 +29,7 @@ private:
     void LayOut(const QTextBlock& block) const;
 
     double m_width = 0;
+    double m_height = 0;
     double m_left = 0;
     double m_right = 0;
 };

@@ -84,13 +84,13 @@ void LiveEditWidget::SetTextInsets(double left, double right)
 {
     m_leftInset = left;
     m_rightInset = right;
-    m_layout->SetTextArea(viewport()->width(), m_leftInset, m_rightInset);
+    UpdateTextArea();
 }
 
 void LiveEditWidget::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
-    m_layout->SetTextArea(viewport()->width(), m_leftInset, m_rightInset);
+    UpdateTextArea();
 }
 
 void LiveEditWidget::SetColors(const QColor& text, const QColor& background)
@@ -140,13 +140,17 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     const QString before = document()->toRawText();
     const QTextCursor caretBefore = textCursor();
     const double roomBefore = std::max(NeededHeight(), Room());
+    // Of a text laid out only as far as the window reaches, what lies beyond cannot be measured: it must
+    // not grow.
+    const bool partlyLaidOut = m_layout->LeavesTextOut();
     m_inEdit = true;
     QTextCursor step(document());
     step.beginEditBlock();
     edit();
     step.endEditBlock();
     const bool changed = document()->toRawText() != before;
-    if (changed && NeededHeight() > roomBefore) {
+    const bool grew = document()->toRawText().size() > before.size();
+    if (changed && (NeededHeight() > roomBefore || (partlyLaidOut && grew))) {
         undo();
         document()->clearUndoRedoStacks(QTextDocument::RedoStack);
         QTextCursor caret = textCursor();
@@ -178,6 +182,12 @@ double LiveEditWidget::NeededHeight() const
 void LiveEditWidget::SetRoom(double height)
 {
     m_room = height;
+    UpdateTextArea();
+}
+
+void LiveEditWidget::UpdateTextArea()
+{
+    m_layout->SetTextArea(viewport()->width(), Room(), m_leftInset, m_rightInset);
 }
 
 void LiveEditWidget::SetFieldFont(const QFont& font, double cellPixels)

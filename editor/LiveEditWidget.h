@@ -69,6 +69,8 @@ private:
     // has.
     void EditOrRefuse(const std::function<void()>& edit);
     double NeededHeight() const;
+    // Tells the layout the window's width, height and insets.
+    void UpdateTextArea();
     double Room() const;
     void HoldFirstLine();
     void OnTextChanged();

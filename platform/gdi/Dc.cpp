@@ -1,5 +1,7 @@
 #include "platform/gdi/Dc.h"
 
+#include "platform/gdi/DrawTextLines.h"
+
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
@@ -97,9 +99,15 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
     const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
     // Held while drawing: the tables may start over meanwhile.
     const std::shared_ptr<TextMeasures> measures = font.measures;
-    const TextMeasures::Lines& laidOut = measures->lines(text, format, rect.right - rect.left);
-    const QStringList& lines = laidOut.lines;
     const double advance = lineAdvancePixels(format);
+    qsizetype mostLines = kAllLines;
+    if (format & DrawTextFormat::ShownPartOnly) {
+        // The lines that start within the rectangle, the last perhaps cut by its bottom edge.
+        const double heightPixels = std::abs(rect.bottom - rect.top) * m_mapper.pixelsPerUnitY();
+        mostLines = qsizetype(std::ceil(heightPixels / advance)) + 1;
+    }
+    const TextMeasures::Lines& laidOut = measures->lines(text, format, rect.right - rect.left, mostLines);
+    const QStringList& lines = laidOut.lines;
     const double height = m_mapper.yDirection() * double(lines.size()) * advance / m_mapper.pixelsPerUnitY();
     const int signedHeight = int(std::lround(height));
     if (format & DrawTextFormat::CalcRect) {

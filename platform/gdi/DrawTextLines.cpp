@@ -11,18 +11,17 @@ bool isLineEnd(QChar c)
     return c == u'\r' || c == u'\n';
 }
 
-QStringList splitAtLineEnds(QStringView text)
+// Where the line that starts at `start` ends: at its line end or at the end of the text.
+qsizetype lineEndFrom(QStringView text, qsizetype start)
 {
-    QStringList paragraphs;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isLineEnd(text[i])) continue;
-        paragraphs.append(text.sliced(start, i - start).toString());
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        start = i + 1;
-    }
-    paragraphs.append(text.sliced(start).toString());
-    return paragraphs;
+    while (start < text.size() && !isLineEnd(text[start])) ++start;
+    return start;
+}
+
+// Past the line end at `end`: CR LF counts as one.
+qsizetype pastLineEnd(QStringView text, qsizetype end)
+{
+    return end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
 }
 
 qsizetype skipBlanks(QStringView text, qsizetype from)
@@ -55,7 +54,8 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
 
 }  // namespace
 
-QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf)
+QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf,
+                                 qsizetype mostLines)
 {
     QList<WrappedLine> lines;
     qsizetype start = 0;
@@ -63,25 +63,31 @@ QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const Text
         const qsizetype end = endOfLine(paragraph, start, width, widthOf);
         lines.append({start, end});
         start = skipBlanks(paragraph, end);
-    } while (start < paragraph.size());
+    } while (start < paragraph.size() && lines.size() < mostLines);
     return lines;
 }
 
-QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf)
+QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf,
+                          qsizetype mostLines)
 {
     if (format & DrawTextFormat::SingleLine) {
         QString line = text.toString();
         line.removeIf(isLineEnd);
         return {line};
     }
-    const QStringList paragraphs = splitAtLineEnds(text);
-    if (!(format & DrawTextFormat::WordBreak)) return paragraphs;
     QStringList lines;
-    for (const QString& paragraph : paragraphs) {
-        for (const WrappedLine& line : wrapParagraph(paragraph, width, widthOf))
-            lines.append(paragraph.sliced(line.start, line.end - line.start));
+    for (qsizetype start = 0;;) {
+        const qsizetype end = lineEndFrom(text, start);
+        const QStringView paragraph = text.sliced(start, end - start);
+        if (format & DrawTextFormat::WordBreak) {
+            for (const WrappedLine& line : wrapParagraph(paragraph, width, widthOf, mostLines - lines.size()))
+                lines.append(paragraph.sliced(line.start, line.end - line.start).toString());
+        } else {
+            lines.append(paragraph.toString());
+        }
+        if (end == text.size() || lines.size() >= mostLines) return lines;
+        start = pastLineEnd(text, end);
     }
-    return lines;
 }
 
 }  // namespace platform

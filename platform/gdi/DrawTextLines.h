@@ -3,11 +3,18 @@
 #include <QStringList>
 #include <QStringView>
 #include <functional>
+#include <limits>
 
 namespace platform {
 
 // The width of a piece of text in logical units.
 using TextWidth = std::function<double(QStringView)>;
+
+// As many lines as the text breaks into.
+constexpr qsizetype kAllLines = std::numeric_limits<qsizetype>::max();
+// More characters than any line of a box can show, however small its font: a longer line (one word that
+// runs past its box) needs no more of its characters laid out to look the same.
+constexpr qsizetype kLongestShownLine = 4096;
 
 // The lines DrawText draws for `text` in a rectangle `width` logical units wide, by the DrawTextFormat flags
 // `format` (only SingleLine and WordBreak matter here).
@@ -19,7 +26,11 @@ using TextWidth = std::function<double(QStringView)>;
 //   by blanks and only there can a line break; the blanks at a break are dropped, so the next line starts
 //   with the next word. A word longer than the width is never split: it stands alone on its line and runs
 //   past the edge. Blanks at the start of a line after a line end, and blanks after the last word, stay.
-QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf);
+//
+// With `mostLines` the lines end after that many: a text far longer than its box is broken no further than
+// the box can show.
+QStringList drawTextLines(QStringView text, unsigned format, double width, const TextWidth& widthOf,
+                          qsizetype mostLines = kAllLines);
 
 // One line of a paragraph broken as WordBreak breaks it: from `start` up to `end`, after its last word; the
 // blanks at the break, from `end` to the next line's start, are not drawn.
@@ -27,7 +38,9 @@ struct WrappedLine {
     qsizetype start;
     qsizetype end;
 };
-// The lines of one paragraph (a text without line ends) `width` logical units wide, broken at blanks only.
-QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf);
+// The lines of one paragraph (a text without line ends) `width` logical units wide, broken at blanks only;
+// no more than `mostLines` of them.
+QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf,
+                                 qsizetype mostLines = kAllLines);
 
 }  // namespace platform

@@ -32,7 +32,18 @@ QString keyOf(const QFont& font, const QPaintDevice& device, double pixelsPerUni
 }
 
 // Only these flags change the lines.
-constexpr unsigned kLineFlags = DrawTextFormat::SingleLine | DrawTextFormat::WordBreak;
+constexpr unsigned kLineFlags =
+    DrawTextFormat::SingleLine | DrawTextFormat::WordBreak | DrawTextFormat::ShownPartOnly;
+
+// The characters of a line too long for any box that can be seen: those at the edge its alignment holds.
+QString shownPartOf(const QString& line, unsigned format)
+{
+    if (line.size() <= kLongestShownLine) return line;
+    if (format & DrawTextFormat::Center)
+        return line.sliced((line.size() - kLongestShownLine) / 2, kLongestShownLine);
+    if (format & DrawTextFormat::Right) return line.last(kLongestShownLine);
+    return line.first(kLongestShownLine);
+}
 
 }  // namespace
 
@@ -66,15 +77,24 @@ double TextMeasures::width(const QString& text)
     return measured;
 }
 
-const TextMeasures::Lines& TextMeasures::lines(const QString& text, unsigned format, double width)
+const TextMeasures::Lines& TextMeasures::lines(const QString& text, unsigned format, double width,
+                                               qsizetype mostLines)
 {
-    const LinesKey key{text, format & kLineFlags, width};
+    const unsigned lineFlags = format & kLineFlags;
+    // Where the line is cut depends on the alignment.
+    const unsigned cutFlags = format & DrawTextFormat::ShownPartOnly
+                                  ? format & (DrawTextFormat::Center | DrawTextFormat::Right)
+                                  : 0;
+    const LinesKey key{text, lineFlags | cutFlags, width, mostLines};
     if (const auto known = m_lines.constFind(key); known != m_lines.cend()) return *known;
     const auto widthOf = [this](QStringView piece) {
         return m_metrics.horizontalAdvance(piece.toString()) / m_pixelsPerUnitX;
     };
     Lines found;
-    found.lines = drawTextLines(text, key.format, width, widthOf);
+    found.lines = drawTextLines(text, lineFlags, width, widthOf, mostLines);
+    if (lineFlags & DrawTextFormat::ShownPartOnly) {
+        for (QString& line : found.lines) line = shownPartOf(line, cutFlags);
+    }
     for (const QString& line : found.lines) found.widths.append(m_metrics.horizontalAdvance(line));
     noteText();
     return *m_lines.insert(key, std::move(found));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/gdi/DrawTextLines.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -32,8 +34,9 @@ public:
     const QFontMetricsF& metrics() const { return m_metrics; }
     // The width of one line in device pixels.
     double width(const QString& text);
-    // The lines DrawText draws for `text` by the DrawTextFormat flags `format` in `width` logical units.
-    const Lines& lines(const QString& text, unsigned format, double width);
+    // The lines DrawText draws for `text` by the DrawTextFormat flags `format` in `width` logical units, no
+    // more than `mostLines` of them; with ShownPartOnly each cut to what a line can show.
+    const Lines& lines(const QString& text, unsigned format, double width, qsizetype mostLines = kAllLines);
 
     // How many texts all tables may hold together before they start over.
     static constexpr qsizetype kMostTexts = 20'000;
@@ -47,10 +50,11 @@ private:
         QString text;
         unsigned format;
         double width;
+        qsizetype mostLines;
         friend bool operator==(const LinesKey&, const LinesKey&) = default;
         friend size_t qHash(const LinesKey& key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.text, key.format, key.width);
+            return qHashMulti(seed, key.text, key.format, key.width, key.mostLines);
         }
     };
 

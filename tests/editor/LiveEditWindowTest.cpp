@@ -13,7 +13,10 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
+#include <cmath>
 
 namespace {
 
@@ -264,6 +267,51 @@ TEST_F(LiveEdit, AFullFieldRefusesAnotherLineAndKeepsItsTextAndCaret)
     editor().SetInsertMode(false);
     QTest::keyClick(window(), Qt::Key_Return);
     EXPECT_EQ(committed(), "eins\r\nzwei");
+}
+
+TEST_F(LiveEdit, ATextFarLongerThanItsFieldIsLaidOutOnlyAsFarAsTheWindowReachesAndKeptWhole)
+{
+    struct Case {
+        const char* text;
+        QString content;
+        bool tallerThanTheWindow;  // else one word runs past its right edge
+    };
+    const Case cases[] = {
+        {"many words", QString("Ware ").repeated(40'000), true},
+        {"many words of two blanks", QString("Ware  ").repeated(40'000), true},
+        {"one word", QString(200'000, u'x'), false},
+        {"one word and more", QString(200'000, u'x') + " und mehr", false},
+    };
+    // Where each line laid out in the window starts and how long it is.
+    const auto linesOf = [this] {
+        QList<std::pair<int, int>> lines;
+        const QTextBlock block = window()->document()->firstBlock();
+        window()->document()->documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        for (int line = 0; line < layout->lineCount(); ++line)
+            lines.append({layout->lineAt(line).textStart(), layout->lineAt(line).textLength()});
+        return lines;
+    };
+    for (const Case& c : cases) {
+        typeInto(0, c.content, 0);
+        const QList<std::pair<int, int>> lines = linesOf();
+        const QFontMetricsF metrics(window()->font());
+        const int windowLines = int(std::ceil(window()->viewport()->height() / metrics.height()));
+        EXPECT_LE(lines.size(), 2 * windowLines + 2) << c.text;
+        if (c.tallerThanTheWindow) {
+            // The lines shown break where they break for the part of the text that fills the window.
+            EXPECT_GT(lines.size(), windowLines) << c.text;
+            typeInto(1, c.content.left(2'000), 0);
+            EXPECT_EQ(lines.mid(0, windowLines), linesOf().mid(0, windowLines)) << c.text;
+        }
+        // A text taller than the window cannot grow, and nothing of it is lost; taking it away is possible.
+        typeInto(0, c.content);
+        QTest::keyClicks(window(), "z");
+        EXPECT_EQ(committed(), c.tallerThanTheWindow ? c.content : c.content + "z") << c.text;
+        window()->selectAll();
+        QTest::keyClick(window(), Qt::Key_Delete);
+        EXPECT_EQ(committed(), "") << c.text;
+    }
 }
 
 TEST_F(LiveEdit, PasteNormalisesTheClipboardTextAtTheCaretOnly)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <functional>
 
 using namespace platform;
@@ -371,4 +372,52 @@ TEST(DcFillRect, FillsTheMappedRectangleInItsColorRefColour)
         for (int x = 0; x < image.width(); ++x)
             if (QColor(image.pixel(x, y)) == QColor(255, 0, 0)) red.setPixel(x, y, qRgb(0, 0, 0));
     EXPECT_EQ(inkBox(red), QRect(20, 30, 100, 50));
+}
+
+TEST(DcDrawText, OnlyTheShownPartDrawsWhatTheBoxShowsOfTheWholeTextAndBreaksNoFurther)
+{
+    // The box is four lines of the font high, on a page that reaches a line below it.
+    constexpr int kFont = -40;
+    const Rect box{100, -50, 500, -260};
+    struct Case {
+        const char* text;
+        QString content;
+        unsigned alignment;
+    };
+    const QString longWord = QString(20'000, u'x') + " y";
+    const Case cases[] = {
+        {"a text that fits", "Zollstelle Hamburg\r\nFreihafen", DrawTextFormat::Left},
+        {"a text that fits, centred", "Zollstelle Hamburg", DrawTextFormat::Center},
+        {"many words", QString("Ware ").repeated(4'000), DrawTextFormat::Left},
+        {"many lines", QString("Ware\r\n").repeated(4'000), DrawTextFormat::Right},
+        {"a word longer than any line", longWord, DrawTextFormat::Left},
+        {"a word longer than any line, centred", longWord, DrawTextFormat::Center},
+        {"a word longer than any line, right", longWord, DrawTextFormat::Right},
+    };
+    for (const Case& c : cases) {
+        QImage whole = page(600, 320);
+        QImage shown = page(600, 320);
+        int wholeHeight = 0;
+        int shownHeight = 0;
+        double advance = 0;
+        drawMetric(whole, [&](Dc& dc) {
+            dc.selectFont(arial(kFont));
+            Rect rect = box;
+            wholeHeight = dc.drawText(c.content, rect, FieldFormat | c.alignment);
+        });
+        drawMetric(shown, [&](Dc& dc) {
+            dc.selectFont(arial(kFont));
+            advance = dc.textMetrics().height + dc.textMetrics().externalLeading;
+            Rect rect = box;
+            shownHeight =
+                dc.drawText(c.content, rect, FieldFormat | c.alignment | DrawTextFormat::ShownPartOnly);
+        });
+        EXPECT_EQ(shown.copy(0, 0, 600, 260), whole.copy(0, 0, 600, 260)) << c.text;
+        // The lines that start within the box, and one more.
+        const int boxLines = int(std::ceil((box.top - box.bottom) / advance));
+        EXPECT_LE(-shownHeight, std::lround((boxLines + 1) * advance)) << c.text;
+        if (-wholeHeight <= box.top - box.bottom) {
+            EXPECT_EQ(shownHeight, wholeHeight) << c.text;
+        }
+    }
 }
