@@ -5,6 +5,7 @@
 #include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QSet>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
 #include <iostream>
 
@@ -237,6 +239,30 @@ TEST_F(RegistryFiles, ADamagedFileIsRewrittenOnlyOnceItsBackupIsMade)
     EXPECT_EQ(TestEnvironment::contentsOf(backup), damaged);
     EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 1u);
     EXPECT_EQ(registry.readDword(kUser, u"S", u"C"), 2u);
+}
+
+TEST_F(RegistryFiles, ADamagedFileWhoseBackupRunsOutOfRoomIsLeftAsItWas)
+{
+    // Lines that cannot be read make the copy larger than a file may grow here; the file written anew
+    // without them would still fit.
+    const QByteArray damaged = "[HKEY_CURRENT_USER\\S]\n\"B\"=dword:00000001\n" +
+                               QByteArray("\"Bad\"=dword:1 written by hand\n").repeated(400);
+    environment.writeFile("config/kalvenport-zuzaza/HKEY_CURRENT_USER.reg", damaged);
+    const QString backup = registry.filePath(kUser) + ".bak";
+    EXPECT_EQ(registry.readDword(kUser, u"S", u"B"), 1u);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool stored = registry.writeDword(kUser, u"S", u"C", 2);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(stored);
+    EXPECT_TRUE(registry.lastError().startsWith(backup)) << registry.lastError().toStdString();
+    EXPECT_EQ(userFile(), damaged);
+    EXPECT_FALSE(QFile::exists(backup));
 }
 
 TEST_F(RegistryFiles, OnlyARegularFileIsReadAndNothingElseIsEverReplaced)
