@@ -2,6 +2,8 @@
 
 #include "platform/gdi/Dc.h"
 
+#include <vector>
+
 namespace {
 
 unsigned AnchorAlignment(CaptionAnchor anchor)
@@ -41,23 +43,46 @@ platform::Pen FormPageDrawer::PenOf(FormPen pen) const
     }
 }
 
-void FormPageDrawer::DrawOutside(platform::Dc& dc) const
+std::array<platform::Rect, 2> FormPageDrawer::OutsideStrips() const
 {
     const int sheetRight = Scaled(kFormSheetWidth);
     const int sheetBottom = -Scaled(kFormSheetHeight);
     const int outsideRight = m_zoom * kOutsideWidth;
     const int outsideBottom = -m_zoom * kOutsideLength;
-    dc.fillRect({sheetRight, 0, outsideRight, outsideBottom}, kOutsideColor);
-    dc.fillRect({0, sheetBottom, outsideRight, outsideBottom}, kOutsideColor);
+    return {platform::Rect{sheetRight, 0, outsideRight, outsideBottom},
+            platform::Rect{0, sheetBottom, outsideRight, outsideBottom}};
 }
 
 // The form area is the span of the outer frame's first two lines.
+std::optional<platform::Rect> FormPageDrawer::FormArea(const FormPageDrawing& drawing) const
+{
+    if (!drawing.fillsFormArea || drawing.lines.empty() || drawing.lines.front().lines.size() < 2) {
+        return std::nullopt;
+    }
+    const auto frame = drawing.lines.front().lines;
+    return platform::Rect{Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2),
+                          -Scaled(frame[1].y2)};
+}
+
+void FormPageDrawer::FillWindow(platform::Dc& dc, const FormPageDrawing& drawing,
+                                platform::ColorRef windowColor) const
+{
+    std::vector<platform::Rect> covered;
+    for (const platform::Rect& strip : OutsideStrips()) covered.push_back(strip);
+    if (const std::optional<platform::Rect> area = FormArea(drawing)) covered.push_back(*area);
+    dc.fillAround(covered, windowColor);
+}
+
+void FormPageDrawer::DrawOutside(platform::Dc& dc) const
+{
+    for (const platform::Rect& strip : OutsideStrips()) dc.fillRect(strip, kOutsideColor);
+}
+
 void FormPageDrawer::FillFormArea(platform::Dc& dc, const FormPageDrawing& drawing) const
 {
-    if (!drawing.fillsFormArea || drawing.lines.empty() || drawing.lines.front().lines.size() < 2) return;
-    const auto frame = drawing.lines.front().lines;
-    dc.fillRect({Scaled(frame[0].x1), -Scaled(frame[0].y1), Scaled(frame[0].x2), -Scaled(frame[1].y2)},
-                m_form.fields.pageBackground);
+    if (const std::optional<platform::Rect> area = FormArea(drawing)) {
+        dc.fillRect(*area, m_form.fields.pageBackground);
+    }
 }
 
 void FormPageDrawer::DrawPrintedMatter(platform::Dc& dc, const FormPageDrawing& drawing,

@@ -5,8 +5,10 @@
 #include "platform/gdi/GdiTypes.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace platform {
 class Dc;
@@ -31,6 +33,9 @@ public:
     platform::Font FontOf(std::uint8_t index) const;
     platform::Pen PenOf(FormPen pen) const;
 
+    // What a window shows beyond the grey strips and the form area, in the window's colour: with it a paint
+    // on screen covers each pixel once and needs no background painted first.
+    void FillWindow(platform::Dc& dc, const FormPageDrawing& drawing, platform::ColorRef windowColor) const;
     // The strips right of and below the sheet of 205 mm × 298 mm.
     void DrawOutside(platform::Dc& dc) const;
     // The form area in the form's colour, when the page asks for it.
@@ -39,6 +44,9 @@ public:
     void DrawPrintedMatter(platform::Dc& dc, const FormPageDrawing& drawing, const CaptionText& text) const;
 
 private:
+    std::array<platform::Rect, 2> OutsideStrips() const;
+    std::optional<platform::Rect> FormArea(const FormPageDrawing& drawing) const;
+
     const FormDefinition& m_form;
     int m_zoom;
 };

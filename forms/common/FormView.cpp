@@ -73,6 +73,8 @@ FormView::FormView(CQELWinAppEx& app, FormDocument& document, std::unique_ptr<CQ
     }
     m_app.m_nHelpContext = m_table.helpContext;
     viewport()->setMouseTracking(true);
+    // OnDraw paints every pixel once; a background painted first would double the cost of a paint.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -173,8 +175,11 @@ void FormView::OnDraw(Dc& dc)
     if (!m_bLayoutValid) UpdateFormLayout(dc);
 
     const FormPageDrawer drawer(m_definition, m_nZoom);
+    const FormPageDrawing& drawing = m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2;
+    drawer.FillWindow(dc, drawing,
+                      platform::toColorRef(viewport()->palette().color(viewport()->backgroundRole())));
     drawer.DrawOutside(dc);
-    drawer.FillFormArea(dc, m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2);
+    drawer.FillFormArea(dc, drawing);
     if (m_nCurrentPage == 1) {
         DrawPage1Form(dc);
         DrawPage1Fields(dc);

@@ -1,10 +1,12 @@
 #include "platform/gdi/Dc.h"
 
 #include "platform/gdi/DrawTextLines.h"
+#include "platform/gdi/TextImages.h"
 
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -36,6 +38,16 @@ double lineIndent(unsigned format, double rectWidth, double lineWidth)
     return 0;
 }
 
+// Text on screen is drawn from pictures kept between paints (TextImages), where the painter maps its
+// coordinates onto the device's pixels one to one, shifted by whole pixels at most. A printer, a PDF or an
+// image gets its glyphs drawn each time, as they always were.
+bool drawsTextFromPictures(const QPainter& painter)
+{
+    const QTransform transform = painter.deviceTransform();
+    return painter.device()->devType() == QInternal::Widget && transform.type() <= QTransform::TxTranslate &&
+           transform.dx() == std::round(transform.dx()) && transform.dy() == std::round(transform.dy());
+}
+
 }  // namespace
 
 Dc::Dc(QPainter& painter, const QRegion& exposed)
@@ -49,6 +61,8 @@ Dc::Dc(QPainter& painter, const QRegion& exposed)
     // the paint event, in the widget's coordinates: the paint engine's own clip is the window's, which lies
     // elsewhere for any widget not at the window's corner.
     if (!exposed.isEmpty()) m_exposed = m_deviceTransform.inverted().mapRect(QRectF(exposed.boundingRect()));
+    m_drawsTextFromPictures = drawsTextFromPictures(painter);
+    if (m_drawsTextFromPictures) TextImages::startPaint();
 }
 
 Dc::~Dc()
@@ -86,6 +100,22 @@ void Dc::fillRect(const Rect& rect, ColorRef color)
 {
     m_painter.setWorldTransform(m_deviceTransform);
     m_painter.fillRect(m_mapper.toDevice(rect), toQColor(color));
+}
+
+void Dc::fillAround(std::span<const Rect> kept, ColorRef color)
+{
+    m_painter.setWorldTransform(m_deviceTransform);
+    const QPaintDevice& device = *m_painter.device();
+    QRegion around(
+        m_deviceTransform.inverted().mapRect(QRectF(0, 0, device.width(), device.height())).toAlignedRect());
+    for (const Rect& rect : kept) {
+        const QRectF inDevice = m_mapper.toDevice(rect);
+        const QPoint topLeft(int(std::ceil(inDevice.left())), int(std::ceil(inDevice.top())));
+        const QPoint bottomRight(int(std::floor(inDevice.right())) - 1,
+                                 int(std::floor(inDevice.bottom())) - 1);
+        around -= QRegion(QRect(topLeft, bottomRight));
+    }
+    for (const QRect& part : around) m_painter.fillRect(part, toQColor(color));
 }
 
 void Dc::textOut(QPoint point, const QString& text)
@@ -191,21 +221,29 @@ void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align, do
     const RealizedFont& font = realizedFont();
     const QFontMetricsF& metrics = font.metrics();
     const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, metrics));
-    const QRectF box(devicePoint + baselineStart - QPointF(0, metrics.ascent()),
-                     QSizeF(width, metrics.ascent() + metrics.descent()));
-    if (m_font.escapement == 0 && !showsInExposed(box)) return;
+    // The text's cell around the reference point.
+    QRectF cell(baselineStart - QPointF(0, metrics.ascent()),
+                QSizeF(width, metrics.ascent() + metrics.descent()));
+    const bool upright = m_font.escapement == 0;
+    if (upright && !showsInExposed(cell.translated(devicePoint))) return;
+    const bool mayUsePicture = upright && m_drawsTextFromPictures;
+    QPointF origin = baselineStart;
     m_painter.setWorldTransform(m_deviceTransform);
-    m_painter.translate(devicePoint);
-    m_painter.rotate(-m_font.escapement / 10.0);
-    if (m_backgroundMode == BackgroundMode::Opaque) {
-        const double ascent = metrics.ascent();
-        m_painter.fillRect(
-            QRectF(baselineStart.x(), baselineStart.y() - ascent, width, ascent + metrics.descent()),
-            Qt::white);
+    if (mayUsePicture) {
+        // Placed at its point on the device rather than shifted there: drawn directly or from its picture,
+        // the text then puts its glyphs on the same pixels.
+        origin += devicePoint;
+        cell.translate(devicePoint);
+    } else {
+        m_painter.translate(devicePoint);
+        m_painter.rotate(-m_font.escapement / 10.0);
     }
+    if (m_backgroundMode == BackgroundMode::Opaque) m_painter.fillRect(cell, Qt::white);
+    const QColor color = toQColor(m_textColor);
+    if (mayUsePicture && TextImages::draw(m_painter, origin, text, font.font, color)) return;
     m_painter.setFont(font.font);
-    m_painter.setPen(toQColor(m_textColor));
-    m_painter.drawText(baselineStart, text);
+    m_painter.setPen(color);
+    m_painter.drawText(origin, text);
 }
 
 bool Dc::showsInExposed(QRectF lineBox) const

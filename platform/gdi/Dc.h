@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QPainter;
 
@@ -54,6 +55,9 @@ public:
     // A line with the current pen from the current position to `point`, which becomes the current position.
     void lineTo(QPoint point);
     void fillRect(const Rect& rect, ColorRef color);
+    // Fills all of the device but the rectangles `kept`, which the caller fills next: each pixel wholly
+    // inside one of them is left as it is.
+    void fillAround(std::span<const Rect> kept, ColorRef color);
 
     // Draws one line of text with its reference point at `point`, placed by the text alignment.
     void textOut(QPoint point, const QString& text);
@@ -101,6 +105,7 @@ private:
     QPoint m_position;
     // The part of the device that a paint on screen paints, in device pixels; none when it is all of it.
     std::optional<QRectF> m_exposed;
+    bool m_drawsTextFromPictures = false;
 };
 
 }  // namespace platform

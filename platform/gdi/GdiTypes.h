@@ -15,6 +15,11 @@ inline QColor toQColor(ColorRef color)
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
+inline ColorRef toColorRef(const QColor& color)
+{
+    return ColorRef(color.red()) | ColorRef(color.green()) << 8 | ColorRef(color.blue()) << 16;
+}
+
 // A rectangle in logical units with its four edges. In the metric mode y grows upwards, so there top >
 // bottom.
 struct Rect {

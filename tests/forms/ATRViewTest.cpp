@@ -2,8 +2,10 @@
 #include "app/CQELWinAppEx.h"
 #include "forms/atr/CATR_Doc.h"
 #include "forms/atr/CATR_View.h"
+#include "platform/gdi/TextImages.h"
 #include "platform/screen/ScreenMetrics.h"
 #include "tests/support/AnsweringUi.h"
+#include "tests/support/ImageDifference.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -183,6 +185,22 @@ TEST_F(ATRView, TheFormIsDrawnAtTrueSize)
     EXPECT_EQ(image.pixelColor(qRound(2060 * 96 / 254.0), 300), QColor(0x80, 0x80, 0x80));
 }
 
+// The window paints every pixel itself, without a background painted first: the sheet around the form
+// area, and what lies beyond the grey strips in a window larger than they reach, show the window's colour.
+TEST_F(ATRView, AllOfTheWindowIsPainted)
+{
+    openView();
+    view->resize(1700, 1500);
+    const QImage image = view->viewport()->grab().toImage();
+    const QColor windowColor = view->viewport()->palette().color(view->viewport()->backgroundRole());
+    // The sheet's top left corner, left of and above the outer frame; right of the grey at 400 mm and below
+    // it at 350 mm.
+    for (const QPoint point : {QPoint(20, 10), QPoint(1600, 100), QPoint(100, 1400), QPoint(1600, 1400)}) {
+        EXPECT_EQ(image.pixelColor(point), windowColor) << point.x() << "," << point.y();
+    }
+    EXPECT_EQ(image.pixelColor(1000, 300), QColor(0x80, 0x80, 0x80));
+}
+
 namespace {
 
 // The lines of blue text in a part of an image: for each run of rows with ink, its top and its left and right
@@ -255,4 +273,34 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
     }
     EXPECT_EQ(window().viewport()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(window().viewport()->cursor().pixmap().cacheKey(), AppCursors::Get(342).pixmap().cacheKey());
+}
+
+// The captions and field texts are drawn on screen from pictures kept between paints: a repaint shows them
+// on the pixels where the first paint drew their glyphs, at each zoom, but for the rounding of a smoothed
+// edge.
+TEST_F(ATRView, ARepaintDrawsTheTextsWhereTheFirstPaintDrewThem)
+{
+    // A text of its own in each run, whose pictures the repaint makes.
+    static int runs = 0;
+    const QString exporter = QStringLiteral("Brandel Maschinenbau GmbH %1").arg(++runs);
+    for (const int zoom : {11, 17, 25}) {
+        SCOPED_TRACE(zoom);
+        app.WriteProfileInt(u"ATRForm_Defaults", u"ZoomFactor", zoom);
+        view.reset();
+        doc = std::make_unique<CATR_Doc>(app);
+        ASSERT_TRUE(doc->OnNewDocument());
+        view = std::make_unique<CATR_View>(app, *doc);
+        view->OnInitialUpdate();
+        editor().SetFieldText(0, exporter, 1);
+        editor().SetFieldText(9, "10 Kisten Maschinenteile aus Stahl,\r\nverpackt in Holzkisten", 1);
+        view->resize(1300, 1000);
+        const QImage first = view->viewport()->grab().toImage();
+        const qsizetype held = platform::TextImages::bytesHeld();
+        const QImage again = view->viewport()->grab().toImage();
+        EXPECT_GT(platform::TextImages::bytesHeld(), held);
+        // The edit window, made by the first paint, lies over the active field.
+        const QPlainTextEdit* live = editor().LiveWindow();
+        ASSERT_NE(live, nullptr);
+        EXPECT_LE(largestDifference(first, again, live->geometry()), 1);
+    }
 }
