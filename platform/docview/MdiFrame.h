@@ -7,12 +7,14 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QTabBar;
 
 namespace platform {
 
 class ChildFrame;
 
-// The main window of a program with several documents: the child frames sit as tabs in an MDI area. A
+// The main window of a program with several documents: the child frames sit as tabs in an MDI area, named
+// without icons, the active one with a close button. A
 // command offered to the frame goes along the route active view, its document, its child frame, this
 // frame's own handlers and last the application.
 class MdiFrame : public QMainWindow, public CommandTarget {
@@ -40,6 +42,10 @@ signals:
 
 private:
     void noteActivation();
+    QTabBar* tabBar() const;
+    void showActiveTab();
+    // Puts the close button on the current tab and takes it from every other.
+    void placeCloseButton();
 
     QMdiArea* m_mdiArea;
     CommandTarget* m_application = nullptr;

@@ -14,11 +14,14 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <functional>
 
 using platform::Document;
 
@@ -353,6 +356,57 @@ TEST_F(Shell, TheWindowsDialogActivatesAndClosesTheChosenForms)
     EXPECT_EQ(frame().childFrames().size(), 1);
     EXPECT_EQ(dialog->list()->count(), 1);
     dialog->close();
+}
+
+// The tabs show no document icons, and only the active tab a close button, which closes that form.
+TEST_F(Shell, OnlyTheActiveTabHasACloseButtonAndNoTabAnIcon)
+{
+    ASSERT_TRUE(start({}));
+    const auto& templates = app->m_docManager.templates();
+    for (int index : {0, 1, 2}) app->m_docManager.OpenNewDocument(templates[index]);
+    QTabBar* tabs = frame().mdiArea()->findChild<QTabBar*>();
+    ASSERT_TRUE(tabs);
+    QString closed;
+    const auto buttons = [tabs](int index) {
+        return QList<QWidget*>{tabs->tabButton(index, QTabBar::LeftSide),
+                               tabs->tabButton(index, QTabBar::RightSide)};
+    };
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        int current;
+    } rows[] = {
+        {"the last form opened", [] {}, 2},
+        {"the first form activated", [&] { frame().MDIActivate(frame().childFrames()[0]); }, 0},
+        {"the window given an icon", [&] { frame().setWindowIcon(QIcon(red)); }, 0},
+        {"the active tab moved to the end", [&] { tabs->moveTab(0, 2); }, 2},
+        {"the active form closed by its button",
+         [&] {
+             closed = frame().MDIGetActive()->windowTitle();
+             for (QWidget* button : buttons(2)) {
+                 if (button) QTest::mouseClick(button, Qt::LeftButton);
+             }
+             settle();
+         },
+         -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.step);
+        row.act();
+        const int current = tabs->currentIndex();
+        if (row.current >= 0) {
+            ASSERT_EQ(current, row.current);
+        }
+        EXPECT_EQ(tabs->tabText(current), frame().MDIGetActive()->windowTitle());
+        for (int index = 0; index < tabs->count(); ++index) {
+            EXPECT_TRUE(tabs->tabIcon(index).isNull()) << index;
+            EXPECT_EQ(buttons(index).count(nullptr), index == current ? 1 : 2) << index;
+        }
+    }
+    ASSERT_EQ(frame().childFrames().size(), 2);
+    for (const platform::ChildFrame* left : frame().childFrames()) EXPECT_NE(left->windowTitle(), closed);
 }
 
 TEST_F(Shell, TheToolbarEditorMakesAToolbarAndPutsACommandOnIt)
