@@ -84,6 +84,8 @@ bool CKalvenportExportApp::InitInstance()
     // The name titles the program's messages. Only the name, not a display name: Qt would append a display
     // name to every window title, which already names the program where it should.
     QCoreApplication::setApplicationName(m_resources.string(57344));
+    // The windows name the program's desktop entry, so that the taskbar shows them as this program's.
+    QGuiApplication::setDesktopFileName(kProgramId.toString());
     LoadStdProfileSettings(8);
     ApplyToolTipParams();
 

@@ -71,6 +71,9 @@ QByteArray DesktopIntegration::desktopEntry(const DesktopProgram& program)
         QStringLiteral("Icon=") + desktopfile::escapedValue(program.id),
         QStringLiteral("Terminal=false"),
         QStringLiteral("Categories=Office;"),
+        // On X11 the taskbar finds the entry of a window by its class, which Qt takes from the application's
+        // name; the desktop file name set on the application reaches only Wayland's.
+        QStringLiteral("StartupWMClass=") + desktopfile::escapedValue(program.name),
         QStringLiteral("MimeType=") + mimeTypes,
     };
     return (lines.join(u'\n') + u'\n').toUtf8();

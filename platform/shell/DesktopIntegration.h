@@ -22,8 +22,8 @@ struct DesktopFileType {
 
 // The program as the desktop shall know it.
 struct DesktopProgram {
-    QString id;  // names the desktop entry, the MIME package and the program's icon
-    QString name;
+    QString id;          // names the desktop entry, the MIME package and the program's icon
+    QString name;        // also the class of its windows
     QString executable;  // full path
     QByteArray iconSvg;
     QList<DesktopFileType> fileTypes;

@@ -1,6 +1,8 @@
 #include "ShellFixture.h"
 #include "app/SettingsKeys.h"
 #include "forms/common/CDlgNew.h"
+#include "platform/shell/DesktopFile.h"
+#include "platform/shell/SystemInfo.h"
 #include "tests/support/FileReplacements.h"
 #include "tests/support/FullDisk.h"
 #include "tests/support/TestFiles.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
 #include <iostream>
@@ -79,6 +82,23 @@ TEST_F(Shell, TheRegistrationIsWrittenAfterTheFirstPaintOrAtTheEnd)
         app.reset();
         EXPECT_TRUE(QFile::exists(classes));
     }
+}
+
+// The windows carry the name of the desktop entry the program writes, by which the taskbar groups them.
+TEST_F(Shell, TheWindowsNameTheDesktopEntryTheProgramWrites)
+{
+    QGuiApplication::setDesktopFileName({});
+    ASSERT_TRUE(start({}));
+    app->ExitInstance();
+    app.reset();
+    const QString name = QGuiApplication::desktopFileName();
+    EXPECT_FALSE(name.isEmpty());
+    const QByteArray entry =
+        contentsOf(platform::systeminfo::dataHome() + "/applications/" + name + ".desktop");
+    ASSERT_FALSE(entry.isEmpty()) << name.toStdString();
+    // Qt names the class of the windows on X11 after the application.
+    EXPECT_EQ(platform::desktopfile::value(entry, u"Desktop Entry", u"StartupWMClass"),
+              QCoreApplication::applicationName());
 }
 
 TEST_F(Shell, TheSizeTheWindowWasGivenIsWhereItGoesBackToAtTheNextStart)
