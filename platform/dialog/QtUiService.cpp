@@ -1,6 +1,7 @@
 #include "platform/dialog/QtUiService.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,6 +30,21 @@ void showsPlainText(QMessageBox& box)
     for (QLabel* label : box.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
 }
 
+// What a window manager puts beside the title: the window's icon and its buttons, with their spacing.
+constexpr int kTitleBarButtonsRoom = 150;
+
+// The window manager cuts a title that does not fit beside its buttons, and a short message makes a narrow
+// box: the box is made as wide as its title needs.
+void keepsTitleWhole(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsRoom;
+    grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 int QtUiService::messageBox(const MessageBoxRequest& request)
@@ -37,6 +53,7 @@ int QtUiService::messageBox(const MessageBoxRequest& request)
         request.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
     QMessageBox box(qtIcon(request.icon), request.title, request.text, buttons, QApplication::activeWindow());
     showsPlainText(box);
+    keepsTitleWhole(box);
     return box.exec() == QMessageBox::Ok ? answer::kOk : answer::kCancel;
 }
 
@@ -52,6 +69,7 @@ int QtUiService::taskDialog(const TaskDialogRequest& request)
         if (link.id == request.defaultId) box.setDefaultButton(button);
         links.append({button, link.id});
     }
+    keepsTitleWhole(box);
     box.exec();
     for (const auto& [button, id] : links) {
         if (box.clickedButton() == button) return id;

@@ -66,3 +66,40 @@ TEST(QtUiService, AMessageBoxAnswersOkOrCancel)
     pressWhenShown("Cancel");
     EXPECT_EQ(ui.messageBox(request), answer::kCancel);
 }
+
+// The window manager cuts a title that does not fit beside the window's icon and buttons: a box is never
+// narrower than its title needs beside them, however short its message.
+TEST(QtUiService, ABoxIsWideEnoughForItsWholeTitle)
+{
+    QtUiService ui;
+    const struct {
+        QString title;
+        QString text;
+        bool task;
+    } rows[] = {
+        {"Kalvenport-Zuzaza", "Fehler", false},
+        {"Kalvenport-Zuzaza", "Ok", true},
+        {"Kalvenport-Zuzaza - Ränder beim Ausdruck für Ursprungszeugnis", "?", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.title.toStdString());
+        int width = 0;
+        int titleWidth = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            QFont bold = box->font();
+            bold.setBold(true);
+            titleWidth = QFontMetrics(bold).horizontalAdvance(row.title);
+            width = box->width();
+            box->buttons().constFirst()->click();
+        });
+        if (row.task) {
+            ui.taskDialog({row.title, row.text, {}, MessageIcon::None, {{201, "Ja"}}, 201});
+        } else {
+            ui.messageBox({row.title, row.text, MessageButtons::Ok, MessageIcon::None});
+        }
+        // Room for the window's icon and three buttons.
+        EXPECT_GE(width, titleWidth + 4 * 24);
+    }
+}
