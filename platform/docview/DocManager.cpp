@@ -117,9 +117,9 @@ void DocManager::SetDefaultTitle(Document& document, const DocTemplate& docTempl
 bool DocManager::SaveModified(Document& document)
 {
     if (!document.isModified()) return true;
-    const QString name = document.pathName().isEmpty() ? document.title() : document.pathName();
+    // The question names the document as its tab does, by its title, never by a long path.
     switch (DocumentUi::instance().askSaveChanges(QGuiApplication::applicationDisplayName(),
-                                                  kAskToSave.arg(name))) {
+                                                  kAskToSave.arg(document.title()))) {
         case SaveChoice::Yes:
             return DoFileSave(document);
         case SaveChoice::No:
