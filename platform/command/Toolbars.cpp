@@ -15,6 +15,8 @@ QToolBar* Toolbars::addToolbar(int id, const QString& name, const QList<int>& bu
     toolbar->setObjectName(QStringLiteral("Toolbar%1").arg(id));
     toolbar->setIconSize(QSize(16, 16));
     m_window.addToolBar(Qt::TopToolBarArea, toolbar);
+    // Made after the window showed, a toolbar would stay hidden; the workspace hides what the user hid.
+    toolbar->show();
     m_toolbars.append(toolbar);
     m_ids.insert(toolbar, id);
     setButtons(*toolbar, buttons);

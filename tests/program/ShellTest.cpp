@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTabBar>
@@ -434,6 +435,53 @@ TEST_F(Shell, TheToolbarEditorMakesAToolbarAndPutsACommandOnIt)
     editor->deleteToolbar();
     EXPECT_EQ(frame().toolbars().toolbars().size(), 1);
     editor->close();
+}
+
+// The toolbar editor ticks the toolbars that show; a toolbar made there shows at once, also after a restart.
+TEST_F(Shell, TheToolbarEditorTicksEveryToolbarThatShows)
+{
+    const auto editor = [this] {
+        frame().ExecuteCommand(platform::ID_VIEW_CUSTOMIZE);
+        return frame().findChild<platform::ToolbarCustomizeDialog*>();
+    };
+    const auto ticks = [](const platform::ToolbarCustomizeDialog* shown) {
+        QList<bool> ticked;
+        for (int row = 0; row < shown->toolbarList()->count(); ++row)
+            ticked.append(shown->toolbarList()->item(row)->checkState() == Qt::Checked);
+        return ticked;
+    };
+    const auto showing = [this] {
+        QList<bool> shown;
+        for (const QToolBar* toolbar : frame().toolbars().toolbars()) shown.append(toolbar->isVisible());
+        return shown;
+    };
+    ASSERT_TRUE(start({}));
+    frame().show();
+    platform::ToolbarCustomizeDialog* open = editor();
+    ASSERT_TRUE(open);
+    open->newToolbar();
+    EXPECT_EQ(showing(), QList<bool>({true, true}));
+    EXPECT_EQ(ticks(open), QList<bool>({true, true}));
+    open->toolbarList()->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(showing(), QList<bool>({true, false}));
+    open->close();
+    delete open;
+    open = editor();
+    EXPECT_EQ(ticks(open), QList<bool>({true, false}));
+    open->toolbarList()->item(1)->setCheckState(Qt::Checked);
+    delete open;
+    EXPECT_EQ(app->ExitInstance(), 0);
+    app.reset();
+
+    ASSERT_TRUE(start({}));
+    frame().show();
+    EXPECT_EQ(showing(), QList<bool>({true, true}));
+    open = editor();
+    EXPECT_EQ(ticks(open), QList<bool>({true, true}));
+    delete open;
+    // The toolbars' own menu ends with the entry of string 125.
+    const std::unique_ptr<QMenu> paneMenu(frame().createPopupMenu());
+    EXPECT_EQ(paneMenu->actions().constLast()->text(), "Anpassen...");
 }
 
 TEST_F(Shell, ExitClosesTheMainWindowAfterAskingForModifiedForms)
