@@ -26,9 +26,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QLinearGradient>
-#include <QPalette>
-#include <QToolTip>
 
 namespace {
 
@@ -165,15 +162,15 @@ void CKalvenportExportApp::RegisterWithShell()
 
 void CKalvenportExportApp::ApplyToolTipParams()
 {
-    // White running into pale cyan, blue text, as every tip of the program shows.
-    QPalette palette = QToolTip::palette();
-    QLinearGradient fill(0, 0, 0, 1);
-    fill.setCoordinateMode(QGradient::ObjectMode);
-    fill.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    fill.setColorAt(1, QColor(0xC8, 0xFF, 0xFF));
-    palette.setBrush(QPalette::ToolTipBase, fill);
-    palette.setColor(QPalette::ToolTipText, QColor(0x00, 0x00, 0xFF));
-    QToolTip::setPalette(palette);
+    // Rounded, framed in black, white running up into pale cyan, blue text, the description below a line
+    // and wrapped to 200 pixels.
+    m_toolTips =
+        std::make_unique<platform::AppToolTips>(platform::ToolTipParams{.drawSeparator = true,
+                                                                        .maxDescriptionWidth = 200,
+                                                                        .fillColor = 0xFFFFFF,
+                                                                        .fillGradientColor = 0xFFFFC8,
+                                                                        .textColor = 0xFF0000,
+                                                                        .borderColor = 0x000000});
 }
 
 void CKalvenportExportApp::PreLoadState()

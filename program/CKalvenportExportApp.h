@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CQELWinAppEx.h"
 #include "platform/command/Resources.h"
+#include "platform/dialog/AppToolTips.h"
 #include "platform/docview/DocumentUi.h"
 
 #include <memory>
@@ -70,9 +71,11 @@ protected:
 private:
     // Registers the program and its file types with the registry and the desktop, writing only what differs.
     void RegisterWithShell();
-    static void ApplyToolTipParams();
+    // The look of every tip the program shows outside its dialogs' own.
+    void ApplyToolTipParams();
 
     platform::Resources m_resources;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<platform::AppToolTips> m_toolTips;
     bool m_bRegistrationPending = false;
 };

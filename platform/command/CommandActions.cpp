@@ -9,13 +9,6 @@ CommandActions::CommandActions(const Resources& resources, CommandTarget& root, 
 {
 }
 
-QString CommandActions::toolTipOf(const QString& label, const QString& description)
-{
-    // The label in bold over a line, the prompt below it.
-    if (description.isEmpty()) return label;
-    return QStringLiteral("<b>%1</b><hr/>%2").arg(label.toHtmlEscaped(), description.toHtmlEscaped());
-}
-
 int CommandActions::idOf(const QAction& action)
 {
     return action.property(kCommandProperty).toInt();
@@ -61,7 +54,8 @@ QAction* CommandActions::action(int id)
     if (text.isEmpty()) text = tip.isEmpty() ? prompt.section(u'\n', 0, 0) : tip;
     action->setText(text);
     action->setStatusTip(prompt.section(u'\n', 0, 0));
-    action->setToolTip(toolTipOf(tip.isEmpty() ? plainText(text) : tip, action->statusTip()));
+    // The tip shows the prompt below the label as its description.
+    action->setToolTip(tip.isEmpty() ? plainText(text) : tip);
     const QString image = m_resources.imagePath(id);
     if (!image.isEmpty()) action->setIcon(QIcon(image));
     m_menuTexts.insert(id, text);

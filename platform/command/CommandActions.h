@@ -38,7 +38,6 @@ public:
     static int idOf(const QAction& action);
     // A menu text without its mnemonic marks and without the key name after the tab.
     static QString plainText(const QString& menuText);
-    static QString toolTipOf(const QString& label, const QString& description);
 
 signals:
     // A menu is about to open; the frame fills in entries of its own (recent files, toolbars).

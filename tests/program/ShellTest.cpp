@@ -5,6 +5,7 @@
 #include "platform/command/StandardCommands.h"
 #include "platform/command/ToolbarCustomizeDialog.h"
 #include "platform/command/Toolbars.h"
+#include "platform/dialog/ToolTipWindow.h"
 #include "platform/docview/WindowsDialog.h"
 #include "platform/shell/HtmlHelp.h"
 #include "tests/support/TestFiles.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QToolTip>
 #include <functional>
 
 using platform::Document;
@@ -482,6 +484,60 @@ TEST_F(Shell, TheToolbarEditorTicksEveryToolbarThatShows)
     // The toolbars' own menu ends with the entry of string 125.
     const std::unique_ptr<QMenu> paneMenu(frame().createPopupMenu());
     EXPECT_EQ(paneMenu->actions().constLast()->text(), "Anpassen...");
+}
+
+// Every tip of the program has the one look of its tips: rounded, framed in black, pale cyan at the top
+// running down to white, a command's prompt below a line as its description, no wider than 200 pixels.
+TEST_F(Shell, EveryTipShowsItsTitleAndDescriptionInTheProgramsLook)
+{
+    ASSERT_TRUE(start({}));
+    frame().show();
+    app->m_docManager.OpenNewDocument(app->m_docManager.templates()[0]);
+    QAction* newForm = frame().commandActions().action(platform::ID_FILE_NEW);
+    QWidget* newButton = frame().toolbars().toolbars().at(0)->widgetForAction(newForm);
+    QTabBar* tabs = frame().mdiArea()->findChild<QTabBar*>();
+    QWidget* closeButton = tabs->tabButton(0, QTabBar::RightSide);
+    ASSERT_TRUE(newButton && closeButton);
+    const auto shownTip = [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* tip = qobject_cast<platform::ToolTipWindow*>(window);
+            if (tip && tip->isVisible()) return tip;
+        }
+        return static_cast<platform::ToolTipWindow*>(nullptr);
+    };
+    const struct {
+        QWidget* widget;
+        QString title;
+        QString description;
+    } rows[] = {
+        {newButton, "Neu", newForm->statusTip()},
+        {closeButton, closeButton->toolTip(), {}},
+    };
+    ASSERT_FALSE(newForm->statusTip().isEmpty());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.title.toStdString());
+        QHelpEvent hover(QEvent::ToolTip, {2, 2}, row.widget->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(row.widget, &hover);
+        platform::ToolTipWindow* tip = shownTip();
+        ASSERT_TRUE(tip);
+        EXPECT_FALSE(QToolTip::isVisible());
+        EXPECT_EQ(tip->title(), row.title);
+        EXPECT_EQ(tip->description(), row.description);
+        EXPECT_EQ(tip->tipLayout().titleFont.bold(), !row.description.isEmpty());
+        EXPECT_LE(tip->tipLayout().description.width(), 200);
+
+        const QImage image = tip->grab().toImage();
+        const int middle = image.width() / 2;
+        const QColor top = image.pixelColor(middle, 2);
+        EXPECT_NEAR(top.red(), 200, 8);
+        EXPECT_EQ(top.green() + top.blue(), 2 * 255);
+        EXPECT_GE(image.pixelColor(middle, image.height() - 3).red(), 250);
+        EXPECT_EQ(image.pixelColor(0, image.height() / 2).lightness(), 0);
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);  // a rounded corner
+
+        QTest::keyClick(&frame(), Qt::Key_Shift);
+        EXPECT_FALSE(shownTip());
+    }
 }
 
 TEST_F(Shell, ExitClosesTheMainWindowAfterAskingForModifiedForms)
