@@ -21,6 +21,16 @@
 #include <QTest>
 #include <functional>
 
+// The viewport point over the middle of a box of `view`'s page at true size on a 96 dpi screen, scrolled into
+// sight first.
+inline QPoint middleInSight(FormView& view, const platform::Rect& box)
+{
+    const auto pixels = [](int units) { return qRound(units * 96 / 254.0); };
+    view.verticalScrollBar()->setValue(pixels(box.top) - 100);
+    return QPoint(pixels((box.left + box.right) / 2), pixels((box.top + box.bottom) / 2)) -
+           QPoint(view.horizontalScrollBar()->value(), view.verticalScrollBar()->value());
+}
+
 class FormInMainFrame : public ::testing::Test {
 protected:
     static constexpr int kPixelsPerInch = 96;
@@ -74,13 +84,7 @@ protected:
     static int pixels(int units) { return qRound(units * kPixelsPerInch / 254.0); }
     bool enabled(int command) { return frame->UpdateCommand(command).isEnabled(); }
 
-    // The viewport point over the middle of a box of the zoomed page, scrolled into sight first.
-    QPoint middleOf(const platform::Rect& box)
-    {
-        view->verticalScrollBar()->setValue(pixels(box.top) - 100);
-        return QPoint(pixels((box.left + box.right) / 2), pixels((box.top + box.bottom) / 2)) -
-               QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
-    }
+    QPoint middleOf(const platform::Rect& box) { return middleInSight(*view, box); }
     int hoverOver(const platform::Rect& box)
     {
         QTest::mouseMove(view->viewport(), middleOf(box));

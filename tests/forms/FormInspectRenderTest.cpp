@@ -7,6 +7,7 @@
 #include "forms/common/DetachedForm.h"
 #include "forms/common/FormDocument.h"
 #include "forms/eur1/EUR1_Form.h"
+#include "forms/lze848a/LZE848a_Form.h"
 #include "forms/uz/UZ_Form.h"
 #include "tests/forms/FormInspectPrint.h"
 #include "tests/support/TestFiles.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -66,15 +68,22 @@ bool blackIn(const QImage& image, const QRect& part)
     return false;
 }
 
-bool blueIn(const QImage& image, const QRect& part)
+bool colourIn(const QImage& image, const FormRect& box, int zoom, const std::function<bool(QColor)>& wanted)
 {
-    for (int y = part.top(); y <= part.bottom(); ++y) {
-        for (int x = part.left(); x <= part.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.blue() > 150 && c.red() < 140 && c.green() < 140) return true;
+    for (int y = pixels(box.top, zoom); y <= pixels(box.bottom, zoom); ++y) {
+        for (int x = pixels(box.left, zoom); x <= pixels(box.right, zoom); ++x) {
+            if (wanted(image.pixelColor(x, y))) return true;
         }
     }
     return false;
+}
+bool blue(QColor c)
+{
+    return c.blue() > 150 && c.red() < 140 && c.green() < 140;
+}
+bool red(QColor c)
+{
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
 }
 
 }  // namespace
@@ -86,11 +95,17 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         const FormDefinition& form;
         int page;
         int zoom;
-        // The colour inside the form area, 15 mm down in the middle.
-        QColor area;
+        // The colour inside the form area, 15 mm down in the middle; the 848a has its heading there.
+        std::optional<QColor> area;
         // Where the outer frame's top line runs, in tenths of a millimetre down the sheet; none on the
         // back page.
         std::optional<int> frameTop;
+        // The 848a's two-line fields, whose first line is one line higher.
+        bool twoLineFields = false;
+        // Where the text of field 0 is drawn; the box of its row without it.
+        std::optional<FormRect> text = {};
+        // Where the form draws red: the 848a's hint.
+        std::optional<FormRect> red = {};
     } cases[] = {
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
@@ -98,10 +113,14 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         // The certificate of origin has its frame on both pages, 2 mm down the sheet.
         {UZ_Form, 1, 10, orange, 20},
         {UZ_Form, 2, 14, orange, 20},
+        {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, false, std::nullopt, FormRect{500, 40, 1400, 125}},
+        {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, true, FormRect{250, 590, 1750, 628}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString("%1 page %2 zoom %3").arg(c.form.menuId).arg(c.page).arg(c.zoom).toStdString());
-        CQELWinAppEx app(dir.filePath("owner"));
+        CQELWinAppEx settings(dir.filePath("config") + u'/' + CQELWinAppEx::kProgramId.toString());
+        ASSERT_TRUE(settings.InitInstance());
+        settings.WriteProfileInt(settings::kLZEF1F2, c.twoLineFields ? 1 : 0);
         const QString form = saveForm(c.form, c.page, "Brandel GmbH", "lieferung");
         const QString out = dir.filePath("page.png");
         QStringList arguments{"--page", QString::number(c.page), "--out", out};
@@ -110,7 +129,7 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         const QImage image(out);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(pixels(2050, c.zoom), pixels(2980, c.zoom)));
-        EXPECT_EQ(image.pixelColor(pixels(1000, c.zoom), pixels(150, c.zoom)), c.area);
+        EXPECT_TRUE(!c.area || image.pixelColor(pixels(1000, c.zoom), pixels(150, c.zoom)) == *c.area);
         if (c.frameTop) {
             const int y = pixels(*c.frameTop, c.zoom);
             EXPECT_TRUE(blackIn(image, QRect(pixels(1000, c.zoom), y - 1, 1, 3)));
@@ -121,8 +140,8 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         EXPECT_NE(image.pixelColor(image.width() / 2, image.height() - 1), QColor(0x80, 0x80, 0x80));
         // The text of field 0 in its box.
         const FormRect box = (c.page == 1 ? c.form.fields.page1 : c.form.fields.page2)[0].screen;
-        EXPECT_TRUE(blueIn(image, QRect(QPoint(pixels(box.left, c.zoom), pixels(box.top, c.zoom)),
-                                        QPoint(pixels(box.right, c.zoom), pixels(box.bottom, c.zoom)))));
+        EXPECT_TRUE(colourIn(image, c.text.value_or(box), c.zoom, blue));
+        EXPECT_TRUE(!c.red || colourIn(image, *c.red, c.zoom, red));
     }
 }
 

@@ -63,14 +63,6 @@ inline QString numberedLines(const QString& word, int count)
     return list.join("\r\n");
 }
 
-// The first word `text` of `page`.
-inline std::optional<QRectF> pdfWord(const QString& pdf, const QString& text, int page = 1)
-{
-    for (const PdfWord& found : pdfWords(pdf))
-        if (found.text == text && found.page == page) return found.mm;
-    return std::nullopt;
-}
-
 // The letter "F" found at `box` stands upright: its top bar is wide, its foot only the stem on the left.
 inline void expectUprightF(const QString& pdf, const QDir& work, const QRectF& box, int page = 1)
 {

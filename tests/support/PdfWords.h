@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
+#include <optional>
 
 // Reading back a printed PDF with poppler's tools: where each word landed, how many pages there are, and a
 // part of a page as pixels.
@@ -53,6 +54,14 @@ inline QList<PdfWord> pdfWords(const QString& pdf)
         words.append({m.captured(5), QRectF(topLeft, bottomRight), page});
     }
     return words;
+}
+
+// The first word `text` of `page`.
+inline std::optional<QRectF> pdfWord(const QString& pdf, const QString& text, int page = 1)
+{
+    for (const PdfWord& found : pdfWords(pdf))
+        if (found.text == text && found.page == page) return found.mm;
+    return std::nullopt;
 }
 
 inline int pdfPageCount(const QString& pdf)

@@ -1,0 +1,475 @@
+// Where the EUR.1, the certificate of origin and the declaration 848a land on paper: the PDF of each sheet,
+// printed by form-inspect --print through the program's own print step, is read back word by word and as
+// pixels. Every field text, reference mark, strike-out and cross is checked against the place the form's
+// print table, the sheet's origin, the box corrections and the print-area scaling give it.
+
+#include "app/CQELWinAppEx.h"
+#include "editor/CQeEditWindow.h"
+#include "forms/FormTemplates.h"
+#include "forms/common/DetachedForm.h"
+#include "forms/eur1/EUR1_FieldTable.h"
+#include "forms/lze848a/LZE848a_FieldTable.h"
+#include "forms/uz/UZ_FieldTable.h"
+#include "tests/forms/ATRPrintedPlaces.h"
+#include "tests/forms/PrintedFormProbe.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+#include <optional>
+
+using namespace settings;
+
+namespace {
+
+// What the print step works with. `edition` is the form's choice of paper edition ("EURPRN", "U08_HH",
+// "LZEF1F2"); `atrCorrections` sets the A.TR.'s box corrections, which no other form may read.
+struct Calibration {
+    int left1 = 0, top1 = 0, left2 = 0, top2 = 0;  // the margins of both sets
+    int box11Horizontal = 0, box11Vertical = 0, box12Horizontal = 0, box12Vertical = 0;
+    int areaVertical = 1000, areaHorizontal = 1000;
+    int fontFactor = 95;
+    int edition = 0;
+    bool atrCorrections = false;
+};
+
+struct CalibrationCase {
+    const char* name;
+    Calibration stored;                         // in the settings
+    std::optional<Calibration> effective = {};  // what the dialogs' ranges leave of it, where they change it
+};
+
+// clang-format off
+const CalibrationCase kCalibrations[] = {
+    {"none", {}},
+    {"margins of both sets", {15, -5, -30, 25}},
+    {"box corrections", {0, 0, 0, 0, 25, 15, -40, -99}},
+    {"the other paper edition", {.edition = 1}},
+    {"print area 97 %", {.areaVertical = 970, .areaHorizontal = 970}},
+    {"print area 97 % across, 102.5 % down", {.areaVertical = 1025, .areaHorizontal = 970}},
+    {"print area 103 %", {.areaVertical = 1030, .areaHorizontal = 1030}},
+    {"everything at once", {-35, 120, 60, -45, 12, -7, 99, 50, 980, 1015, 110, 1}},
+    {"set by hand beyond every dialog", {5000, 900, 300, 999, 300, -300, -250, 1000, 0, -5, 400, 2},
+     Calibration{200, 200, 200, 200, 99, -99, -99, 99, 970, 970, 150, 0}},
+    {"the corrections of the A.TR.", {.atrCorrections = true}, Calibration{}},
+};
+// clang-format on
+
+QString wordOf(int field, int page)
+{
+    return QStringLiteral("%1%2").arg(page == 1 ? "Feld" : "Zeile").arg(field, 2, 10, QChar('0'));
+}
+
+// A field text as a sheet prints it, in the box it is placed in.
+struct Printed {
+    int page;
+    int field;
+    Placed box;
+};
+
+// A page-1 field at the front's origin (LeftMargin1, 40 - TopMargin1), as the certificate of origin and the
+// declaration 848a place it.
+Placed onFront(int field, const FormFieldTable& table, const Calibration& c, int dy = 0)
+{
+    return placedRow(table.page1[std::size_t(field)].print, c.left1, 40 - c.top1, 0, dy, c.areaHorizontal,
+                     c.areaVertical);
+}
+
+// The EUR.1's certificate and application front: from 1 mm right of the left margin and 2 mm above the top
+// margin of the first set, box 11 and box 12 moved by their corrections.
+Placed eur1Front(int field, const Calibration& c)
+{
+    const bool box11 = field >= 11 && field <= 18;
+    const bool box12 = field >= 19;
+    const int dx = box11 ? c.box11Horizontal : box12 ? c.box12Horizontal : 0;
+    const int dy = box11 ? c.box11Vertical : box12 ? c.box12Vertical : 0;
+    return placedRow(EUR1_FieldTable.page1[std::size_t(field)].print, c.left1 + 10, 20 - c.top1, dx, dy,
+                     c.areaHorizontal, c.areaVertical);
+}
+
+// Sheets 1 and 2 print the certificate's boxes and the application front's 1 to 10; sheet 3, the back, prints
+// page 2 from the second set's margins in the rows of the paper edition "EURPRN" names.
+QList<Printed> eur1Sheet(int sheet, const Calibration& c)
+{
+    QList<Printed> printed;
+    const FormFieldTable& t = EUR1_FieldTable;
+    if (sheet == 3) {
+        for (std::size_t field = 0; field < t.page2.size(); ++field) {
+            const FormRect& row = c.edition == 1 ? t.page2SecondPrint[field] : t.page2[field].print;
+            printed.append(
+                {2, int(field), placedRow(row, c.left2, -c.top2, 0, 0, c.areaHorizontal, c.areaVertical)});
+        }
+        return printed;
+    }
+    for (int field = 0; field <= (sheet == 2 ? 10 : 20); ++field)
+        printed.append({1, field, eur1Front(field, c)});
+    return printed;
+}
+
+// The copy (sheet 4) alone has the small box at the top; the application's front (sheet 2) alone the
+// applicant and the date, in rows 10 and 11 on the chamber's edition "U08_HH"; the application's back (sheet
+// 3) prints page 2 from (LeftMargin2, 20 - TopMargin2).
+QList<Printed> uzSheet(int sheet, const Calibration& c)
+{
+    const FormFieldTable& t = UZ_FieldTable;
+    if (sheet == 3)
+        return {{2, 0,
+                 placedRow(t.page2[0].print, c.left2, 20 - c.top2, 0, 0, c.areaHorizontal, c.areaVertical)}};
+    QList<Printed> printed;
+    for (int field = sheet == 4 ? 0 : 1; field <= 7; ++field)
+        printed.append({1, field, onFront(field, t, c)});
+    if (sheet == 2) {
+        for (const int field : {8, 9})
+            printed.append({1, field, onFront(c.edition == 1 ? field + 2 : field, t, c)});
+    }
+    return printed;
+}
+
+// Every field but the placeholder 5; with "LZEF1F2" fields 0 and 1 start 3.4 mm higher, so that their second
+// line stands where the first was.
+QList<Printed> lzeSheet(int, const Calibration& c)
+{
+    QList<Printed> printed;
+    for (int field = 0; field <= 10; ++field) {
+        if (field == 5) continue;
+        printed.append(
+            {1, field, onFront(field, LZE848a_FieldTable, c, c.edition == 1 && field <= 1 ? 34 : 0)});
+    }
+    return printed;
+}
+
+struct PrintedForm {
+    const char* name;
+    const FormFieldTable& table;
+    const char* file;
+    QStringView section;
+    IntValue edition;
+    int sheets;
+    QList<Printed> (*sheet)(int, const Calibration&);
+    std::pair<int, int> goods;  // the first and the last box the strike-out runs across
+    Placed (*front)(int, const Calibration&);
+};
+
+Placed uzFront(int field, const Calibration& c)
+{
+    return onFront(field, UZ_FieldTable, c);
+}
+
+// clang-format off
+const PrintedForm kEUR1{"EUR.1", EUR1_FieldTable, "lieferung.fme", kEUR1Section, kEURPRN, 3, eur1Sheet,
+                        {8, 10}, eur1Front};
+const PrintedForm kUZ{"certificate of origin", UZ_FieldTable, "zeugnis.fmu", kUZSection, kU08_HH, 4, uzSheet,
+                      {6, 7}, uzFront};
+const PrintedForm kLZE{"declaration 848a", LZE848a_FieldTable, "erklaerung.lz1", kLZE1Section, kLZEF1F2, 1,
+                       lzeSheet, {}, nullptr};
+// clang-format on
+const PrintedForm* const kForms[] = {&kEUR1, &kUZ, &kLZE};
+
+class FormSheetsPrint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!hasPdfTools()) GTEST_SKIP() << "poppler-utils is not installed";
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(app.InitInstance());
+    }
+
+    void store(const PrintedForm& form, const Calibration& c)
+    {
+        app.WriteProfileInt(kLeftMargin1.in(form.section), c.left1);
+        app.WriteProfileInt(kTopMargin1.in(form.section), c.top1);
+        app.WriteProfileInt(kLeftMargin2.in(form.section), c.left2);
+        app.WriteProfileInt(kTopMargin2.in(form.section), c.top2);
+        app.WriteProfileInt(kEUR1Field11HorCorr, c.box11Horizontal);
+        app.WriteProfileInt(kEUR1Field11VertCorr, c.box11Vertical);
+        app.WriteProfileInt(kEUR1Field12HorCorr, c.box12Horizontal);
+        app.WriteProfileInt(kEUR1Field12VertCorr, c.box12Vertical);
+        for (const IntValue& atr :
+             {kATRField12HorCorr, kATRField12VertCorr, kATRField13HorCorr, kATRField13VertCorr})
+            app.WriteProfileInt(atr, c.atrCorrections ? 50 : 0);
+        app.WriteProfileInt(kPrnFactorV, c.areaVertical);
+        app.WriteProfileInt(kPrnFactorH, c.areaHorizontal);
+        app.WriteProfileInt(kPrinterFontFactor.in(form.section), c.fontFactor);
+        app.WriteProfileInt(form.edition, c.edition);
+        for (const IntValue& cross : {kNoPrint_X, kLeft_X1Pos, kTop_X1Pos, kLeft_X2Pos, kTop_X2Pos})
+            app.WriteProfileInt(cross, 0);
+    }
+
+    // The form with `page1` and `page2` as its field texts and `choice` as its mark, printed by form-inspect
+    // onto sheet `sheet`; false with the tool's complaint.
+    bool print(const PrintedForm& form, int sheet, const QStringList& page1 = {},
+               const QStringList& page2 = {}, int choice = 0)
+    {
+        const QString path = dir.filePath(form.file);
+        const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
+        DetachedForm detached = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, path));
+        detached.doc->OnNewDocument();
+        for (int field = 0; field < page1.size(); ++field)
+            detached.editor().SetFieldText(std::uint16_t(field), page1[field], 1);
+        for (int field = 0; field < page2.size(); ++field)
+            detached.editor().SetFieldText(std::uint16_t(field), page2[field], 2);
+        detached.doc->m_nMarkChoice = choice;
+        EXPECT_TRUE(detached.doc->OnSaveDocument(path));
+        return printWithFormInspect(path, sheet, pdf, dir.filePath("config"), complaint);
+    }
+
+    std::optional<QRectF> word(const QString& text) { return pdfWord(pdf, text); }
+    QImage rendered(QRect part) { return renderedPart(pdf, work(), part); }
+    bool inkIn(QRect part) { return !inkBox(rendered(part)).isEmpty(); }
+    QDir work() const { return QDir(dir.path()); }
+
+    // The ink around `expected` (tenths of a millimetre of the page), within `around` of it, lies on it.
+    void expectInkOn(QRect expected, int around)
+    {
+        const QRect part = expected.adjusted(-around, -around, around, around);
+        const QRect ink = inkBox(rendered(part)).translated(part.topLeft());
+        ASSERT_FALSE(ink.isEmpty()) << "no ink";
+        EXPECT_NEAR(ink.left(), expected.left(), 2);
+        EXPECT_NEAR(ink.top(), expected.top(), 2);
+        EXPECT_NEAR(ink.right(), expected.right(), 2);
+        EXPECT_NEAR(ink.bottom(), expected.bottom(), 2);
+    }
+
+    QTemporaryDir dir;
+    QString pdf = dir.filePath("sheet.pdf");
+    QString complaint;
+    CQELWinAppEx app{dir.filePath("config") + u'/' + CQELWinAppEx::kProgramId.toString()};
+};
+
+QStringList wordsOfPage(const FormFieldTable& table, int page)
+{
+    QStringList words;
+    const int last = page == 1 ? table.lastPage1Field : table.hasPageCommands ? table.lastPage2Field : -1;
+    for (int field = 0; field <= last; ++field) words.append(wordOf(field, page));
+    return words;
+}
+
+}  // namespace
+
+TEST_F(FormSheetsPrint, EachSheetPrintsItsFieldsAndMarksWhereTheCalibrationPutsThem)
+{
+    for (const PrintedForm* form : kForms) {
+        const QStringList page1 = wordsOfPage(form->table, 1);
+        const QStringList page2 = wordsOfPage(form->table, 2);
+        for (const CalibrationCase& calibration : kCalibrations) {
+            const Calibration& c = calibration.effective.value_or(calibration.stored);
+            store(*form, calibration.stored);
+            for (int sheet = 1; sheet <= form->sheets; ++sheet) {
+                SCOPED_TRACE(std::string(form->name) + ", " + calibration.name + ", sheet " +
+                             std::to_string(sheet));
+                ASSERT_TRUE(print(*form, sheet, page1, page2)) << complaint.toStdString();
+                EXPECT_EQ(pdfPageCount(pdf), 1);
+
+                // The sheet's texts and no others, each in its placed box.
+                const QList<Printed> expected = form->sheet(sheet, c);
+                QStringList expectedWords;
+                for (const Printed& p : expected) expectedWords.append(wordOf(p.field, p.page));
+                QStringList found;
+                for (const PdfWord& w : pdfWords(pdf)) found.append(w.text);
+                found.sort();
+                expectedWords.sort();
+                EXPECT_EQ(found.join(" ").toStdString(), expectedWords.join(" ").toStdString());
+                for (const Printed& p : expected) {
+                    SCOPED_TRACE(wordOf(p.field, p.page).toStdString());
+                    const FormFieldRow& row = (p.page == 1 ? form->table.page1 : form->table.page2)[p.field];
+                    const std::optional<QRectF> at = word(wordOf(p.field, p.page));
+                    if (at) expectInPlacedBox(*at, p.box, row, c.fontFactor, kPlaceTolerance);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(FormSheetsPrint, TheReferenceMarksOfEachSheetFollowItsMarginSetUnscaled)
+{
+    // From the margins of the sheet's set: the corner's left edge and top, the tick's top, in tenths of a
+    // millimetre. None on the EUR.1's back, the 848a has none at all.
+    const struct {
+        const PrintedForm& form;
+        int sheet;
+        int marginSet;
+        ReferenceMarkPlaces places;
+        bool drawn;
+    } cases[] = {
+        {kEUR1, 1, 1, {110, 50, 1980}, true},  {kEUR1, 2, 1, {110, 50, 1980}, true},
+        {kEUR1, 3, 2, {110, 50, 1980}, false}, {kUZ, 1, 1, {150, 60, 1960}, true},
+        {kUZ, 2, 1, {150, 60, 1960}, true},    {kUZ, 3, 2, {10, 60, 1980}, true},
+        {kUZ, 4, 1, {150, 60, 1960}, true},
+    };
+    const Calibration calibrations[] = {
+        kCalibrations[7].stored,
+        {.left1 = 15, .top1 = -5, .left2 = -30, .top2 = 25, .areaVertical = 1030, .areaHorizontal = 970}};
+    for (const Calibration& c : calibrations) {
+        for (const auto& m : cases) {
+            SCOPED_TRACE(std::string(m.form.name) + ", left margin " + std::to_string(c.left1) + ", sheet " +
+                         std::to_string(m.sheet));
+            store(m.form, c);
+            ASSERT_TRUE(print(m.form, m.sheet)) << complaint.toStdString();
+            const QPoint origin = m.marginSet == 1 ? QPoint(c.left1, c.top1) : QPoint(c.left2, c.top2);
+            if (m.drawn) {
+                expectReferenceMarks(pdf, work(), origin, 1, m.places);
+                continue;
+            }
+            const int x = origin.x() + m.places.x;
+            EXPECT_FALSE(inkIn(QRect(x - 20, origin.y() + m.places.cornerTop - 20, 60, 60)));
+            EXPECT_FALSE(inkIn(QRect(x - 20, origin.y() + m.places.tickTop - 20, 60, 80)));
+        }
+    }
+}
+
+TEST_F(FormSheetsPrint, TextsStandUprightAndTheEUR1ExporterStands14mmInAnd11mmDown)
+{
+    store(kEUR1, {});
+    ASSERT_TRUE(print(kEUR1, 1, {"F"})) << complaint.toStdString();
+    const std::optional<QRectF> exporter = word("F");
+    ASSERT_TRUE(exporter);
+    expectUprightF(pdf, work(), *exporter);
+    EXPECT_NEAR(exporter->left(), 14.0, kPlaceTolerance);
+    EXPECT_NEAR(exporter->top(), 11.0, kPlaceTolerance);
+
+    ASSERT_TRUE(print(kEUR1, 3, {}, {"F"})) << complaint.toStdString();
+    const std::optional<QRectF> back = word("F");
+    ASSERT_TRUE(back);
+    expectUprightF(pdf, work(), *back);
+}
+
+TEST_F(FormSheetsPrint, OnlyTheSheetsOfThePrintDialogArePrinted)
+{
+    for (const PrintedForm* form : kForms) {
+        SCOPED_TRACE(form->name);
+        EXPECT_FALSE(print(*form, form->sheets + 1));
+        EXPECT_TRUE(complaint.contains(QString("sheet 1 to %1").arg(form->sheets)))
+            << complaint.toStdString();
+        EXPECT_FALSE(print(*form, 0));
+    }
+}
+
+TEST_F(FormSheetsPrint, TheStrikeOutRunsAcrossTheGoodsBelowTheLongerTextAndNeverTouchesIt)
+{
+    const QList<std::pair<int, QString>> eur1Goods{
+        {8, numberedLines("Ware", 12)}, {9, numberedLines("kg", 2)}, {10, numberedLines("Rg", 3)}};
+    const struct {
+        const PrintedForm& form;
+        int sheet;
+        int area;
+        bool noPrintBNase;
+        QList<std::pair<int, QString>> goods;
+        const char* lastWord;  // the last line above the strike-out; none: the boxes are empty
+        bool struck;
+    } cases[] = {
+        // clang-format off
+        {kEUR1, 1, 970, false, eur1Goods, "Ware12", true},
+        {kEUR1, 2, 970, false, eur1Goods, "Ware12", true},
+        {kEUR1, 1, 1030, false, eur1Goods, "Ware12", true},
+        {kEUR1, 2, 1030, false, eur1Goods, "Ware12", true},
+        {kUZ, 1, 1000, false, {{6, numberedLines("Ware", 2)}, {7, numberedLines("Menge", 5)}}, "Menge5",
+         true},
+        {kUZ, 2, 1000, false, {{6, numberedLines("Ware", 4)}, {7, numberedLines("Menge", 1)}}, "Ware4", true},
+        {kUZ, 4, 1000, false, {}, nullptr, true},
+        {kEUR1, 1, 1000, true, {{8, numberedLines("Ware", 3)}}, "Ware3", false},
+        {kEUR1, 2, 1000, true, {{8, numberedLines("Ware", 3)}}, "Ware3", false},
+        {kUZ, 2, 1000, true, {{6, numberedLines("Ware", 3)}}, "Ware3", false},
+        {kUZ, 3, 1000, false, {{6, numberedLines("Ware", 3)}}, nullptr, false},
+        // clang-format on
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.form.name) + " sheet " + std::to_string(row.sheet) + " at " +
+                     std::to_string(row.area) + (row.noPrintBNase ? ", NoPrintBNase" : ""));
+        const Calibration c{.areaVertical = row.area, .areaHorizontal = row.area};
+        store(row.form, c);
+        app.WriteProfileInt(kNoPrintBNase.in(row.form.section), row.noPrintBNase ? 1 : 0);
+        QStringList page1;
+        for (const auto& [field, text] : row.goods) {
+            while (page1.size() <= field) page1.append(QString());
+            page1[field] = text;
+        }
+        ASSERT_TRUE(print(row.form, row.sheet, page1)) << complaint.toStdString();
+
+        const Placed first = row.form.front(row.form.goods.first, c);
+        const Placed last = row.form.front(row.form.goods.second, c);
+        const double lineHeight = printerFontHeight(3, c.fontFactor) / 10.0;
+        const double boxTop = -first.top / 10.0;
+        std::optional<QRectF> lastLine = QRectF(0, boxTop, 0, 0);
+        if (row.lastWord) lastLine = word(row.lastWord);
+        ASSERT_TRUE(lastLine);
+        const StrikeOut line = strikeOutBelow(pdf, work(), first, last, *lastLine);
+        EXPECT_EQ(line.y >= 0, row.struck);
+        if (line.y < 0 || !row.struck) continue;
+        // In the empty line below the last line of the longer text: clear of it, above the line after.
+        const double below =
+            row.lastWord ? lastLine->bottom() + 1.0 : boxTop + lineHeight - 2.0 - kPlaceTolerance;
+        EXPECT_GT(line.y / 10.0, below);
+        EXPECT_LT(line.y / 10.0, row.lastWord ? lastLine->bottom() + lineHeight : boxTop + 2 * lineHeight);
+        // From the left edge of the first box to the right edge of the last, then down to the first box's
+        // lower-left corner.
+        expectStrikeOutAcross(pdf, work(), line, first, last);
+    }
+}
+
+TEST_F(FormSheetsPrint, TheCrossOrTheXPrintsInTheChosenBoxMovedByItsOffsetsAndNowhereElse)
+{
+    // The top-left corners of the boxes, in the print table's tenths of a millimetre; each box with the whole
+    // reach of its offsets, where nothing else prints on an empty form.
+    const QPoint uzFirst(795, 2255), uzSecond(1325, 2255), lzeFirst(180, 1280), lzeSecond(180, 1405);
+    const QList<QRect> uzReach{QRect(595, 2155, 435, 235), QRect(1125, 2155, 435, 235)};
+    const QList<QRect> lzeReach{QRect(170, 1270, 70, 70), QRect(170, 1395, 70, 70)};
+    const struct {
+        const char* name;
+        const PrintedForm& form;
+        int sheet;
+        int choice;
+        QList<std::pair<IntValue, int>> settings;
+        Calibration calibration;
+        std::optional<QPoint> mark;  // its top-left corner in the print table, offsets included
+    } cases[] = {
+        // clang-format off
+        {"a new form: the second box", kUZ, 2, 0, {}, {}, uzSecond},
+        {"the first box, 2 mm right and 1 mm lower", kUZ, 2, 1, {{kLeft_X1Pos, 20}, {kTop_X1Pos, -10}}, {},
+         QPoint(815, 2265)},
+        {"the second box by its own offsets", kUZ, 2, 0,
+         {{kLeft_X1Pos, 50}, {kTop_X1Pos, 50}, {kLeft_X2Pos, -200}, {kTop_X2Pos, 100}}, {},
+         QPoint(1125, 2155)},
+        {"any other choice: the second box", kUZ, 2, 7, {}, {}, uzSecond},
+        {"offsets beyond their ranges", kUZ, 2, 1, {{kLeft_X1Pos, 5000}, {kTop_X1Pos, -999}}, {},
+         QPoint(995, 2355)},
+        {"margins move it, the print area does not scale it", kUZ, 2, 1, {},
+         {.left1 = -40, .top1 = 60, .areaVertical = 1030, .areaHorizontal = 970}, uzFirst},
+        {"NoPrint_X", kUZ, 2, 1, {{kNoPrint_X, 1}}, {}, std::nullopt},
+        {"the original", kUZ, 1, 1, {}, {}, std::nullopt},
+        {"the application's back", kUZ, 3, 1, {}, {}, std::nullopt},
+        {"the copy", kUZ, 4, 0, {}, {}, std::nullopt},
+        {"848a: the first box", kLZE, 1, 1, {}, {}, lzeFirst},
+        {"848a: the second box moved by the margins", kLZE, 1, 0, {},
+         {.left1 = 15, .top1 = -5, .areaVertical = 1030, .areaHorizontal = 970}, lzeSecond},
+        {"848a: any other choice, margins beyond the dialog", kLZE, 1, 3, {}, {5000, -900}, lzeSecond},
+        {"848a: two-line fields", kLZE, 1, 1, {}, {.edition = 1}, lzeFirst},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        store(c.form, c.calibration);
+        for (const auto& [value, number] : c.settings) app.WriteProfileInt(value, number);
+        ASSERT_TRUE(print(c.form, c.sheet, {}, {}, c.choice)) << complaint.toStdString();
+
+        // Tenths of a millimetre of the page: the front's origin is (LeftMargin1, 40 - TopMargin1), held to
+        // the margin dialog's range.
+        const QPoint origin(std::clamp(c.calibration.left1, -200, 200),
+                            40 - std::clamp(c.calibration.top1, -200, 200));
+        const auto onPage = [&](QPoint table) {
+            return QPoint(origin.x() + table.x(), table.y() - origin.y());
+        };
+        const bool uz = &c.form == &kUZ;
+        for (const QRect& reach : uz ? uzReach : lzeReach) {
+            const bool here = c.mark && reach.contains(*c.mark);
+            EXPECT_EQ(inkIn(QRect(onPage(reach.topLeft()), reach.size())), here)
+                << reach.x() << "," << reach.y();
+        }
+        if (!c.mark) continue;
+        const int size = uz ? 35 : 50;
+        const QRect mark(onPage(*c.mark), QSize(size, size));
+        expectInkOn(mark.adjusted(0, 0, -1, -1), 10);
+        // An X: ink at its centre, none in the middle of its top and left sides.
+        EXPECT_TRUE(inkIn(QRect(mark.center() - QPoint(2, 2), QSize(5, 5))));
+        EXPECT_FALSE(inkIn(QRect(mark.left() + size / 2 - 3, mark.top() - 3, 6, 6)));
+        EXPECT_FALSE(inkIn(QRect(mark.left() - 3, mark.top() + size / 2 - 3, 6, 6)));
+    }
+}
