@@ -129,7 +129,7 @@ TEST_F(FormPages, CtrlTabAndCtrlShiftTabSwitchThePagesWhereTabAndTheMouseReachTh
         EXPECT_EQ(editWindowColour(), c.page1Colour);
         EXPECT_FALSE(enabled(formcmd::kPage1));
         EXPECT_TRUE(enabled(formcmd::kPage2));
-        // The command of the menu goes back to page 2, where the edit window holds what was typed there.
+        // The command goes back to page 2, where the edit window holds what was typed there.
         EXPECT_TRUE(frame->ExecuteCommand(formcmd::kPage2));
         EXPECT_EQ(window().toPlainText(), "Rechnung");
 
