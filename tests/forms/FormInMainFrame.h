@@ -21,11 +21,14 @@
 #include <QTest>
 #include <functional>
 
-// The viewport point over the middle of a box of `view`'s page at true size on a 96 dpi screen, scrolled into
-// sight first.
+// Pixels of a length of the page in tenths of a millimetre, at true size on a 96 dpi screen.
+inline int pixels(int units)
+{
+    return qRound(units * 96 / 254.0);
+}
+// The viewport point over the middle of a box of `view`'s page, scrolled into sight first.
 inline QPoint middleInSight(FormView& view, const platform::Rect& box)
 {
-    const auto pixels = [](int units) { return qRound(units * 96 / 254.0); };
     view.verticalScrollBar()->setValue(pixels(box.top) - 100);
     return QPoint(pixels((box.left + box.right) / 2), pixels((box.top + box.bottom) / 2)) -
            QPoint(view.horizontalScrollBar()->value(), view.verticalScrollBar()->value());
@@ -81,7 +84,6 @@ protected:
     {
         QTest::keyClick(&window(), key, modifiers);
     }
-    static int pixels(int units) { return qRound(units * kPixelsPerInch / 254.0); }
     bool enabled(int command) { return frame->UpdateCommand(command).isEnabled(); }
 
     QPoint middleOf(const platform::Rect& box) { return middleInSight(*view, box); }

@@ -28,11 +28,3 @@ inline bool printWithFormInspect(const QString& form, int sheet, const QString& 
     return runFormInspect({"--print", form, "--sheet", QString::number(sheet), "--out", pdf}, configHome,
                           complaint);
 }
-
-// Draws page `page` of the form file `form` as its window does into the picture `png`, at zoom 10.
-inline bool renderWithFormInspect(const QString& form, int page, const QString& png,
-                                  const QString& configHome, QString& complaint)
-{
-    return runFormInspect({"--render", form, "--page", QString::number(page), "--out", png}, configHome,
-                          complaint);
-}

@@ -285,5 +285,4 @@ TEST_F(FormPages, EachFormsKeysAndCommandsOpenItsDialogsAndNoOthers)
         EXPECT_EQ(app.m_nHelpContext, help);
         EXPECT_TRUE(ui.messageTexts().isEmpty());
     }
-    EXPECT_EQ(app.GetProfileInt(settings::kLZEF1F2), 0);
 }

@@ -345,14 +345,18 @@ TEST_F(FormSheetsPrint, OnlyTheSheetsOfThePrintDialogArePrinted)
 
 TEST_F(FormSheetsPrint, TheStrikeOutRunsAcrossTheGoodsBelowTheLongerTextAndNeverTouchesIt)
 {
-    const QList<std::pair<int, QString>> eur1Goods{
-        {8, numberedLines("Ware", 12)}, {9, numberedLines("kg", 2)}, {10, numberedLines("Rg", 3)}};
+    // The texts of page 1 from field `first` on.
+    const auto from = [](int first, const QStringList& texts) {
+        return QStringList(first, QString()) + texts;
+    };
+    const QStringList eur1Goods =
+        from(8, {numberedLines("Ware", 12), numberedLines("kg", 2), numberedLines("Rg", 3)});
     const struct {
         const PrintedForm& form;
         int sheet;
         int area;
         bool noPrintBNase;
-        QList<std::pair<int, QString>> goods;
+        QStringList page1;
         const char* lastWord;  // the last line above the strike-out; none: the boxes are empty
         bool struck;
     } cases[] = {
@@ -361,14 +365,14 @@ TEST_F(FormSheetsPrint, TheStrikeOutRunsAcrossTheGoodsBelowTheLongerTextAndNever
         {kEUR1, 2, 970, false, eur1Goods, "Ware12", true},
         {kEUR1, 1, 1030, false, eur1Goods, "Ware12", true},
         {kEUR1, 2, 1030, false, eur1Goods, "Ware12", true},
-        {kUZ, 1, 1000, false, {{6, numberedLines("Ware", 2)}, {7, numberedLines("Menge", 5)}}, "Menge5",
+        {kUZ, 1, 1000, false, from(6, {numberedLines("Ware", 2), numberedLines("Menge", 5)}), "Menge5",
          true},
-        {kUZ, 2, 1000, false, {{6, numberedLines("Ware", 4)}, {7, numberedLines("Menge", 1)}}, "Ware4", true},
+        {kUZ, 2, 1000, false, from(6, {numberedLines("Ware", 4), numberedLines("Menge", 1)}), "Ware4", true},
         {kUZ, 4, 1000, false, {}, nullptr, true},
-        {kEUR1, 1, 1000, true, {{8, numberedLines("Ware", 3)}}, "Ware3", false},
-        {kEUR1, 2, 1000, true, {{8, numberedLines("Ware", 3)}}, "Ware3", false},
-        {kUZ, 2, 1000, true, {{6, numberedLines("Ware", 3)}}, "Ware3", false},
-        {kUZ, 3, 1000, false, {{6, numberedLines("Ware", 3)}}, nullptr, false},
+        {kEUR1, 1, 1000, true, from(8, {numberedLines("Ware", 3)}), "Ware3", false},
+        {kEUR1, 2, 1000, true, from(8, {numberedLines("Ware", 3)}), "Ware3", false},
+        {kUZ, 2, 1000, true, from(6, {numberedLines("Ware", 3)}), "Ware3", false},
+        {kUZ, 3, 1000, false, from(6, {numberedLines("Ware", 3)}), nullptr, false},
         // clang-format on
     };
     for (const auto& row : cases) {
@@ -377,12 +381,7 @@ TEST_F(FormSheetsPrint, TheStrikeOutRunsAcrossTheGoodsBelowTheLongerTextAndNever
         const Calibration c{.areaVertical = row.area, .areaHorizontal = row.area};
         store(row.form, c);
         app.WriteProfileInt(kNoPrintBNase.in(row.form.section), row.noPrintBNase ? 1 : 0);
-        QStringList page1;
-        for (const auto& [field, text] : row.goods) {
-            while (page1.size() <= field) page1.append(QString());
-            page1[field] = text;
-        }
-        ASSERT_TRUE(print(row.form, row.sheet, page1)) << complaint.toStdString();
+        ASSERT_TRUE(print(row.form, row.sheet, row.page1)) << complaint.toStdString();
 
         const Placed first = row.form.front(row.form.goods.first, c);
         const Placed last = row.form.front(row.form.goods.second, c);
