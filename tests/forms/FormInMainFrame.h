@@ -19,7 +19,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 
 // Pixels of a length of the page in tenths of a millimetre, at true size on a 96 dpi screen.
 inline int pixels(int units)
@@ -57,21 +56,19 @@ protected:
         platform::ScreenMetrics::setSource({});
     }
 
-    // A form of `form` in a new window of the frame, new or read from `path`, in the view `makeView` makes
-    // (the form's own without it), painted once: the first paint creates the edit window and lays the form
-    // out.
-    void open(const FormDefinition& form, const QString& path = {},
-              const std::function<FormView*(FormDocument&)>& makeView = {})
+    // A new form of `form` in a new window of the frame, in the form's own view, painted once: the first
+    // paint creates the edit window and lays the form out.
+    void open(const FormDefinition& form)
     {
         app.WriteProfileInt(form.fields.section, u"ZoomFactor", 10);
         std::unique_ptr<FormDocument> created = form.createDocument(app);
         doc = created.get();
-        view = makeView ? makeView(*doc) : form.createView(app, *doc);
+        view = form.createView(app, *doc);
         ASSERT_NE(view, nullptr);
         auto* child = new platform::ChildFrame;
         child->setContents(std::move(created), view);
         frame->addChildFrame(child);
-        ASSERT_TRUE(path.isEmpty() ? doc->OnNewDocument() : doc->OnOpenDocument(path));
+        ASSERT_TRUE(doc->OnNewDocument());
         view->OnInitialUpdate();
         view->viewport()->repaint();
         QCoreApplication::processEvents();
