@@ -2,10 +2,12 @@
 
 #include "app/AppCursors.h"
 #include "app/CQELWinAppEx.h"
+#include "app/SettingsKeys.h"
 #include "app/SettingsStore.h"
 #include "editor/EditorArchiveBlock.h"
 #include "editor/FieldTextPlacement.h"
 #include "platform/archive/Archive.h"
+#include "platform/command/CmdUI.h"
 #include "platform/dialog/UiService.h"
 #include "platform/docview/Document.h"
 #include "platform/docview/ScrollView.h"
@@ -292,6 +294,7 @@ void CQeEditWindow::SetCurrentText(const QString& text)
 {
     SetFieldText(m_nCurrentField, text, 0);
     if (m_window && m_bHoldsField) m_window->SetFieldText(text);
+    RepaintDrawnText(m_nCurrentField, m_nCurrentPage);
 }
 
 void CQeEditWindow::SetInsertMode(bool insert)
@@ -324,6 +327,8 @@ int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page)
     page = ResolvePage(page);
     if (!m_model.SlotOf(field, page)) return -1;
     CommitTypedText();
+    // The field left is drawn by the view from here on, its text as it was left.
+    RepaintDrawnText(m_nCurrentField, m_nCurrentPage);
     m_nCurrentField = field;
     m_nCurrentPage = page;
     if (m_window) ShowCurrentField();
@@ -339,11 +344,27 @@ void CQeEditWindow::CommitTypedText()
         m_model.TextAt(*held) = m_window->FieldText();
 }
 
+const CQeEditWindow::Rect* CQeEditWindow::RectOf(std::uint16_t field, std::uint16_t page) const
+{
+    return page == 1 ? m_model.LineRect(field) : m_model.ColumnRect(field);
+}
+
+// The view draws every field, the one under the live window too, and a text can reach below its box (more
+// lines than it holds) and past its sides (a word wider than it): what it covered is repainted from the box's
+// top down, across the view.
+void CQeEditWindow::RepaintDrawnText(std::uint16_t field, std::uint16_t page)
+{
+    const Rect* rect = RectOf(field, page);
+    if (!rect || !m_pParentView) return;
+    QWidget* viewport = m_pParentView->viewport();
+    const int top = std::uint16_t(rect->top) - m_pParentView->GetDeviceScrollPosition().y();
+    viewport->update(0, top, viewport->width(), viewport->height() - top);
+}
+
 void CQeEditWindow::ShowCurrentField()
 {
     const auto slot = SlotOf(m_nCurrentField, m_nCurrentPage);
-    const Rect* rect =
-        m_nCurrentPage == 1 ? m_model.LineRect(m_nCurrentField) : m_model.ColumnRect(m_nCurrentField);
+    const Rect* rect = RectOf(m_nCurrentField, m_nCurrentPage);
     if (!slot || !rect) return;
     LiveEditWidget& window = *m_window;
     const QPoint scrolled = m_pParentView ? m_pParentView->GetDeviceScrollPosition() : QPoint();
@@ -455,6 +476,23 @@ void CQeEditWindow::PasteFromClipboard()
     if (m_window) m_window->paste();
 }
 
+void CQeEditWindow::MoveCaretToEnd()
+{
+    if (!m_window) return;
+    m_window->moveCursor(QTextCursor::End);
+    m_window->ensureCursorVisible();
+}
+
+void CQeEditWindow::UpdateUndoCommand(platform::CmdUI& ui) const
+{
+    static const QString kNames[2][2] = {
+        {QStringLiteral("&Rückgängig (nicht möglich)"), QStringLiteral("&Rückgängig")},
+        {QStringLiteral("&Undo (not possible)"), QStringLiteral("&Undo")}};
+    const bool canUndo = m_window && m_window->document()->isUndoAvailable();
+    ui.Enable(canUndo);
+    ui.SetText(kNames[ProfileInt(settings::kLanguage) == 1 ? 1 : 0][canUndo ? 1 : 0]);
+}
+
 bool CQeEditWindow::IsInsertKey(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Insert && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -480,8 +518,12 @@ void CQeEditWindow::OnContextMenu(QPoint globalPos)
     m_contextMenu.Show(globalPos);
 }
 
+// The field takes every edit at once, so that what the view draws of it beside and below the window, and
+// what prints, is what was typed.
 void CQeEditWindow::OnTextEdited()
 {
+    CommitTypedText();
+    RepaintDrawnText(m_nCurrentField, m_nCurrentPage);
     if (m_pDocument) m_pDocument->setModifiedFlag(true);
 }
 

@@ -17,6 +17,7 @@
 class SettingsStore;
 namespace platform {
 class Archive;
+class CmdUI;
 class Dc;
 }  // namespace platform
 namespace settings {
@@ -196,6 +197,10 @@ public:
     void SetBkColor(platform::ColorRef color);
     // Pastes the clipboard's text at the caret, made fit for a field (see NormalizePastedText).
     void PasteFromClipboard();
+    // Puts the caret after the live window's last character and scrolls it into sight.
+    void MoveCaretToEnd();
+    // The undo command is enabled, and named so, when the live window can take an edit back.
+    void UpdateUndoCommand(platform::CmdUI& ui) const;
 
     // ---- fonts, drawing and printing
 
@@ -255,6 +260,8 @@ private:
     void LeaveRemovedPage(std::uint16_t page);
     void LeaveDeletedLine(std::uint16_t field);
     void ShowCurrentField();
+    const Rect* RectOf(std::uint16_t field, std::uint16_t page) const;
+    void RepaintDrawnText(std::uint16_t field, std::uint16_t page);
     int ProfileInt(const settings::IntValue& value) const;
 
     const SettingsStore* m_settings;

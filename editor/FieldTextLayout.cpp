@@ -6,14 +6,20 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The base class lays a block out with the document's own option (LiveEditWidget makes it another); a block
-// laid out here carries word wrapping, so that one the base class laid out again is known and laid out
-// once more. Word wrapping lets each line take exactly the characters it is given.
-constexpr QTextOption::WrapMode kOwnWrapping = QTextOption::WordWrap;
+// How a line takes exactly the characters it is given: word wrapping ends it at its last break, which is
+// after its blanks, unless it ends inside a word, where Qt's word wrapping would go back to a hyphen.
+QTextOption::WrapMode OwnWrapping(QStringView text, const QList<platform::WrappedLine>& lines)
+{
+    const bool endsInsideAWord = std::any_of(
+        lines.cbegin(), lines.cend(),
+        [&](const platform::WrappedLine& line) { return line.end < text.size() && text[line.end] != u' '; });
+    return endsInsideAWord ? QTextOption::WrapAnywhere : QTextOption::WordWrap;
+}
 
 // More characters than the text of any box, however small its font.
 constexpr int kLongestOrdinaryBlock = 65'536;
@@ -110,16 +116,11 @@ bool FieldTextLayout::LeavesTextOut() const
 bool FieldTextLayout::IsLaidOut(const QTextBlock& block) const
 {
     const QTextLayout* layout = block.layout();
-    return layout->lineCount() > 0 && layout->textOption().wrapMode() == kOwnWrapping;
+    return layout->lineCount() > 0 && layout->textOption().wrapMode() != kForeignWrapping;
 }
 
 void FieldTextLayout::LayOut(const QTextBlock& block) const
 {
-    QTextLayout* layout = block.layout();
-    QTextOption option = document()->defaultTextOption();
-    option.setWrapMode(kOwnWrapping);
-    layout->setTextOption(option);
-
     const QString text = block.text();
     const double width = std::max(0.0, m_width - m_left - m_right);
     const QFontMetricsF metrics(document()->defaultFont());
@@ -132,7 +133,13 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     // window has a height, all of them.
     const qsizetype mostLines =
         m_height > 0 ? qsizetype(std::ceil(2 * m_height / lineAdvance)) + 2 : platform::kAllLines;
-    const QList<platform::WrappedLine> lines = platform::wrapParagraph(text, width, widthOf, mostLines);
+    // A word too long for the window breaks as in an edit control, so that the room it needs counts.
+    const QList<platform::WrappedLine> lines =
+        platform::wrapParagraph(text, width, widthOf, mostLines, platform::LongWords::Break);
+    QTextLayout* layout = block.layout();
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(OwnWrapping(text, lines));
+    layout->setTextOption(option);
 
     layout->beginLayout();
     double top = 0;
@@ -144,7 +151,8 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : LastLineEnd(text, lines[i].end);
         const double lineWidth =
             widthOf(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start));
-        // A word too long for the room is given room enough, so that it is not split at a hyphen.
+        // A line wider than the room (one character in a window narrower than it) is given room enough, so
+        // that Qt takes it whole.
         const double room = std::max(width, lineWidth + 1);
         line.setLeadingIncluded(true);
         line.setNumColumns(int(next - lines[i].start), room);

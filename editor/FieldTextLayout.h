@@ -3,12 +3,17 @@
 #include <QPlainTextDocumentLayout>
 
 // Lays out the text of the live edit window as the view draws the field and the printer prints it: a line
-// breaks only at blanks, a word too long for the line stands alone on it, and the lines stand within the
-// field's text insets, the first one at the window's top.
+// breaks at blanks, and the lines stand within the field's text insets, the first one at the window's top.
+// A word too long for a whole line breaks after its last character that fits, as an edit control breaks
+// it, so that a field refuses the characters of a word that its box cannot hold.
 class FieldTextLayout : public QPlainTextDocumentLayout {
     Q_OBJECT
 
 public:
+    // The document's own wrapping, with which the base class lays a block out its own way: a block laid out
+    // here wraps otherwise, so that one the base class laid out again is known and laid out once more.
+    static constexpr QTextOption::WrapMode kForeignWrapping = QTextOption::WrapAtWordBoundaryOrAnywhere;
+
     explicit FieldTextLayout(QTextDocument* document);
 
     // The window's width and height and the pixels between its edges and the text; a negative inset lets

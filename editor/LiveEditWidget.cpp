@@ -40,7 +40,7 @@ LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(p
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Never used for the lines shown: FieldTextLayout breaks them, and knows its own lines by their mode.
-    setWordWrapMode(QTextOption::WrapAnywhere);
+    setWordWrapMode(FieldTextLayout::kForeignWrapping);
     setAcceptDrops(false);
     connect(this, &QPlainTextEdit::textChanged, this, &LiveEditWidget::OnTextChanged);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &LiveEditWidget::HoldFirstLine);

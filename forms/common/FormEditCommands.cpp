@@ -28,8 +28,7 @@ void FormEditCommands::OnEditUndo()
 
 void FormEditCommands::OnUpdateEditUndo(CmdUI& ui)
 {
-    auto* window = m_editor.LiveWindow();
-    ui.Enable(window && window->document()->isUndoAvailable());
+    m_editor.UpdateUndoCommand(ui);
 }
 
 void FormEditCommands::OnEditCut()

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace platform {
@@ -130,12 +131,9 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
     // Held while drawing: the tables may start over meanwhile.
     const std::shared_ptr<TextMeasures> measures = font.measures;
     const double advance = lineAdvancePixels(format);
-    qsizetype mostLines = kAllLines;
-    if (format & DrawTextFormat::ShownPartOnly) {
-        // The lines that start within the rectangle, the last perhaps cut by its bottom edge.
-        const double heightPixels = std::abs(rect.bottom - rect.top) * m_mapper.pixelsPerUnitY();
-        mostLines = qsizetype(std::ceil(heightPixels / advance)) + 1;
-    }
+    const QPointF topLeft = m_mapper.toDevice(QPointF(rect.left, rect.top));
+    const qsizetype mostLines =
+        format & DrawTextFormat::ShownPartOnly ? linesDownToDeviceBottom(topLeft.y(), advance) : kAllLines;
     const TextMeasures::Lines& laidOut = measures->lines(text, format, rect.right - rect.left, mostLines);
     const QStringList& lines = laidOut.lines;
     const double height = m_mapper.yDirection() * double(lines.size()) * advance / m_mapper.pixelsPerUnitY();
@@ -152,7 +150,6 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
         m_painter.setWorldTransform(m_deviceTransform);
         m_painter.setClipRect(m_mapper.toDevice(rect), Qt::IntersectClip);
     }
-    const QPointF topLeft = m_mapper.toDevice(QPointF(rect.left, rect.top));
     const double rectWidth = (rect.right - rect.left) * pixelsPerUnitX;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const double indent = lineIndent(format, rectWidth, laidOut.widths[i]);
@@ -252,6 +249,16 @@ bool Dc::showsInExposed(QRectF lineBox) const
     // Glyphs may reach past their advances and their cell (accents, slanted letters): a margin of a cell.
     const double margin = lineBox.height();
     return lineBox.adjusted(-margin, -margin, margin, margin).intersects(*m_exposed);
+}
+
+// Rounded up to a power of two, so that a text scrolled along is not broken into lines anew at every step.
+qsizetype Dc::linesDownToDeviceBottom(double top, double advance) const
+{
+    const QPaintDevice& device = *m_painter.device();
+    const double bottom =
+        m_deviceTransform.inverted().mapRect(QRectF(0, 0, device.width(), device.height())).bottom();
+    const auto lines = std::size_t(std::ceil(std::max(0.0, bottom - top) / advance)) + 1;
+    return qsizetype(std::bit_ceil(lines));
 }
 
 double Dc::lineAdvancePixels(unsigned format) const

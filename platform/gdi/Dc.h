@@ -92,6 +92,9 @@ private:
     // Whether a line drawn there shows in the part of the device being painted.
     bool showsInExposed(QRectF lineBox) const;
     double lineAdvancePixels(unsigned format) const;
+    // At least as many lines `advance` device pixels apart as can be seen from `top` down to the bottom of
+    // the device, and one more that its edge may cut.
+    qsizetype linesDownToDeviceBottom(double top, double advance) const;
 
     QPainter& m_painter;
     Mapper m_mapper;

@@ -2,6 +2,9 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+#include <QTextBoundaryFinder>
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -36,8 +39,34 @@ qsizetype skipWord(QStringView text, qsizetype from)
     return from;
 }
 
-// Where the line starting at `start` ends: after the last word that still fits, but after at least one word.
-qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const TextWidth& widthOf)
+// Whether the piece of the paragraph from `start` to `end` fits into `width`. No box shows a line of more
+// characters than kLongestShownLine, and a hostile word of millions is not measured whole.
+bool fits(QStringView paragraph, qsizetype start, qsizetype end, double width, const TextWidth& widthOf)
+{
+    return end - start <= kLongestShownLine && widthOf(paragraph.sliced(start, end - start)) <= width;
+}
+
+// Where a line from `start` whose first word, up to `wordEnd`, is too wide ends when that word breaks: after
+// the last character that fits, but after one character at least, and never inside a character made of
+// several code units (a surrogate pair, a letter with its accents).
+qsizetype lastFittingCharacter(QStringView paragraph, qsizetype start, qsizetype wordEnd, double width,
+                               const TextWidth& widthOf)
+{
+    const qsizetype looked = std::min(wordEnd - start, kLongestShownLine + 1);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, paragraph.sliced(start, looked));
+    qsizetype end = characters.toNextBoundary();
+    for (qsizetype next = characters.toNextBoundary(); next > 0 && next < looked;
+         next = characters.toNextBoundary()) {
+        if (!fits(paragraph, start, start + next, width, widthOf)) break;
+        end = next;
+    }
+    return start + end;
+}
+
+// Where the line starting at `start` ends: after the last word that still fits, but after at least one word,
+// or within that word when it alone is too wide and long words break.
+qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const TextWidth& widthOf,
+                    LongWords longWords)
 {
     qsizetype end = start;
     bool hasWord = false;
@@ -45,7 +74,9 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
         const qsizetype wordStart = skipBlanks(paragraph, end);
         if (wordStart == paragraph.size()) return paragraph.size();
         const qsizetype wordEnd = skipWord(paragraph, wordStart);
-        if (hasWord && widthOf(paragraph.sliced(start, wordEnd - start)) > width) break;
+        if (hasWord && !fits(paragraph, start, wordEnd, width, widthOf)) break;
+        if (!hasWord && longWords == LongWords::Break && !fits(paragraph, start, wordEnd, width, widthOf))
+            return lastFittingCharacter(paragraph, start, wordEnd, width, widthOf);
         end = wordEnd;
         hasWord = true;
     }
@@ -55,12 +86,12 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
 }  // namespace
 
 QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf,
-                                 qsizetype mostLines)
+                                 qsizetype mostLines, LongWords longWords)
 {
     QList<WrappedLine> lines;
     qsizetype start = 0;
     do {
-        const qsizetype end = endOfLine(paragraph, start, width, widthOf);
+        const qsizetype end = endOfLine(paragraph, start, width, widthOf, longWords);
         lines.append({start, end});
         start = skipBlanks(paragraph, end);
     } while (start < paragraph.size() && lines.size() < mostLines);

@@ -38,9 +38,12 @@ struct WrappedLine {
     qsizetype start;
     qsizetype end;
 };
-// The lines of one paragraph (a text without line ends) `width` logical units wide, broken at blanks only;
-// no more than `mostLines` of them.
+// What becomes of a word wider than the whole line: drawn text lets it run past the edge; an edit control
+// breaks it after the last character that fits, and the rest of the word goes on on the next line.
+enum class LongWords { RunPast, Break };
+// The lines of one paragraph (a text without line ends) `width` logical units wide, broken at blanks, and
+// within a word too long for a line as `longWords` says; no more than `mostLines` of them.
 QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf,
-                                 qsizetype mostLines = kAllLines);
+                                 qsizetype mostLines = kAllLines, LongWords longWords = LongWords::RunPast);
 
 }  // namespace platform

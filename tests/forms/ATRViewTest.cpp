@@ -244,10 +244,10 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
     openView();
     view->resize(900, 1000);  // the whole of boxes 5 to 11, so that nothing scrolls
     const QString goods =
-        "Maschinenteile aus Stahl-Aluminium-Legierung, verpackt in Holzkisten, "
-        "Kisten-Nr. 1-20, Stahl-Aluminium-Rohre; "
-        "Sonderanfertigung-mit-einer-sehr-langen-Bezeichnung-ohne-Leerzeichen-dazwischen x";
-    // Left, centred and right; the long word is wider than the narrow box 11, whichever way it is aligned.
+        "Maschinen und Teile aus Stahl-Alu, verpackt in Kisten aus Holz, Nr. 1-20, Alu-Rohre; Teile und "
+        "Zubehör in Kartons x";
+    // Left, centred and right, in wide boxes and the narrow box 11; no word is wider than its box (the window
+    // breaks such a word where the drawn text lets it run past the box).
     const struct {
         std::uint16_t field;
         void (CQeEditWindow::*align)(std::uint16_t field, std::uint16_t page);
@@ -273,6 +273,40 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
     }
     EXPECT_EQ(window().viewport()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(window().viewport()->cursor().pixmap().cacheKey(), AppCursors::Get(342).pixmap().cacheKey());
+}
+
+// What the window shows of the form after an edit and after leaving the field is what a paint of the whole
+// window shows: box 1 holding ten lines, more than it holds, is emptied and typed anew.
+TEST_F(ATRView, NoPixelOfAFieldsOldTextStaysOnScreenAfterAnEditOrLeavingIt)
+{
+    openView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    QStringList lines;
+    for (int line = 1; line <= 10; ++line)
+        lines.append(QStringLiteral("Zeile%1").arg(line, 2, 10, QChar('0')));
+    view->ActivateField(1, 1);
+    editor().SetFieldText(0, lines.join("\r\n"), 1);
+    view->ActivateField(0, 1);
+    view->viewport()->repaint();
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        const QPoint at = view->viewport()->mapTo(view->window(), QPoint(0, 0));
+        return view->screen()
+            ->grabWindow(view->window()->winId(), at.x(), at.y(), view->viewport()->width(),
+                         view->viewport()->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto wholePaint = [&] {
+        return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QTest::keyClick(&window(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&window(), Qt::Key_Delete);
+    QTest::keyClicks(&window(), "Neu");
+    // The caret blinks in the edit window.
+    EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "edited";
+    view->ActivateField(1, 1);
+    EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "left";
 }
 
 // The captions and field texts are drawn on screen from pictures kept between paints: a repaint shows them

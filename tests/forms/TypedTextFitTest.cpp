@@ -1,5 +1,6 @@
 // Typing into the live edit window at every zoom of the form's window: the lines that fit into a field's box
-// as the view draws it and the printer prints it are taken, whatever the zoom, and a line more is refused.
+// as the view draws it and the printer prints it are taken, whatever the zoom, and a line more is refused, as
+// is the rest of a word that does not fit.
 
 #include "app/SettingsKeys.h"
 #include "forms/atr/ATR_Form.h"
@@ -42,6 +43,8 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
         {ATR_Form, false, 2, 1},
         {ATR_Form, false, 14, 1},
     };
+    // Digits are all as wide: once one no longer fits, none does.
+    const QString kLongWord = QStringLiteral("4711081500").repeated(20);
     constexpr int kFirstZoom = 10;
     constexpr int kLastZoom = 25;
     for (const auto& row : rows) {
@@ -63,6 +66,16 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
             for (int line = 1; line <= row.lines; ++line) taken.append(QStringLiteral("Zeile%1").arg(line));
             taken.last() += QStringLiteral("Zeile%1").arg(row.lines + 1);
             EXPECT_EQ(editor().GetFieldText(row.field, 1), taken.join("\r\n"));
+
+            // A word longer than the box is taken up to the character that no longer fits, as the lines
+            // of the box hold it when it breaks there.
+            view->ActivateField(row.field, 1);
+            typeLines(0);
+            QTest::keyClicks(&window(), kLongWord);
+            view->ActivateField(elsewhere, 1);
+            const QString word = editor().GetFieldText(row.field, 1);
+            EXPECT_TRUE(kLongWord.startsWith(word) && !word.isEmpty()) << word.toStdString();
+            EXPECT_LT(word.size(), kLongWord.size());
         }
     }
 }

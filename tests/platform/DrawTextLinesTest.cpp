@@ -63,3 +63,28 @@ TEST_P(DrawTextWrap, GivesTheLinesDrawTextDraws)
 }
 
 INSTANTIATE_TEST_SUITE_P(DrawTextLines, DrawTextWrap, ::testing::ValuesIn(wrapCases));
+
+// An edit control breaks a word too long for the line after the last character that fits; a character of
+// two code units or with its accent stays whole.
+TEST(DrawTextLines, AnEditControlBreaksAWordTooLongForTheLineAtItsLastCharacterThatFits)
+{
+    const struct {
+        const char16_t* paragraph;
+        double width;
+        QStringList lines;
+    } rows[] = {
+        {u"aa bbbbbbbb cc", 50, {"aa", "bbbbb", "bbb", "cc"}},
+        {u"bbbbbbbbbbbb", 50, {"bbbbb", "bbbbb", "bb"}},
+        {u"b\U0001D11Ebbb", 30, {"b\U0001D11E", "bbb"}},
+        {u"bbe\u0301bb", 30, {"bb", "e\u0301b", "b"}},
+        {u"bb", 5, {"b", "b"}},
+    };
+    for (const auto& row : rows) {
+        const QStringView paragraph(row.paragraph);
+        QStringList lines;
+        for (const WrappedLine& line :
+             wrapParagraph(paragraph, row.width, tenPerCharacter, kAllLines, LongWords::Break))
+            lines.append(paragraph.sliced(line.start, line.end - line.start).toString());
+        EXPECT_EQ(lines, row.lines) << QStringView(row.paragraph).toString().toStdString();
+    }
+}
