@@ -123,8 +123,10 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         settings.WriteProfileInt(settings::kLZEF1F2, c.twoLineFields ? 1 : 0);
         const QString form = saveForm(c.form, c.page, "Brandel GmbH", "lieferung");
         const QString out = dir.filePath("page.png");
-        QStringList arguments{"--page", QString::number(c.page), "--out", out};
+        // The options in any order: the zoom, where given, between the page and the picture.
+        QStringList arguments{"--page", QString::number(c.page)};
         if (c.zoom != 10) arguments << "--zoom" << QString::number(c.zoom);
+        arguments << "--out" << out;
         ASSERT_TRUE(render(form, arguments)) << complaint.toStdString();
         const QImage image(out);
         ASSERT_FALSE(image.isNull());
@@ -163,6 +165,10 @@ TEST_F(FormInspectRender, WhatTheWindowCannotShowIsRefused)
         {"a zoom above the largest", atr, {"--page", "1", "--out", out, "--zoom", "26"}, "zoom 10 to 25"},
         {"a file that does not open", dir.filePath("fehlt.fma"), {"--page", "1", "--out", out}, ""},
         {"a refused version", dir.filePath("neu.fma"), {"--page", "1", "--out", out}, "neueren Version"},
+        {"an unknown option", atr, {"--page", "1", "--out", out, "--size", "3"}, "unknown option --size"},
+        {"an option without its value", atr, {"--page", "--out", out}, "--page needs a value"},
+        {"a page that is no number", atr, {"--page", "eins", "--out", out}, "whole numbers"},
+        {"no picture", atr, {"--page", "1"}, "--out is missing"},
         {"a picture that cannot be written",
          atr,
          {"--page", "1", "--out", dir.filePath("no/such/x.png")},

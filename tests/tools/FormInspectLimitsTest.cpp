@@ -1,4 +1,6 @@
 // form-inspect opens and saves forms as File Open and Save do; run as a person runs it, from a shell.
+#include "tests/support/FullDisk.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -7,6 +9,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,7 +24,7 @@ struct ToolRun {
 };
 
 // Runs form-inspect as a shell starts it (SIGXFSZ at its default), under a limit on the size of the files
-// it writes.
+// it writes, else under the test's own.
 ToolRun formInspect(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QList<QByteArray> texts{KZ_FORM_INSPECT};
@@ -34,7 +37,7 @@ ToolRun formInspect(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_IN
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit{fileSizeLimit, fileSizeLimit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        if (fileSizeLimit != RLIM_INFINITY) ::setrlimit(RLIMIT_FSIZE, &limit);
         const int quiet = ::open("/dev/null", O_WRONLY);
         ::dup2(quiet, STDOUT_FILENO);
         ::dup2(quiet, STDERR_FILENO);
@@ -101,18 +104,39 @@ TEST(FormInspect, AFormThatClaimsMillionsOfEntriesIsRefusedWithoutTakingMemoryFo
     }
 }
 
-TEST(FormInspect, ASaveBeyondTheFileSizeLimitIsToldAndLeavesTheOldFile)
+TEST(FormInspect, AFileThatCannotBeWrittenWholeIsToldAndLeavesTheOldFile)
 {
-    QTemporaryDir dir;
-    const QString target = dir.filePath("out.fma");
-    QFile old(target);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    const ToolRun run = formInspect({"--resave", KZ_TEST_DATA "/forms/atr-1.01.fma", target}, 100);
-    EXPECT_EQ(run.signal, 0);
-    EXPECT_EQ(run.exitCode, 2);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    const QString form = KZ_TEST_DATA "/forms/atr-1.01.fma";
+    const struct {
+        const char* what;
+        QStringList arguments;  // those before the file written
+        bool onFullDisk;
+        rlim_t fileSizeLimit = RLIM_INFINITY;
+    } cases[] = {
+        {"a save beyond the file-size limit", {"--resave", form}, false, 100},
+        // As `ulimit -f 1` in a shell.
+        {"a print beyond the file-size limit", {"--print", form, "--sheet", "1", "--out"}, false, 1024},
+        {"a print on a full disk", {"--print", form, "--sheet", "1", "--out"}, true},
+        {"a picture on a full disk", {"--render", form, "--page", "1", "--out"}, true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        FullDisk disk;
+        if (c.onFullDisk && disk.unavailable()) GTEST_SKIP() << disk.unavailable();
+        const QString target = c.onFullDisk ? disk.path("out") : dir.filePath("out");
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        if (c.onFullDisk) disk.fill();
+        const QDir folder = QFileInfo(target).dir();
+        const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
+        const ToolRun run = formInspect(c.arguments + QStringList{target}, c.fileSizeLimit);
+        EXPECT_EQ(run.signal, 0) << c.what;
+        EXPECT_EQ(run.exitCode, 2) << c.what;
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "old") << c.what;
+        old.close();
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), before) << c.what;
+    }
 }

@@ -13,6 +13,9 @@
 //                                   default 10) on a screen of 96 dots per inch, without showing the
 //                                   window, onto a picture of exactly the 205 mm × 298 mm sheet
 //
+// The options of --print and --render come in any order. OUT is replaced only once it was written whole: a
+// write that fails leaves OUT as it was, or no file at all.
+//
 // Exit 0 when the file was read, whatever its load status (--print and --render: only a file that opens); 2
 // with the error on standard error otherwise.
 
@@ -25,8 +28,11 @@
 #include "forms/common/FormPrintJob.h"
 #include "forms/common/FormPrinting.h"
 #include "forms/common/FormView.h"
+#include "platform/file/WholeFile.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QHash>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -36,6 +42,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -100,11 +107,63 @@ const platform::DocTemplate* templateNamed(const std::vector<platform::DocTempla
     return nullptr;
 }
 
-int usage()
+// What was wrong with the command line, if anything, then how it is written.
+int usage(const QString& problem = {})
 {
+    if (!problem.isEmpty()) fail(problem);
     return fail(
         "usage: form-inspect FILE | --new EUR1|ATR|UZ|LZE1 | --resave FILE OUT | "
         "--print FILE --sheet N --out OUT.pdf | --render FILE --page N --out OUT.png [--zoom Z]");
+}
+
+// The form file and the `--name value` options that follow --print or --render.
+struct Options {
+    QString file;
+    QHash<QString, QString> values;
+};
+
+// Reads the arguments after the command, in any order: one form file and each option at most once. Every
+// option in `needed` must be given, those in `optional` may be. Why the arguments cannot be taken, or
+// nothing.
+std::optional<QString> readOptions(const QStringList& args, const QStringList& needed,
+                                   const QStringList& optional, Options& options)
+{
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith("--")) {
+            if (!options.file.isEmpty()) return "more than one form file: " + options.file + ", " + arg;
+            options.file = arg;
+            continue;
+        }
+        if (!needed.contains(arg) && !optional.contains(arg)) return "unknown option " + arg;
+        if (options.values.contains(arg)) return arg + " is given twice";
+        if (i + 1 == args.size() || args[i + 1].startsWith("--")) return arg + " needs a value";
+        options.values.insert(arg, args[++i]);
+    }
+    if (options.file.isEmpty()) return QStringLiteral("no form file is given");
+    for (const QString& name : needed) {
+        if (!options.values.contains(name)) return name + " is missing";
+    }
+    return std::nullopt;
+}
+
+// The whole number given for the option `name`, `fallback` when it was left out; nothing when it is not a
+// number.
+std::optional<int> numberOption(const Options& options, const QString& name, int fallback = 0)
+{
+    if (!options.values.contains(name)) return fallback;
+    bool read = false;
+    const int number = options.values.value(name).toInt(&read);
+    return read ? std::optional<int>(number) : std::nullopt;
+}
+
+// Puts `bytes` in the place of `out` only once they are all on the disk, so that a full disk or a limit on
+// the size of files leaves no cut file behind and an older file as it was.
+int writeWhole(const QString& out, const QByteArray& bytes)
+{
+    const platform::wholefile::WriteResult written = platform::wholefile::replace(out, bytes);
+    if (!written.ok()) return fail("cannot write " + written.error);
+    return 0;
 }
 
 // The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
@@ -125,23 +184,27 @@ int printToPdf(const SettingsStore& settings, const platform::DocTemplate& docTe
     if (!form.doc->OnOpenDocument(path)) return fail(form.doc->lastError());
     if (form.doc->m_nLoadStatus != kLoaded) return fail(FormFile::StatusMessage(form.doc->m_nLoadStatus));
 
-    QPdfWriter writer(out);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setResolution(kPdfDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
     const std::unique_ptr<FormPrinting> printing = definition.createPrinting(settings, *form.doc);
     if (!FormPrintJob(settings, *form.doc, *printing).Print(writer, sheet, 1))
-        return fail("cannot write " + out);
-    return 0;
+        return fail("cannot print " + path);
+    return writeWhole(out, pdf.data());
 }
 
 int print(const SettingsStore& settings, const std::vector<platform::DocTemplate>& templates,
           const QStringList& args)
 {
-    bool sheetRead = false;
-    const int sheet = args[3].toInt(&sheetRead);
-    if (args[2] != "--sheet" || args[4] != "--out" || !sheetRead) return usage();
-    return printToPdf(settings, *platform::DocTemplate::findForFile(templates, args[1]), args[1], sheet,
-                      args[5]);
+    Options options;
+    if (const std::optional<QString> problem = readOptions(args, {"--sheet", "--out"}, {}, options))
+        return usage(*problem);
+    const std::optional<int> sheet = numberOption(options, "--sheet");
+    if (!sheet) return usage("--sheet takes a whole number");
+    return printToPdf(settings, *platform::DocTemplate::findForFile(templates, options.file), options.file,
+                      *sheet, options.values.value("--out"));
 }
 
 // The picture's density: the standard screen's, on which the window at zoom Z looks the same.
@@ -184,20 +247,22 @@ int renderToPng(CQELWinAppEx& app, const platform::DocTemplate& docTemplate, con
     // The window's own background, where the view draws nothing.
     picture.fill(view->viewport()->palette().color(view->viewport()->backgroundRole()));
     view->DrawPageOnto(picture, page, zoom);
-    if (!picture.save(out, "PNG")) return fail("cannot write " + out);
-    return 0;
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!picture.save(&png, "PNG")) return fail("cannot draw " + path);
+    return writeWhole(out, png.data());
 }
 
 int render(CQELWinAppEx& app, const std::vector<platform::DocTemplate>& templates, const QStringList& args)
 {
-    bool pageRead = false, zoomRead = true;
-    const int page = args[3].toInt(&pageRead);
-    const bool zoomGiven = args.size() == 8;
-    if (zoomGiven && args[6] != "--zoom") return usage();
-    const int zoom = zoomGiven ? args[7].toInt(&zoomRead) : CQEScrollViewBase::kSmallestZoomStep;
-    if (args[2] != "--page" || args[4] != "--out" || !pageRead || !zoomRead) return usage();
-    return renderToPng(app, *platform::DocTemplate::findForFile(templates, args[1]), args[1], page, zoom,
-                       args[5]);
+    Options options;
+    if (const std::optional<QString> problem = readOptions(args, {"--page", "--out"}, {"--zoom"}, options))
+        return usage(*problem);
+    const std::optional<int> page = numberOption(options, "--page");
+    const std::optional<int> zoom = numberOption(options, "--zoom", CQEScrollViewBase::kSmallestZoomStep);
+    if (!page || !zoom) return usage("--page and --zoom take whole numbers");
+    return renderToPng(app, *platform::DocTemplate::findForFile(templates, options.file), options.file, *page,
+                       *zoom, options.values.value("--out"));
 }
 
 }  // namespace
@@ -223,8 +288,8 @@ int main(int argc, char** argv)
         return print(form);
     }
 
-    if (args.size() == 6 && args[0] == "--print") return print(app, templates, args);
-    if ((args.size() == 6 || args.size() == 8) && args[0] == "--render") return render(app, templates, args);
+    if (args.value(0) == "--print") return print(app, templates, args);
+    if (args.value(0) == "--render") return render(app, templates, args);
 
     const bool resave = args.size() == 3 && args[0] == "--resave";
     if (!resave && (args.size() != 1 || args[0].startsWith("--"))) return usage();
