@@ -27,8 +27,9 @@ constexpr FormLine kLines[] = {
 // clang-format on
 constexpr FormLineSection kPage1Lines[] = {{FormPen::Frame, kLines}};
 
-// The texts as the paper form has them, its misprints included. The notes under the declaration are shown by
-// their beginnings only; the paper form has them in full.
+// The texts as the paper form has them, its misprints included. The chambers' notes under the declaration
+// are our own wording of the hints to items (1) to (4), one sentence running on from line to line as on the
+// paper; each line is kept short enough to end before the right end of the underlines (185 mm) at every zoom.
 constexpr FormCaption kPage1Captions[] = {
     // the title in three languages
     {1050, 190, Heading, kCentre,
@@ -102,30 +103,78 @@ constexpr FormCaption kPage1Captions[] = {
     {100, 2940, Small, kLeft, u" 5/2016"},
     {1850, 2940, Small, kLeft, u"F "},
     // the chambers' notes
-    {250, 2295, Notes, kLeft, u"Offizielle Fußnoten und weitere Hinweise …"},
-    {250, 2325, Notes, kLeft, u"(1) Bezeichnung.I (2) Handelsübliche Bezeichnung …"},
-    {250, 2350, Notes, kLeft, u".. mit Hinweis auf das …"},
-    {250, 2375, Notes, kLeft, u"damit die Erklärungen dem konkreten …"},
-    {250, 2400, Notes, kLeft, u"erheblich weiter. …"},
-    {250, 2425, Notes, kLeft, u"Befinden sich in der Sendung …"},
-    {250, 2450, Notes, kLeft, u"nicht. Der Verweis auf eine …"},
-    {250, 2475, Notes, kLeft, u"Nicht zulässig ist eine Erklärung …"},
-    {250, 2510, Notes, kLeft, u"(3) Name des Käufers (Firma). …"},
-    {250, 2545, Notes, kLeft, u"(4) Gemeinschaft, Land, Ländergruppe oder …"},
-    {250, 2570, Notes, kLeft, u"Für Ursprungswaren der Europäischen Gemeinschaft …"},
-    {250, 2595, Notes, kLeft, u"werden, dann ist eine von …"},
-    {250, 2620, Notes, kLeft, u"… Die Abkürzungen EG (Ländercode für Ägypten) …"},
-    {250, 2645, Notes, kLeft, u"Ursprungserzeugnisse dieser beiden Länder handelt. …"},
-    {250, 2670, Notes, kLeft, u"Zusätzlich zur Angabe der Ursprungsregion …"},
-    {250, 2695, Notes, kLeft, u"Europäische Union (Deutschland) …"},
-    {250, 2720, Notes, kLeft, u"für mögliche Eintragungen in Ursprungszeugnisse, …"},
-    {250, 2745, Notes, kLeft, u"23 ff des EU-Zollkodex (ab …"},
-    {250, 2770, Notes, kLeft, u"Bitte achten Sie darauf, Dass …"},
-    {250, 2795, Notes, kLeft, u"den Zollbehörden abgelehnt werden könnte. …"},
-    {250, 2830, Notes, kLeft, u"Die Bezeichnung EWR als Ursprungsregion …"},
-    {250, 2855, Notes, kLeft, u"selten eingetragen. Zu dieser Ländergruppe, …"},
-    {250, 2880, Notes, kLeft, u"Präferenznachweisen zwischen den EU-Staaten und …"},
-    {250, 2905, Notes, kLeft, u"in dieser Erklärung verwenden, empfehlen …"},
+    {250, 2295, Notes, kLeft,
+     u"Offizielle Fußnoten und weitere Hinweise der IHK-Organisation zu den Angaben (1) bis (4); "
+     u"Unterschrift (8-10) durch den Lieferanten oder Bevollmächtigte."},
+    {250, 2325, Notes, kLeft,
+     u"(1) Bezeichnung.I (2) Handelsübliche Bezeichnung der Waren mit Artikel- oder Warennummer wie "
+     u"in der Rechnung; genügen kann auch die Bezeichnung"},
+    {250, 2350, Notes, kLeft,
+     u".. mit Hinweis auf das Warenverzeichnis oder die Preisliste des Lieferanten. Die Angaben "
+     u"müssen so genau sein, dass Kunde und Zoll die Waren erkennen,"},
+    {250, 2375, Notes, kLeft,
+     u"damit die Erklärungen dem konkreten Geschäft zugeordnet werden können. Sammelbegriffe wie "
+     u"„alle unsere Waren“ gehen über das Belegbare meist"},
+    {250, 2400, Notes, kLeft,
+     u"erheblich weiter. Eine solche Erklärung kann die Zollstelle im Ganzen zurückweisen, auch wenn "
+     u"einzelne der genannten Waren die Ursprungsregeln erfüllen."},
+    {250, 2425, Notes, kLeft,
+     u"Befinden sich in der Sendung auch Waren ohne Präferenzursprung, sind diese in der Bezeichnung "
+     u"ausdrücklich auszunehmen, denn die Erklärung gilt für sie"},
+    {250, 2450, Notes, kLeft,
+     u"nicht. Der Verweis auf eine beigefügte Liste der Waren ist zulässig, wenn die Liste datiert, "
+     u"unterschrieben und fest mit der Erklärung verbunden ist."},
+    {250, 2475, Notes, kLeft,
+     u"Nicht zulässig ist eine Erklärung, die nur für einen Teil der Waren einer Rechnung gilt, ohne "
+     u"dass zu erkennen ist, für welche; sie ist als Nachweis wertlos."},
+    {250, 2510, Notes, kLeft,
+     u"(3) Name des Käufers (Firma). Gemeint ist der Kunde, an den die Waren regelmäßig geliefert "
+     u"werden, mit seiner vollständigen Anschrift wie in der Rechnung."},
+    {250, 2545, Notes, kLeft,
+     u"(4) Gemeinschaft, Land, Ländergruppe oder Gebiet, in dem die Waren ihren Präferenzursprung "
+     u"haben; maßgebend sind die Regeln des Abkommens (5)."},
+    {250, 2570, Notes, kLeft,
+     u"Für Ursprungswaren der Europäischen Gemeinschaft ist heute „Europäische Union“ einzutragen, "
+     u"auch auf älteren Vordrucken. Soll eine Abkürzung verwendet"},
+    {250, 2595, Notes, kLeft,
+     u"werden, dann ist eine von den Zollbehörden anerkannte Form zu wählen, wie sie in den "
+     u"Amtssprachen der Union üblich ist; andere Kürzel führen zu Rückfragen."},
+    {250, 2620, Notes, kLeft,
+     u"Anerkannt: EU, UE, EÚ, EL, ES, AE, ЕС (bulg.), ΕΕ/EE (griech.). Die Abkürzungen EG (Ländercode "
+     u"für Ägypten) und EC (Ecuador) gelten nur, wenn es sich um"},
+    {250, 2645, Notes, kLeft,
+     u"Ursprungserzeugnisse dieser beiden Länder handelt. Für die Europäische Union sind sie "
+     u"unzulässig, da sie leicht zu Verwechslungen führen."},
+    {250, 2670, Notes, kLeft,
+     u"Zusätzlich zur Angabe der Ursprungsregion darf der Mitgliedstaat, in dem die Waren hergestellt "
+     u"wurden, in Klammern genannt werden, zum Beispiel"},
+    {250, 2695, Notes, kLeft,
+     u"Europäische Union (Deutschland) oder „EU (DE)“. Diese Schreibweise folgt der Praxis der "
+     u"Industrie- und Handelskammern und entspricht ihren Hinweisen"},
+    {250, 2720, Notes, kLeft,
+     u"für mögliche Eintragungen in Ursprungszeugnisse, die nur den nichtpräferenziellen Ursprung "
+     u"bescheinigen; dieser bestimmt sich nach den Regeln in Artikel"},
+    {250, 2745, Notes, kLeft,
+     u"23 ff des EU-Zollkodex (ab 1. Mai 2016 nach Artikel 59 ff des Zollkodex der Union) und ist vom "
+     u"Präferenzursprung dieser Erklärung zu unterscheiden."},
+    {250, 2770, Notes, kLeft,
+     u"Bitte achten Sie darauf, Dass die Angabe (4) zu dem Ursprung passt, den Ihr Kunde in seinen "
+     u"Präferenznachweisen angibt, weil ein Nachweis sonst von"},
+    {250, 2795, Notes, kLeft,
+     u"den Zollbehörden abgelehnt werden könnte. Im Zweifel fragen Sie vor der Unterschrift Ihre "
+     u"Industrie- und Handelskammer oder die zuständige Zollstelle."},
+    {250, 2830, Notes, kLeft,
+     u"Die Bezeichnung EWR als Ursprungsregion (Europäischer Wirtschaftsraum: EU-Staaten sowie "
+     u"Island, Liechtenstein und Norwegen) ist zulässig, wird aber nur"},
+    {250, 2855, Notes, kLeft,
+     u"selten eingetragen. Zu dieser Ländergruppe, die im Präferenzverkehr als eine Region gilt, "
+     u"gehört die Schweiz nicht. Üblich ist die Angabe vor allem bei"},
+    {250, 2880, Notes, kLeft,
+     u"Präferenznachweisen zwischen den EU-Staaten und den übrigen drei EWR-Staaten. Wenn Sie die "
+     u"Abkürzung EWR gegenüber Kunden außerhalb des EWR"},
+    {250, 2905, Notes, kLeft,
+     u"in dieser Erklärung verwenden, empfehlen wir, zusätzlich „EU“ anzugeben. Der Zeitraum (7) "
+     u"umfasst höchstens zwei Jahre; danach folgt eine neue Erklärung."},
     // the hint to read the notes first
     {950, 80, Hint, kCentre, u"Bitte lesen Sie vor dem Ausfüllen auch die offiziellen Fußnoten", kHintColor},
     {950, 120, Hint, kCentre, u"und die weiteren Hinweise der deutschen IHK-Organisation!", kHintColor},

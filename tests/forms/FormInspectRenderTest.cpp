@@ -10,6 +10,7 @@
 #include "forms/lze848a/LZE848a_Form.h"
 #include "forms/uz/UZ_Form.h"
 #include "tests/forms/FormInspectPrint.h"
+#include "tests/platform/InkBox.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,27 @@ bool red(QColor c)
     return c.red() > 200 && c.green() < 80 && c.blue() < 80;
 }
 
+// The foot of each of the 848a's 24 lines of notes, where its descenders end, in tenths of a millimetre down
+// the sheet.
+constexpr int kNoteLineFeet[] = {2295, 2325, 2350, 2375, 2400, 2425, 2450, 2475, 2510, 2545, 2570, 2595,
+                                 2620, 2645, 2670, 2695, 2720, 2745, 2770, 2795, 2830, 2855, 2880, 2905};
+
+// Each line of notes is a whole line: its letters run past the middle of the notes, it ends before the right
+// end of the form's underlines, and no dots trail after its last word. Its letters are looked for between
+// 0.9 and 1.5 mm above its foot, higher than the dots of a full stop or an ellipsis reach.
+void expectWholeNoteLines(const QImage& image, int zoom)
+{
+    const auto inkAcross = [&](int top, int bottom) {
+        return inkBox(image, QRect(0, pixels(top, zoom), image.width(), pixels(bottom - top, zoom)));
+    };
+    for (const int foot : kNoteLineFeet) {
+        const QRect line = inkAcross(foot - 22, foot), letters = inkAcross(foot - 15, foot - 9);
+        EXPECT_GT(letters.right(), pixels(1050, zoom)) << foot;
+        EXPECT_LT(line.right(), pixels(1850, zoom)) << foot;
+        EXPECT_LT(line.right() - letters.right(), pixels(10, zoom)) << foot;
+    }
+}
+
 }  // namespace
 
 TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
@@ -106,6 +128,8 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         std::optional<FormRect> text = {};
         // Where the form draws red: the 848a's hint.
         std::optional<FormRect> red = {};
+        // The 848a's notes, each a whole line.
+        bool notes = false;
     } cases[] = {
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
@@ -113,7 +137,9 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         // The certificate of origin has its frame on both pages, 2 mm down the sheet.
         {UZ_Form, 1, 10, orange, 20},
         {UZ_Form, 2, 14, orange, 20},
-        {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, false, std::nullopt, FormRect{500, 40, 1400, 125}},
+        {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, false, std::nullopt, FormRect{500, 40, 1400, 125},
+         true},
+        {LZE848a_Form, 1, 25, std::nullopt, std::nullopt, false, std::nullopt, std::nullopt, true},
         {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, true, FormRect{250, 590, 1750, 628}},
     };
     for (const auto& c : cases) {
@@ -144,6 +170,7 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         const FormRect box = (c.page == 1 ? c.form.fields.page1 : c.form.fields.page2)[0].screen;
         EXPECT_TRUE(colourIn(image, c.text.value_or(box), c.zoom, blue));
         EXPECT_TRUE(!c.red || colourIn(image, *c.red, c.zoom, red));
+        if (c.notes) expectWholeNoteLines(image, c.zoom);
     }
 }
 
