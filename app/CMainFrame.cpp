@@ -8,6 +8,7 @@
 #include "platform/command/MessageMap.h"
 #include "platform/command/Resources.h"
 #include "platform/command/StandardCommands.h"
+#include "platform/command/ToolbarButtonDrag.h"
 #include "platform/command/ToolbarCustomizeDialog.h"
 #include "platform/command/Toolbars.h"
 #include "platform/dialog/UiService.h"
@@ -103,6 +104,9 @@ bool CMainFrame::LoadFrame(int nIDResource, int toolbarId, const SettingsStore& 
     ShowMenu(nIDResource);
     m_toolbarResource = toolbarId;
     m_toolbars->addResourceToolbar(toolbarId, m_resources.string(kStandardToolbarName), *toolbar);
+    new platform::ToolbarButtonDrag(*m_toolbars);  // kept by the toolbars
+    // The toolbar editor's entry in the toolbars' menus, which its prompt alone would name "Anpassen".
+    m_actions->setMenuText(platform::ID_VIEW_CUSTOMIZE, m_resources.string(kCustomizeText));
     CreateStatusBar();
     CreateDocumentMenuButton();
     m_accelerators =
@@ -222,9 +226,7 @@ void CMainFrame::FillPaneMenu(QMenu& menu)
 {
     for (QToolBar* toolbar : m_toolbars->toolbars()) menu.addAction(toolbar->toggleViewAction());
     menu.addSeparator();
-    QAction* customize = m_actions->action(platform::ID_VIEW_CUSTOMIZE);
-    customize->setText(m_resources.string(kCustomizeText));
-    menu.addAction(customize);
+    menu.addAction(m_actions->action(platform::ID_VIEW_CUSTOMIZE));
 }
 
 void CMainFrame::CreateDocumentMenuButton()

@@ -23,9 +23,9 @@ class Toolbars;
 
 // The program's main window: the forms as tabs, the menu bar with menu 128 while no form is open and the
 // active form's menu otherwise, the toolbar "Standard" and the user's own toolbars, a status bar of three
-// panes, accelerator table 128, the windows dialog and the toolbar editor. Files dropped on it are opened
-// like File Open. Forms write their status panes through it and have their saved printer made the
-// application's printer before they print.
+// panes, accelerator table 128, the windows dialog and the toolbar editor; toolbar buttons move with the Alt
+// key held down. Files dropped on it are opened like File Open. Forms write their status panes through it and
+// have their saved printer made the application's printer before they print.
 class CMainFrame : public platform::MdiFrame {
     Q_OBJECT
 

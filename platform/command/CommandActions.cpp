@@ -64,6 +64,12 @@ QAction* CommandActions::action(int id)
     return action;
 }
 
+void CommandActions::setMenuText(int id, const QString& text)
+{
+    action(id)->setText(text);
+    m_menuTexts.insert(id, text);
+}
+
 QList<QMenu*> CommandActions::buildMenus(const QList<MenuEntry>& popups, QWidget* parent)
 {
     QList<QMenu*> menus;

@@ -25,6 +25,9 @@ public:
     CommandActions(const Resources& resources, CommandTarget& root, QObject* parent = nullptr);
 
     QAction* action(int id);
+    // The text a command's menu entries show when its handler gives none, for a command that stands in no
+    // menu of the resources.
+    void setMenuText(int id, const QString& text);
     // The pop-ups of a menu resource as menus owned by `parent`.
     QList<QMenu*> buildMenus(const QList<MenuEntry>& popups, QWidget* parent);
     // Puts the buttons (0 a separator) on the toolbar in place of what it had.

@@ -316,6 +316,72 @@ TEST_F(Shell, UserToolbarsAndTheStatusBarAreKeptInTheWorkspaceUnlessAResetForbid
     EXPECT_FALSE(frame().statusBar()->isHidden());
 }
 
+// Drags with the Alt key held down as the window system delivers it: the pressed button holds the mouse, so
+// every event goes to it. `at` is a point of `onto`.
+static void altDrag(QWidget& button, const QWidget& onto, QPoint at)
+{
+    const QPoint end = button.mapFromGlobal(onto.mapToGlobal(at));
+    QTest::mousePress(&button, Qt::LeftButton, Qt::AltModifier, {4, 4});
+    QTest::mouseMove(&button, (end + QPoint(4, 4)) / 2);
+    QTest::mouseMove(&button, end);
+    QTest::mouseRelease(&button, Qt::LeftButton, Qt::AltModifier, end);
+}
+
+TEST_F(Shell, AButtonDraggedWithAltMovesOnItsOrAnotherToolbarOrComesOffAndTheWorkspaceKeepsIt)
+{
+    ASSERT_TRUE(start({}));
+    frame().show();
+    frame().toolbars().setButtons(*frame().toolbars().createUserToolbar("Meine Leiste"), {57670});
+    const auto toolbar = [this](int index) { return frame().toolbars().toolbars().at(index); };
+    const auto buttonOf = [&](int index, int command) {
+        return toolbar(index)->widgetForAction(frame().commandActions().action(command));
+    };
+    const auto standard = [&] { return frame().toolbars().buttons(*toolbar(0)); };
+    const auto mine = [&] { return frame().toolbars().buttons(*toolbar(1)); };
+    // One after the other, from the buttons of toolbar 129: 57665, 0, 57600, 57601, 57603, 0, 57635, ...
+    const struct {
+        int command;
+        int ontoToolbar;  // -1: beside every toolbar
+        int beforeCommand;
+        QList<int> standardStart;
+        int standardSize;
+        QList<int> mine;
+    } rows[] = {
+        {57600, 0, 57635, {57665, 0, 57601, 57603, 0, 57600, 57635, 57634}, 29, {57670}},
+        {57635, 0, 57601, {57665, 0, 57635, 57601, 57603, 0, 57600, 57634}, 29, {57670}},
+        {57607, 1, 57670, {57665, 0, 57635, 57601, 57603, 0, 57600, 57634}, 28, {57607, 57670}},
+        {57634, -1, 0, {57665, 0, 57635, 57601, 57603, 0, 57600, 57637}, 27, {57607, 57670}},
+        {57601, 0, 57601, {57665, 0, 57635, 57601, 57603, 0, 57600, 57637}, 27, {57607, 57670}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        QWidget* button = buttonOf(0, row.command);
+        ASSERT_TRUE(button);
+        if (row.ontoToolbar < 0) {
+            altDrag(*button, *frame().mdiArea(), frame().mdiArea()->rect().center());
+        } else {
+            const QWidget* before = buttonOf(row.ontoToolbar, row.beforeCommand);
+            altDrag(*button, *before, {1, before->height() / 2});
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(standard().mid(0, 8), row.standardStart);
+        EXPECT_EQ(standard().size(), row.standardSize);
+        EXPECT_EQ(mine(), row.mine);
+    }
+    // A click with Alt held down does not open, a click does.
+    QTest::mouseClick(buttonOf(0, 57601), Qt::LeftButton, Qt::AltModifier);
+    EXPECT_TRUE(ui.fileRequests.isEmpty());
+    QTest::mouseClick(buttonOf(0, 57601), Qt::LeftButton);
+    EXPECT_EQ(ui.fileRequests.size(), 1);
+
+    EXPECT_EQ(app->ExitInstance(), 0);
+    app.reset();
+    ASSERT_TRUE(start({}));
+    EXPECT_EQ(standard().mid(0, 8), rows[4].standardStart);
+    EXPECT_EQ(standard().size(), 27);
+    EXPECT_EQ(mine(), QList<int>({57607, 57670}));
+}
+
 TEST_F(Shell, TheToolbarHasTheButtonsOfToolbar129AndNoMoreThanTenUserToolbarsCanBeMade)
 {
     ASSERT_TRUE(start({}));
@@ -481,9 +547,13 @@ TEST_F(Shell, TheToolbarEditorTicksEveryToolbarThatShows)
     open = editor();
     EXPECT_EQ(ticks(open), QList<bool>({true, true}));
     delete open;
-    // The toolbars' own menu ends with the entry of string 125.
+    // The toolbars' own menu and the View menu's list of toolbars end with the entry of string 125.
     const std::unique_ptr<QMenu> paneMenu(frame().createPopupMenu());
-    EXPECT_EQ(paneMenu->actions().constLast()->text(), "Anpassen...");
+    QMenu* viewMenu = frame().menuBar()->actions().at(2)->menu();
+    QMenu* toolbarList = viewMenu->actions().at(0)->menu();
+    emit toolbarList->aboutToShow();
+    for (const QMenu* menu : {paneMenu.get(), toolbarList})
+        EXPECT_EQ(menu->actions().constLast()->text(), "Anpassen...");
 }
 
 // Every tip of the program has the one look of its tips: rounded, framed in black, pale cyan at the top
