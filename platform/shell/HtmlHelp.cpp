@@ -70,6 +70,9 @@ QTextBrowser* HtmlHelp::show(int contextId, int fallbackId, QWidget* parent)
         window = new QTextBrowser(parent);
         window->setWindowFlag(Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // The help never keeps the program running once its main window is closed, not even when a dialog
+        // that owned it has gone and left it without an owner.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
         window->setWindowTitle(QStringLiteral("Hilfe"));
         window->resize(640, 560);
     }

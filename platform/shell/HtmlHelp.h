@@ -18,7 +18,8 @@ public:
     // The page shown for a context id, `fallbackId` standing in when it has none.
     static QString pageFor(int contextId, int fallbackId = kContentsId);
     // Shows the page in the help window, made on first use as a window of `parent`. While a modal dialog is
-    // open the help window belongs to it, so that it can be used and closed beside the dialog.
+    // open the help window belongs to it, so that it can be used and closed beside the dialog. The program
+    // ends with its main window, the help window with it.
     static QTextBrowser* show(int contextId, int fallbackId, QWidget* parent);
     // The help window; null before the first help or after it was closed.
     static QTextBrowser* window();

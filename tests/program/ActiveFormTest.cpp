@@ -5,6 +5,7 @@
 #include "forms/atr/CATR_View.h"
 #include "forms/common/DetachedForm.h"
 #include "platform/command/CommandActions.h"
+#include "platform/command/StandardCommands.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/HtmlHelp.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -201,4 +203,22 @@ TEST_F(ActiveForm, F1OpensTheTopicOfTheFieldOrOfTheDialogAndTheHelpWindowWorksBe
     QTest::keyClick(view.FieldEditor().LiveWindow(), Qt::Key_F9);
     EXPECT_EQ(inDialog, "120.html");
     EXPECT_EQ(afterFollowingALink, "100.html");
+}
+
+// The help window of a dialog stands alone once the dialog has closed; Exit ends the program all the same.
+TEST_F(ActiveForm, ExitEndsTheProgramWhileTheHelpOfAClosedDialogIsOpen)
+{
+    start(writeForm());
+    ui.dialogScript = [](QDialog& defaults) {
+        defaults.hide();
+        defaults.setWindowModality(Qt::ApplicationModal);
+        defaults.show();
+        QTest::mouseClick(defaults.findChild<QWidget*>("57670"), Qt::LeftButton);  // "Hilfe"
+    };
+    QTest::keyClick(activeView().FieldEditor().LiveWindow(), Qt::Key_F8);
+    ASSERT_TRUE(platform::HtmlHelp::window() && platform::HtmlHelp::window()->isVisible());
+
+    QTimer::singleShot(0, &frame(), [this] { frame().ExecuteCommand(platform::ID_APP_EXIT); });
+    QTimer::singleShot(5000, &frame(), [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
 }
