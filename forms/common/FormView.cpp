@@ -3,10 +3,12 @@
 #include "app/AppCursors.h"
 #include "app/CMainFrame.h"
 #include "app/CQELWinAppEx.h"
+#include "app/SettingsKeys.h"
 #include "forms/common/DetachedFormEditor.h"
 #include "forms/common/FormCommandIds.h"
 #include "forms/common/FormDocument.h"
 #include "forms/common/FormEditCommands.h"
+#include "forms/common/FormFieldTable.h"
 #include "forms/common/FormFile.h"
 #include "forms/common/FormPageDrawer.h"
 #include "forms/common/FormPrintCommand.h"
@@ -35,6 +37,11 @@ constexpr int kOverwritingCaption = 62;  // "Überschreiben"
 constexpr int kCursorOverNothing = 338;
 constexpr int kCursorOverField = 340;
 constexpr int kCursorOverSecondaryArea = 341;
+
+// The page the window scrolls over, in millimetres, whatever was set by hand: at least the sheet, so that
+// every box can be reached, and at most the edge of the grey beyond it, past which there is nothing to see.
+constexpr settings::IntRange kDocWidthRange{kFormSheetWidth / 10, FormPageDrawer::kOutsideWidth};
+constexpr settings::IntRange kDocLengthRange{kFormSheetHeight / 10, FormPageDrawer::kOutsideLength};
 
 // Left and top edges belong to a box, right and bottom edges do not.
 bool BoxHolds(const Rect& box, QPoint point)
@@ -86,8 +93,8 @@ FormView::~FormView()
 void FormView::OnInitialUpdate()
 {
     const QStringView section = m_table.section;
-    const int width = m_app.GetProfileInt(settings::kDocWidth.in(section));
-    const int length = m_app.GetProfileInt(settings::kDocLength.in(section));
+    const int width = kDocWidthRange.clamp(m_app.GetProfileInt(settings::kDocWidth.in(section)));
+    const int length = kDocLengthRange.clamp(m_app.GetProfileInt(settings::kDocLength.in(section)));
     SetScrollSizes(platform::MapMode::LoMetric, QSize(m_nZoom * width, m_nZoom * length),
                    QSize(m_nZoom * 50, m_nZoom * 70));
     ScrollToPosition({0, 0});

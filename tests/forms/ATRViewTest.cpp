@@ -11,8 +11,11 @@
 #include <gtest/gtest.h>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <climits>
 
 namespace {
 
@@ -199,6 +202,26 @@ TEST_F(ATRView, AllOfTheWindowIsPainted)
         EXPECT_EQ(image.pixelColor(point), windowColor) << point.x() << "," << point.y();
     }
     EXPECT_EQ(image.pixelColor(1000, 300), QColor(0x80, 0x80, 0x80));
+}
+
+// The window scrolls over the sheet of 205 mm × 298 mm at least, so that every box can be reached, and up to
+// the grey's edge at 400 mm × 350 mm at most, whatever "DocWidth" and "DocLength" hold.
+TEST_F(ATRView, TheWindowScrollsOverTheSheetAndNoFurtherThanTheGreyWhateverTheSettingsHold)
+{
+    // The value stored in both, the width and the length scrolled over in millimetres.
+    const std::array<int, 3> cases[] = {
+        {250, 250, 298}, {320, 320, 320}, {-5, 205, 298}, {INT_MAX, 400, 350}, {INT_MIN, 205, 298}};
+    for (const auto& [stored, width, length] : cases) {
+        SCOPED_TRACE(stored);
+        for (const char16_t* value : {u"DocWidth", u"DocLength"})
+            app.WriteProfileInt(u"ATRForm_Defaults", value, stored);
+        openView();
+        view->resize(300, 300);
+        EXPECT_EQ(view->horizontalScrollBar()->maximum() + view->viewport()->width(),
+                  qRound(width * 96 / 25.4));
+        EXPECT_EQ(view->verticalScrollBar()->maximum() + view->viewport()->height(),
+                  qRound(length * 96 / 25.4));
+    }
 }
 
 namespace {
