@@ -3,6 +3,7 @@
 #include "platform/dialog/UiService.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace platform {
@@ -82,6 +83,22 @@ void Dialog::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// A button has no use for a letter; Windows then takes it for the mnemonic it names, with Alt or without.
+void Dialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool plainKey = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool letter = !event->text().isEmpty() && event->text().front().isLetterOrNumber();
+    QWidget* target = plainKey && letter && qobject_cast<QAbstractButton*>(focusWidget())
+                          ? m_controls.mnemonicTarget(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())))
+                          : nullptr;
+    if (!target || !target->isEnabled()) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    target->setFocus(Qt::ShortcutFocusReason);
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) button->click();
 }
 
 void Dialog::accept()

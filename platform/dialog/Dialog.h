@@ -22,8 +22,9 @@ inline constexpr int kHelp = 57670;
 // A modal dialog built from a template. It behaves like a Windows dialog: Enter presses the default button
 // (or the push button that has the focus), OK runs the data exchange and stays open when an entry is
 // refused; Cancel, Escape and the close box end it without reading anything back; "Hilfe" opens the help
-// for the current context. The dialog is set up the first time it shows. A pop-up template gives a window
-// without title bar, framed by a thin line.
+// for the current context. While a button has the focus, a letter alone works as with Alt, as on Windows.
+// The dialog is set up the first time it shows. A pop-up template gives a window without title bar, framed
+// by a thin line.
 class Dialog : public QDialog {
     Q_OBJECT
 public:
@@ -75,6 +76,7 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:

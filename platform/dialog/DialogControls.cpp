@@ -5,6 +5,7 @@
 #include "platform/dialog/TextFit.h"
 #include "platform/dialog/UpDown.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -169,6 +170,18 @@ void DialogControls::setTabOrderAndBuddies()
         if (previous) QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+QWidget* DialogControls::mnemonicTarget(const QKeySequence& mnemonic) const
+{
+    for (QWidget* control : m_controls) {
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            if (label->buddy() && QKeySequence::mnemonic(label->text()) == mnemonic) return label->buddy();
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            if (QKeySequence::mnemonic(button->text()) == mnemonic) return button;
+        }
+    }
+    return nullptr;
 }
 
 QString DialogControls::text(int id) const

@@ -4,6 +4,7 @@
 #include "platform/dialog/DialogUnits.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -30,6 +31,9 @@ public:
     }
 
     QString text(int id) const;
+    // Where Alt with the letter of `mnemonic` leads: the control after a static that names it, or the button
+    // that does; null when no control names it.
+    QWidget* mnemonicTarget(const QKeySequence& mnemonic) const;
     // Widens the controls when the new text needs it.
     void setText(int id, const QString& text);
 

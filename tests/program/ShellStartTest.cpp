@@ -145,7 +145,9 @@ TEST_F(Shell, TheChoiceInTheChooserPicksTheTemplateOfThatPlace)
     }
 }
 
-TEST_F(Shell, EnterChoosesTheFormWhoseButtonHasTheFocusAndCancelsOnAbbruch)
+// A letter of the forms' labels chooses its form from any button without Alt, as in a dialog on Windows; a
+// letter that no label has does nothing.
+TEST_F(Shell, EnterChoosesTheFormWhoseButtonHasTheFocusALetterItsFormAndAbbruchCancels)
 {
     struct Case {
         const char* focus;
@@ -153,10 +155,14 @@ TEST_F(Shell, EnterChoosesTheFormWhoseButtonHasTheFocusAndCancelsOnAbbruch)
         int result;
         int choice;
     };
-    for (const Case& c : {Case{"1033", Qt::Key_Return, platform::answer::kOk, 2},
-                          Case{"1036", Qt::Key_Enter, platform::answer::kOk, 4},
-                          Case{"2", Qt::Key_Return, platform::answer::kCancel, 0},
-                          Case{"1032", Qt::Key_Escape, platform::answer::kCancel, 0}}) {
+    for (const Case& c :
+         {Case{"1033", Qt::Key_Return, platform::answer::kOk, 2},
+          Case{"1036", Qt::Key_Enter, platform::answer::kOk, 4},
+          Case{"2", Qt::Key_Return, platform::answer::kCancel, 0},
+          Case{"1032", Qt::Key_Escape, platform::answer::kCancel, 0},
+          Case{"1032", Qt::Key_U, platform::answer::kOk, 3}, Case{"2", Qt::Key_L, platform::answer::kOk, 4},
+          Case{"1036", Qt::Key_E, platform::answer::kOk, 1},
+          Case{"1033", Qt::Key_X, platform::answer::kCancel, 0}}) {
         CDlgNew dialog;
         ui.dialogScript = [&](QDialog& shown) {
             QWidget* target = shown.findChild<QWidget*>(c.focus);
