@@ -1,6 +1,7 @@
 #include "editor/CQEScrollViewBase.h"
 
 #include "app/SettingsStore.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/screen/ScreenMetrics.h"
 
 #include <algorithm>
@@ -78,7 +79,11 @@ void CQEScrollViewBase::StepZoom(int step)
     const double factor = m_nDensityFactor > 0 ? m_nDensityFactor : 100;
     const double zoomStep = m_nZoom * 100 / factor;
     const double kept = step > 0 ? std::ceil(zoomStep) : std::floor(zoomStep);
-    m_settings.WriteProfileInt(settings::kZoomFactor.in(m_strSection), int(kept));
+    {
+        platform::Registry::Batch stored = m_settings.batch();
+        m_settings.WriteProfileInt(settings::kZoomFactor.in(m_strSection), int(kept));
+        platform::storedOrTold(stored.commit());
+    }
     m_bLayoutValid = 0;
     viewport()->repaint();
     ScrollToPosition({0, 0});

@@ -9,6 +9,7 @@
 #include "forms/print/CDlgDrucken.h"
 #include "forms/print/JobPrinter.h"
 #include "platform/dialog/HelpContext.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/dialog/UiService.h"
 
 #include <QAbstractScrollArea>
@@ -74,8 +75,8 @@ bool FormPrintCommand::OnPreparePrinting(int& pages, int& printSheet)
     }
     if (dlg.m_bPrinterChoice) {
         RunPrintSetup();
-        m_app.WriteProfileString(settings::kPrinter.in(section), settings::kPrinter.defaultValue);
-        m_app.WriteProfileInt(settings::kReUsePrn.in(section), 0);
+        // The form keeps no printer of its own any more: the one just chosen is for this run.
+        platform::storedOrTold(StorePrinterChoice(false, {}));
         if (ShowsMarginDialog()) m_runMarginCommand();
         // The run starts again with the printer just chosen.
         DoFilePrint(printSheet);

@@ -32,7 +32,8 @@ public:
     // copies, storing the printer choice. True with the job's page count in `pages`; false when no job is to
     // run: cancelled, or "Druckerauswahl", which runs the printer set-up and then a print run of its own.
     bool OnPreparePrinting(int& pages, int& printSheet);
-    // The print dialog's OK: whether the form keeps `printerName` for its next jobs, in one write.
+    // The print dialog's OK, and "Druckerauswahl" with `keep` false: whether the form keeps `printerName` for
+    // its next jobs, in one write.
     platform::wholefile::WriteResult StorePrinterChoice(bool keep, const QString& printerName);
     // The pages of a job for a number of copies: the sheet once per copy, at least once and at most 99 times.
     static int PagesForCopies(unsigned copies);

@@ -4,10 +4,13 @@
 
 #include "forms/common/FormPrintJob.h"
 #include "forms/common/FormPrinting.h"
+#include "platform/dialog/StoreOnOk.h"
 #include "platform/print/PrinterCatalog.h"
 #include "tests/forms/ATRPrintedPlaces.h"
 #include "tests/forms/ProgramPrinting.h"
+#include "tests/support/TestFiles.h"
 
+#include <sys/stat.h>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSet>
@@ -179,6 +182,32 @@ TEST_F(PrintFromTheWindow, PrinterChoiceForgetsTheFormsPrinterAndTheSetUpRunsUnd
     EXPECT_EQ(atr(kPrinter), "@");
     EXPECT_EQ(atr(kReUsePrn), 0);
     EXPECT_EQ(pdfPageCount(pdf), 1);
+}
+
+// A printer the form cannot forget after "Druckerauswahl" is told, and the form keeps it.
+TEST_F(PrintFromTheWindow, PrinterChoiceThatCannotBeStoredIsToldAndTheFormKeepsItsPrinter)
+{
+    texts = {{kPrinter.in(kATRSection), "Lager"}};
+    ints = {{kReUsePrn.in(kATRSection), 1}, {kShowMarginDlg.in(kATRSection), 1}};
+    start();
+    const QString file = dir.filePath("registry/HKEY_CURRENT_USER.reg");
+    const QByteArray settings = contentsOf(file);
+    const Answer breakSettings = [&](QDialog& setUp) {
+        QFile::remove(file);
+        ::mkfifo(QFile::encodeName(file).constData(), 0600);
+        setUp.reject();
+    };
+    // While the settings cannot be read the margin dialog shows; there they come back.
+    const Answer settingsBack = [&](QDialog& margins) {
+        QFile::remove(file);
+        writeFile(file, settings);
+        margins.reject();
+    };
+    print({choosePrinter(), breakSettings, settingsBack, cancel()});
+    EXPECT_EQ(shown, QStringList({"print", "set-up", "margins", "print"}));
+    EXPECT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages.value(0).startsWith(platform::kSettingsNotStoredMessage));
+    EXPECT_EQ(atr(kPrinter), "Lager");
 }
 
 TEST_F(PrintFromTheWindow, TheFormsPrinterIsTakenOnlyWhenItIsKeptForReUse)

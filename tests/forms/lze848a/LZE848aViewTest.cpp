@@ -75,16 +75,22 @@ TEST_F(LZE848aView, TheTwoLineOptionHoldsForTheFormsOpenedAfterItChanged)
     EXPECT_EQ(view->GetFieldRect(0, 1), (Rect{250, 630, 1750, 670}));
 }
 
-TEST_F(LZE848aView, AnOptionThatCannotBeStoredIsToldAndStaysAsItWas)
+TEST_F(LZE848aView, AnOptionOrAZoomThatCannotBeStoredIsToldAndTheOptionStaysAsItWas)
 {
     open();
     const QString settingsFile = dir.filePath("config/HKEY_CURRENT_USER.reg");
-    QFile::remove(settingsFile);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFile).constData(), 0600), 0);
-    ASSERT_TRUE(frame->ExecuteCommand(formcmd::kTwoLineFields));
-    ASSERT_EQ(ui.messageTexts().size(), 2);
-    EXPECT_TRUE(ui.messageTexts()[1].startsWith("Die Einstellungen konnten nicht gespeichert werden."));
-    QFile::remove(settingsFile);
+    // The command and the messages told up to its end; the option's tells first that it takes effect with
+    // the next form.
+    const std::pair<int, int> commands[] = {{formcmd::kTwoLineFields, 2}, {formcmd::kZoomIn, 3}};
+    for (const auto& [command, messages] : commands) {
+        QFile::remove(settingsFile);
+        ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFile).constData(), 0600), 0);
+        ASSERT_TRUE(frame->ExecuteCommand(command));
+        ASSERT_EQ(ui.messageTexts().size(), messages) << command;
+        EXPECT_TRUE(
+            ui.messageTexts().last().startsWith("Die Einstellungen konnten nicht gespeichert werden."));
+        QFile::remove(settingsFile);
+    }
     EXPECT_EQ(twoLineOption(), 0);
 }
 
