@@ -3,7 +3,14 @@
 
 #include "tests/platform/TestEnvironment.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <csignal>
 
 using namespace settings;
 
@@ -131,4 +138,46 @@ TEST_F(Settings, WithoutARootThereIsNoStore)
     EXPECT_FALSE(unrooted.WriteProfileInt(kLanguage, 1));
     EXPECT_EQ(unrooted.GetProfileInt(kPrnFactorH), 1000);
     EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST_F(Settings, AWriteWhileAnotherCopyHoldsTheFileGivesUpAfterItsWaitAndSaysWhy)
+{
+    // Another running copy in the middle of its write: it holds the file's lock far longer than a write
+    // waits for it, and lets go only when it ends.
+    constexpr int kHeldSeconds = 20;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray lockFile = QFile::encodeName(folder + "/HKEY_CURRENT_USER.reg.lock");
+    int holding[2];
+    ASSERT_EQ(::pipe(holding), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        const int fd = ::open(lockFile.constData(), O_RDWR | O_CREAT, 0666);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::write(holding[1], "!", 1) != 1) ::_exit(1);
+        ::sleep(kHeldSeconds);
+        ::_exit(0);
+    }
+    ::close(holding[1]);
+    char held = 0;
+    ASSERT_EQ(::read(holding[0], &held, 1), 1);
+    ::close(holding[0]);
+
+    QElapsedTimer waited;
+    waited.start();
+    platform::Registry::Batch batch = store.batch();
+    store.WriteProfileInt(kZoomFactor.in(kEUR1Section), 14);
+    const platform::wholefile::WriteResult result = batch.commit();
+    const qint64 seconds = waited.elapsed() / 1000;
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.endsWith("Eine andere laufende Kopie des Programms gibt die Datei nicht frei."))
+        << result.error.toStdString();
+    // It waited its five seconds, then gave up long before the other copy let go.
+    EXPECT_GE(seconds, 4);
+    EXPECT_LT(seconds, kHeldSeconds / 2);
+    // Once the other copy has ended, the value is stored.
+    EXPECT_TRUE(store.WriteProfileInt(kZoomFactor.in(kEUR1Section), 14));
+    EXPECT_EQ(SettingsStore(folder, kRoot).GetProfileInt(kEUR1Section, u"ZoomFactor", 0), 14);
 }

@@ -78,6 +78,33 @@ bool colourIn(const QImage& image, const FormRect& box, int zoom, const std::fun
     }
     return false;
 }
+
+// A dotted writing line that a field's text stands on: drawn from the left edge of the field's box, not
+// beyond its right edge, `below` tenths of a millimetre under the box.
+struct WritingLine {
+    std::uint16_t field;
+    int below;
+};
+
+// The dark pixels of row `y` across `box` and a little beyond its edges: the first and the last, and how
+// many.
+struct RowInk {
+    int first = -1;
+    int last = -1;
+    int count = 0;
+};
+RowInk rowInk(const QImage& image, int y, const FormRect& box, int zoom)
+{
+    RowInk ink;
+    for (int x = pixels(box.left, zoom) - 2; x <= pixels(box.right, zoom) + 8; ++x) {
+        if (qGray(image.pixel(x, y)) >= 100) continue;
+        if (ink.first < 0) ink.first = x;
+        ink.last = x;
+        ++ink.count;
+    }
+    return ink;
+}
+
 bool blue(QColor c)
 {
     return c.blue() > 150 && c.red() < 140 && c.green() < 140;
@@ -130,9 +157,17 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         std::optional<FormRect> red = {};
         // The 848a's notes, each a whole line.
         bool notes = false;
+        // The dotted lines that the texts of page 1 stand on.
+        QList<WritingLine> writingLines = {};
     } cases[] = {
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
+        // The EUR.1's writing lines: under the two lines of box 2, the lines of box 11 and box 12, and the
+        // signature line 4 mm under the last field.
+        // clang-format off
+        {EUR1_Form, 1, 10, green, 100, false, std::nullopt, std::nullopt, false,
+         {{2, 5}, {3, 5}, {12, 0}, {13, 0}, {14, 0}, {15, 0}, {16, 0}, {17, 0}, {18, 0}, {19, 0}, {20, 40}}},
+        // clang-format on
         {EUR1_Form, 2, 10, white, std::nullopt},
         // The certificate of origin has its frame on both pages, 2 mm down the sheet.
         {UZ_Form, 1, 10, orange, 20},
@@ -171,6 +206,19 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         EXPECT_TRUE(colourIn(image, c.text.value_or(box), c.zoom, blue));
         EXPECT_TRUE(!c.red || colourIn(image, *c.red, c.zoom, red));
         if (c.notes) expectWholeNoteLines(image, c.zoom);
+        for (const WritingLine& line : c.writingLines) {
+            SCOPED_TRACE("the writing line of field " + std::to_string(line.field));
+            const FormRect& field = c.form.fields.page1[line.field].screen;
+            const int y = pixels(field.bottom + line.below, c.zoom);
+            RowInk ink;
+            for (int row = y - 1; row <= y + 1; ++row) {
+                const RowInk found = rowInk(image, row, field, c.zoom);
+                if (found.count > ink.count) ink = found;
+            }
+            EXPECT_GE(ink.count, 20);
+            EXPECT_NEAR(ink.first, pixels(field.left, c.zoom), 1);
+            EXPECT_LE(ink.last, pixels(field.right, c.zoom) + 1);
+        }
     }
 }
 

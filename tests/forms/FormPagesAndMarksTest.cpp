@@ -235,12 +235,20 @@ TEST_F(FormPages, AClickOnAMarkAreaSetsTheDocumentsChoiceOnlyWhenItChangesAndThe
         EXPECT_EQ(doc->m_nMarkChoice, 7);
         EXPECT_FALSE(doc->isModified());
     }
-    // The certificate of origin draws its cross in dark red on its orange.
+    // The certificate of origin draws its cross in dark red on its orange, corner to corner along both
+    // diagonals of its box.
     open(UZ_Form);
-    const QPoint crossed = middleOf(view->GetFieldRect(11, 1));
+    const platform::Rect crossed = view->GetFieldRect(11, 1);
     const QPoint empty = middleOf(view->GetFieldRect(10, 1));
-    EXPECT_EQ(picture().pixelColor(crossed), QColor(0x80, 0x00, 0x00));
     EXPECT_EQ(picture().pixelColor(empty), QColor(0xFF, 0xD6, 0xAA));
+    const int width = crossed.right - crossed.left, height = crossed.bottom - crossed.top;
+    for (const int quarter : {1, 2, 3}) {
+        const int x = crossed.left + width * quarter / 4;
+        for (const int y : {crossed.top + height * quarter / 4, crossed.bottom - height * quarter / 4}) {
+            EXPECT_EQ(picture().pixelColor(middleOf({x, y, x, y})).name(), QColor(0x80, 0x00, 0x00).name())
+                << "at " << x << ", " << y;
+        }
+    }
 }
 
 TEST_F(FormPages, EachFormsKeysAndCommandsOpenItsDialogsAndNoOthers)

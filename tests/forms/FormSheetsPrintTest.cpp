@@ -1,7 +1,8 @@
 // Where the EUR.1, the certificate of origin and the declaration 848a land on paper: the PDF of each sheet,
 // printed by form-inspect --print through the program's own print step, is read back word by word and as
 // pixels. Every field text, reference mark, strike-out and cross is checked against the place the form's
-// print table, the sheet's origin, the box corrections and the print-area scaling give it.
+// print table, the sheet's origin, the box corrections and the print-area scaling give it; and, with the
+// A.TR. among them, every field text at zero margins against the boxes of the paper written down here.
 
 #include "app/CQELWinAppEx.h"
 #include "editor/CQeEditWindow.h"
@@ -194,12 +195,12 @@ protected:
             app.WriteProfileInt(cross, 0);
     }
 
-    // The form with `page1` and `page2` as its field texts and `choice` as its mark, printed by form-inspect
-    // onto sheet `sheet`; false with the tool's complaint.
-    bool print(const PrintedForm& form, int sheet, const QStringList& page1 = {},
-               const QStringList& page2 = {}, int choice = 0)
+    // A new form saved as `file` with `page1` and `page2` as its field texts and `choice` as its mark,
+    // printed by form-inspect onto sheet `sheet`; false with the tool's complaint.
+    bool print(const QString& file, int sheet, const QStringList& page1 = {}, const QStringList& page2 = {},
+               int choice = 0)
     {
-        const QString path = dir.filePath(form.file);
+        const QString path = dir.filePath(file);
         const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
         DetachedForm detached = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, path));
         detached.doc->OnNewDocument();
@@ -256,7 +257,7 @@ TEST_F(FormSheetsPrint, EachSheetPrintsItsFieldsAndMarksWhereTheCalibrationPutsT
             for (int sheet = 1; sheet <= form->sheets; ++sheet) {
                 SCOPED_TRACE(std::string(form->name) + ", " + calibration.name + ", sheet " +
                              std::to_string(sheet));
-                ASSERT_TRUE(print(*form, sheet, page1, page2)) << complaint.toStdString();
+                ASSERT_TRUE(print(form->file, sheet, page1, page2)) << complaint.toStdString();
                 EXPECT_EQ(pdfPageCount(pdf), 1);
 
                 // The sheet's texts and no others, each in its placed box.
@@ -275,6 +276,74 @@ TEST_F(FormSheetsPrint, EachSheetPrintsItsFieldsAndMarksWhereTheCalibrationPutsT
                     if (at) expectInPlacedBox(*at, p.box, row, c.fontFactor, kPlaceTolerance);
                 }
             }
+        }
+    }
+}
+
+TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPaper)
+{
+    // The boxes of the pre-printed paper in millimetres from the corner of the printable area, as the
+    // forms' paper has them: the left and right edges of a field's box and the top its first line starts at,
+    // below the box's caption and above its lines. A text that slips out of its box by a millimetre prints
+    // over a caption or across an underline.
+    struct Box {
+        int field;
+        double left, top, right;
+        std::uint16_t alignment = kFieldAlignLeft;
+    };
+    const std::uint16_t centred = kFieldAlignCenter, right = kFieldAlignRight;
+    const struct {
+        const char* name;
+        const char* file;
+        int sheet;
+        int page;
+        QList<Box> boxes;
+    } sheets[] = {
+        // clang-format off
+        {"A.TR.", "lieferung.fma", 1, 1,
+         {{0, 15, 12, 104.5}, {1, 15, 37, 104.5}, {2, 116, 26.5, 151}, {3, 159, 26.5, 192},
+          {4, 108, 67.5, 150, centred}, {5, 153, 67.5, 194}, {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194},
+          {8, 15, 120, 27}, {9, 29, 120, 173.5}, {10, 175.5, 120, 195, right}, {11, 41, 240, 93},
+          {12, 33, 244, 59}, {13, 64, 244, 113}, {14, 33, 248, 93}, {15, 48, 252, 93}, {16, 18, 256, 93},
+          {17, 18, 260, 93}, {18, 41, 264, 93, centred}, {19, 133, 256, 193, centred},
+          {20, 133, 265, 193}}},
+        {"EUR.1 certificate", kEUR1.file, 1, 1,
+         {{0, 13, 11, 102.5}, {1, 13, 36, 102.5}, {2, 107, 33, 190, centred}, {3, 107, 45, 190, centred},
+          {4, 106, 67.5, 148}, {5, 151, 67.5, 192}, {6, 13, 78.5, 102.5}, {7, 106, 78.5, 192},
+          {8, 13, 119, 148}, {9, 151, 119, 171.5, right}, {10, 173.5, 119, 193}, {11, 39, 239, 91},
+          {12, 29.5, 243, 57}, {13, 62, 243, 111}, {14, 23, 247, 91}, {15, 33, 251, 91}, {16, 53, 255, 91},
+          {17, 26, 259, 91}, {18, 26, 263, 91, centred}, {19, 131, 255, 191, centred},
+          {20, 131, 264, 191}}},
+        {"EUR.1 application's back", kEUR1.file, 3, 2,
+         {{0, 18, 64.5, 183}, {1, 18, 73, 183}, {2, 18, 81.5, 183}, {3, 18, 90, 183}, {4, 18, 99.5, 183},
+          {5, 18, 111.5, 183}, {6, 18, 120, 183}, {7, 18, 128.5, 183}, {8, 18, 137, 183},
+          {9, 18, 145.5, 183}, {10, 92, 190.5, 183}}},
+        {"certificate of origin, copy", kUZ.file, 4, 1,
+         {{0, 125, 3.5, 160}, {1, 16, 8, 106}, {2, 16, 36.5, 106}, {3, 110, 57, 198}, {4, 16, 75.5, 106},
+          {5, 110, 75.5, 198}, {6, 16, 118.5, 151}, {7, 155, 118.5, 195}}},
+        {"certificate of origin, application's front", kUZ.file, 2, 1,
+         {{8, 16, 263.5, 106}, {9, 109, 266.5, 166}}},
+        {"certificate of origin, application's back", kUZ.file, 3, 2, {{0, 2, 13, 183}}},
+        {"declaration 848a", kLZE.file, 1, 1,
+         {{0, 20, 56, 185}, {1, 54, 64.5, 190}, {2, 93, 73, 190}, {3, 20, 94.5, 195}, {4, 20, 102.5, 165},
+          {6, 81, 124, 152}, {7, 29, 157.5, 97}, {8, 106, 157.5, 190}, {9, 85, 170.5, 195},
+          {10, 20, 195.5, 195}}},
+        // clang-format on
+    };
+    for (const auto& s : sheets) {
+        SCOPED_TRACE(s.name);
+        QStringList texts;
+        for (const Box& box : s.boxes) {
+            while (texts.size() <= box.field) texts.append(QString());
+            texts[box.field] = wordOf(box.field, s.page);
+        }
+        ASSERT_TRUE(s.page == 1 ? print(s.file, s.sheet, texts) : print(s.file, s.sheet, {}, texts))
+            << complaint.toStdString();
+        for (const Box& box : s.boxes) {
+            SCOPED_TRACE(wordOf(box.field, s.page).toStdString());
+            const std::optional<QRectF> at = word(wordOf(box.field, s.page));
+            ASSERT_TRUE(at);
+            expectAlignedInBox(*at, box.left, box.top, box.right, box.alignment, kPlaceTolerance);
         }
     }
 }
@@ -303,7 +372,7 @@ TEST_F(FormSheetsPrint, TheReferenceMarksOfEachSheetFollowItsMarginSetUnscaled)
             SCOPED_TRACE(std::string(m.form.name) + ", left margin " + std::to_string(c.left1) + ", sheet " +
                          std::to_string(m.sheet));
             store(m.form, c);
-            ASSERT_TRUE(print(m.form, m.sheet)) << complaint.toStdString();
+            ASSERT_TRUE(print(m.form.file, m.sheet)) << complaint.toStdString();
             const QPoint origin = m.marginSet == 1 ? QPoint(c.left1, c.top1) : QPoint(c.left2, c.top2);
             if (m.drawn) {
                 expectReferenceMarks(pdf, work(), origin, 1, m.places);
@@ -319,14 +388,14 @@ TEST_F(FormSheetsPrint, TheReferenceMarksOfEachSheetFollowItsMarginSetUnscaled)
 TEST_F(FormSheetsPrint, TextsStandUprightAndTheEUR1ExporterStands14mmInAnd11mmDown)
 {
     store(kEUR1, {});
-    ASSERT_TRUE(print(kEUR1, 1, {"F"})) << complaint.toStdString();
+    ASSERT_TRUE(print(kEUR1.file, 1, {"F"})) << complaint.toStdString();
     const std::optional<QRectF> exporter = word("F");
     ASSERT_TRUE(exporter);
     expectUprightF(pdf, work(), *exporter);
     EXPECT_NEAR(exporter->left(), 14.0, kPlaceTolerance);
     EXPECT_NEAR(exporter->top(), 11.0, kPlaceTolerance);
 
-    ASSERT_TRUE(print(kEUR1, 3, {}, {"F"})) << complaint.toStdString();
+    ASSERT_TRUE(print(kEUR1.file, 3, {}, {"F"})) << complaint.toStdString();
     const std::optional<QRectF> back = word("F");
     ASSERT_TRUE(back);
     expectUprightF(pdf, work(), *back);
@@ -336,10 +405,10 @@ TEST_F(FormSheetsPrint, OnlyTheSheetsOfThePrintDialogArePrinted)
 {
     for (const PrintedForm* form : kForms) {
         SCOPED_TRACE(form->name);
-        EXPECT_FALSE(print(*form, form->sheets + 1));
+        EXPECT_FALSE(print(form->file, form->sheets + 1));
         EXPECT_TRUE(complaint.contains(QString("sheet 1 to %1").arg(form->sheets)))
             << complaint.toStdString();
-        EXPECT_FALSE(print(*form, 0));
+        EXPECT_FALSE(print(form->file, 0));
     }
 }
 
@@ -381,7 +450,7 @@ TEST_F(FormSheetsPrint, TheStrikeOutRunsAcrossTheGoodsBelowTheLongerTextAndNever
         const Calibration c{.areaVertical = row.area, .areaHorizontal = row.area};
         store(row.form, c);
         app.WriteProfileInt(kNoPrintBNase.in(row.form.section), row.noPrintBNase ? 1 : 0);
-        ASSERT_TRUE(print(row.form, row.sheet, row.page1)) << complaint.toStdString();
+        ASSERT_TRUE(print(row.form.file, row.sheet, row.page1)) << complaint.toStdString();
 
         const Placed first = row.form.front(row.form.goods.first, c);
         const Placed last = row.form.front(row.form.goods.second, c);
@@ -447,7 +516,7 @@ TEST_F(FormSheetsPrint, TheCrossOrTheXPrintsInTheChosenBoxMovedByItsOffsetsAndNo
         SCOPED_TRACE(c.name);
         store(c.form, c.calibration);
         for (const auto& [value, number] : c.settings) app.WriteProfileInt(value, number);
-        ASSERT_TRUE(print(c.form, c.sheet, {}, {}, c.choice)) << complaint.toStdString();
+        ASSERT_TRUE(print(c.form.file, c.sheet, {}, {}, c.choice)) << complaint.toStdString();
 
         // Tenths of a millimetre of the page: the front's origin is (LeftMargin1, 40 - TopMargin1), held to
         // the margin dialog's range.

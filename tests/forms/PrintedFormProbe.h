@@ -38,20 +38,30 @@ inline Placed placedRow(const FormRect& row, int x0, int y0, int dx, int dy, int
             scaled(x0 + row.right + dx, areaHorizontal), scaled(y0 - row.bottom + dy, areaVertical)};
 }
 
-// A field's text found on paper where its placed box puts it, in the printer font of `fontFactor`:
-// left-aligned texts stand 1 mm in from the left edge, right-aligned ones 1.2 mm in from the right, centred
-// ones in the middle; the top of the text is the top of the box.
+// A text found on paper in the box from `left` to `right` whose first line starts at `top`, all in
+// millimetres from the page's top-left corner: left-aligned texts stand 1 mm in from the left edge,
+// right-aligned ones 1.2 mm in from the right, centred ones in the middle; the top of the text is the top of
+// the box.
+inline void expectAlignedInBox(const QRectF& found, double left, double top, double right,
+                               std::uint16_t alignment, double tolerance)
+{
+    if (alignment == kFieldAlignLeft) {
+        EXPECT_NEAR(found.left(), left + 1.0, tolerance);
+    } else if (alignment == kFieldAlignRight) {
+        EXPECT_NEAR(found.right(), right - 1.2, tolerance);
+    } else {
+        EXPECT_NEAR(found.center().x(), (left + right) / 2, tolerance);
+    }
+    EXPECT_NEAR(found.top(), top, tolerance);
+}
+
+// A field's text found on paper where its placed box puts it, aligned as its row says, in the printer font
+// of `fontFactor`.
 inline void expectInPlacedBox(const QRectF& found, const Placed& box, const FormFieldRow& row, int fontFactor,
                               double tolerance)
 {
-    if (row.startAlignment == kFieldAlignLeft) {
-        EXPECT_NEAR(found.left(), (box.left + 10) / 10.0, tolerance);
-    } else if (row.startAlignment == kFieldAlignRight) {
-        EXPECT_NEAR(found.right(), (box.right - 12) / 10.0, tolerance);
-    } else {
-        EXPECT_NEAR(found.center().x(), (box.left + box.right) / 20.0, tolerance);
-    }
-    EXPECT_NEAR(found.top(), -box.top / 10.0, tolerance);
+    expectAlignedInBox(found, box.left / 10.0, -box.top / 10.0, box.right / 10.0, row.startAlignment,
+                       tolerance);
     EXPECT_NEAR(found.height(), printerFontHeight(row.startSize, fontFactor) / 10.0, tolerance);
 }
 
