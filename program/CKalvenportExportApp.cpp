@@ -268,7 +268,7 @@ void CKalvenportExportApp::OnFileNew()
 
 void CKalvenportExportApp::OnFileOpen()
 {
-    QString path;
+    QString path = platform::DocManager::DialogFolder(m_docManager.activeDocument());
     {
         const platform::HelpContextGuard help(m_nHelpContext, HelpContextIds::kFileOpen);
         if (!DoPromptFileName(path, kOpenTitle, true)) return;

@@ -1,3 +1,4 @@
+#include "platform/shell/CommandLine.h"
 #include "program/CKalvenportExportApp.h"
 #include "version.h"
 
@@ -23,7 +24,8 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTexts);
     }
 
-    CKalvenportExportApp theApp(QApplication::arguments().mid(1));
+    // Qt has taken its own options out of argv by now.
+    CKalvenportExportApp theApp(platform::commandline::arguments(argc, argv));
     const int result = theApp.InitInstance() ? QApplication::exec() : 0;
     const int exitCode = theApp.ExitInstance();
     return result != 0 ? result : exitCode;

@@ -45,16 +45,44 @@ void keepsTitleWhole(QMessageBox& box)
     grid->addItem(new QSpacerItem(width, 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+QMessageBox::StandardButtons qtButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+int answerOf(int button)
+{
+    switch (button) {
+        case QMessageBox::Ok:
+            return answer::kOk;
+        case QMessageBox::Yes:
+            return answer::kYes;
+        case QMessageBox::No:
+            return answer::kNo;
+        default:
+            return answer::kCancel;
+    }
+}
+
 }  // namespace
 
 int QtUiService::messageBox(const MessageBoxRequest& request)
 {
-    const QMessageBox::StandardButtons buttons =
-        request.buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
-    QMessageBox box(qtIcon(request.icon), request.title, request.text, buttons, QApplication::activeWindow());
+    QMessageBox box(qtIcon(request.icon), request.title, request.text, qtButtons(request.buttons),
+                    QApplication::activeWindow());
+    // A yes-or-no question asks before something is done that cannot be undone: Enter alone does not do it.
+    if (request.buttons == MessageButtons::YesNo) box.setDefaultButton(QMessageBox::No);
     showsPlainText(box);
     keepsTitleWhole(box);
-    return box.exec() == QMessageBox::Ok ? answer::kOk : answer::kCancel;
+    return answerOf(box.exec());
 }
 
 int QtUiService::taskDialog(const TaskDialogRequest& request)

@@ -8,13 +8,15 @@ class QDialog;
 namespace platform {
 
 enum class MessageIcon { None, Warning, Stop };
-enum class MessageButtons { Ok, OkCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo };
 
-// The answers of a message box, with the numbers Windows gives them (IDOK, IDCANCEL), so that they never
-// clash with the ids of a task dialog's command links.
+// The answers of a message box, with the numbers Windows gives them (IDOK, IDCANCEL, IDYES, IDNO), so that
+// they never clash with the ids of a task dialog's command links.
 namespace answer {
 inline constexpr int kOk = 1;
 inline constexpr int kCancel = 2;
+inline constexpr int kYes = 6;
+inline constexpr int kNo = 7;
 }  // namespace answer
 
 struct MessageBoxRequest {
@@ -44,7 +46,7 @@ class UiService {
 public:
     virtual ~UiService() = default;
 
-    // The answer's id (answer::kOk, answer::kCancel).
+    // The answer's id (answer::kOk, answer::kCancel, answer::kYes, answer::kNo).
     virtual int messageBox(const MessageBoxRequest& request) = 0;
     // Whether task dialogs can be shown; callers fall back to a message box when not.
     virtual bool hasTaskDialogs() const = 0;

@@ -5,7 +5,10 @@
 #include "platform/docview/DocumentUi.h"
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/View.h"
+#include "platform/file/FileName.h"
+#include "platform/shell/SystemInfo.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -14,6 +17,10 @@ namespace platform {
 const QString DocManager::kAskToSave = QStringLiteral("Änderungen in %1 speichern?");
 const QString DocManager::kSaveAsTitle = QStringLiteral("Speichern unter");
 const QString DocManager::kAllFilesFilter = QStringLiteral("Alle Dateien (*.*)");
+const QString DocManager::kAskToOverwriteChanged = QStringLiteral(
+    "Die Datei %1 wurde seit dem Öffnen von einem anderen Programm geändert.\nTrotzdem überschreiben?\n\n"
+    "Mit \"Nein\" bleibt sie, wie sie ist; mit \"Speichern unter...\" lässt sich das Formular unter einem "
+    "anderen Namen speichern.");
 
 void DocManager::AddDocTemplate(DocTemplate docTemplate)
 {
@@ -28,6 +35,19 @@ QList<Document*> DocManager::documents() const
         if (Document* document = frame->GetActiveDocument()) result.append(document);
     }
     return result;
+}
+
+Document* DocManager::activeDocument() const
+{
+    const ChildFrame* active = m_frame ? m_frame->MDIGetActive() : nullptr;
+    return active ? active->GetActiveDocument() : nullptr;
+}
+
+QString DocManager::DialogFolder(const Document* document)
+{
+    if (document && !document->pathName().isEmpty()) return QFileInfo(document->pathName()).absolutePath();
+    const QString documents = systeminfo::documentsFolder().value_or(QString());
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 ChildFrame* DocManager::frameOf(const Document& document) const
@@ -168,7 +188,7 @@ std::optional<QString> DocManager::PromptSaveName(const Document& document)
         name = document.title();
         const qsizetype bad = name.indexOf(u'/');
         if (bad >= 0) name.truncate(bad);
-        name += extension;
+        name = DialogFolder(&document) + u'/' + name + extension;
     }
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
@@ -191,6 +211,7 @@ bool DocManager::DoSave(Document& document, const QString& path)
         if (!chosen) return false;
         target = *chosen;
     }
+    if (!MayOverwrite(document, target)) return false;
     if (!document.OnSaveDocument(target)) {
         ShowMessage(document.lastError());
         return false;
@@ -198,6 +219,15 @@ bool DocManager::DoSave(Document& document, const QString& path)
     document.setPathName(target);
     m_recentFiles.Add(document.pathName());
     return true;
+}
+
+bool DocManager::MayOverwrite(const Document& document, const QString& path) const
+{
+    if (filename::absolute(path) != document.pathName() || !document.fileChangedOnDisk()) return true;
+    const MessageBoxRequest question{QGuiApplication::applicationDisplayName(),
+                                     kAskToOverwriteChanged.arg(document.pathName()), MessageButtons::YesNo,
+                                     MessageIcon::Warning};
+    return UiService::instance().messageBox(question) == answer::kYes;
 }
 
 void DocManager::ShowMessage(const QString& text) const

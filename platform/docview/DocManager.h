@@ -24,6 +24,8 @@ public:
     // The title of a Save As dialog.
     static const QString kSaveAsTitle;
     static const QString kAllFilesFilter;
+    // The question before Save overwrites a file another program changed; %1 is its path.
+    static const QString kAskToOverwriteChanged;
 
     explicit DocManager(RecentFileList& recentFiles) : m_recentFiles(recentFiles) {}
 
@@ -56,6 +58,11 @@ public:
     // Save As with an empty path: asks for a name with the template's type and extension.
     bool DoSave(Document& document, const QString& path);
 
+    // The folder a file dialog starts in: that of the document's file, else the user's documents folder.
+    static QString DialogFolder(const Document* document);
+    // The document being worked on; null when none.
+    Document* activeDocument() const;
+
     QList<Document*> documents() const;
     ChildFrame* frameOf(const Document& document) const;
 
@@ -66,6 +73,9 @@ private:
     void Discard(ChildFrame* frame);
     void SetDefaultTitle(Document& document, const DocTemplate& docTemplate);
     std::optional<QString> PromptSaveName(const Document& document);
+    // Whether the document may be written to `path`: when another program changed that file since the
+    // document read or wrote it, only if the person says so.
+    bool MayOverwrite(const Document& document, const QString& path) const;
     void ShowMessage(const QString& text) const;
 
     RecentFileList& m_recentFiles;

@@ -3,9 +3,12 @@
 #include "platform/command/MessageMap.h"
 #include "platform/command/StandardCommands.h"
 #include "platform/docview/DocManager.h"
+#include "platform/file/FileName.h"
+#include "platform/file/SystemError.h"
 #include "platform/file/WholeFile.h"
 
 #include <QFileInfo>
+#include <cerrno>
 
 namespace platform {
 
@@ -59,13 +62,20 @@ void Document::setModifiedFlag(bool modified)
 
 void Document::setPathName(const QString& pathName)
 {
-    m_pathName = QFileInfo(pathName).absoluteFilePath();
-    setTitle(QFileInfo(pathName).fileName());
+    m_pathName = filename::absolute(pathName);
+    setTitle(QFileInfo(m_pathName).fileName());
 }
 
 void Document::clearPathName()
 {
     m_pathName.clear();
+}
+
+bool Document::fileChangedOnDisk() const
+{
+    if (m_pathName.isEmpty()) return false;
+    const wholefile::Stamp now = wholefile::stampOf(m_pathName);
+    return now.kind == wholefile::Stamp::Kind::Regular && !m_fileStamp.unchangedIn(now);
 }
 
 void Document::setTitle(const QString& title)
@@ -94,7 +104,8 @@ bool Document::OnOpenDocument(const QString& path)
     m_lastError.clear();
     const wholefile::ReadResult file = wholefile::read(path, kLargestFile);
     if (file.status == wholefile::ReadResult::Status::TooLarge) return fail(kUnexpectedFormatMessage);
-    if (file.status == wholefile::ReadResult::Status::Missing) return fail(kOpenFailedMessage);
+    if (file.status == wholefile::ReadResult::Status::Missing)
+        return fail(kOpenFailedMessage + QStringLiteral("\n\n") + systemErrorText(path, ENOENT));
     if (file.status != wholefile::ReadResult::Status::Read)
         return fail(kOpenFailedMessage + QStringLiteral("\n\n") + file.error);
     const QByteArray& bytes = file.bytes;
@@ -108,6 +119,7 @@ bool Document::OnOpenDocument(const QString& path)
                                                                     : kOpenFailedMessage);
     }
     setPathName(path);
+    m_fileStamp = file.stamp;
     setModifiedFlag(false);
     return true;
 }
@@ -124,6 +136,7 @@ bool Document::OnSaveDocument(const QString& path)
     }
     const wholefile::WriteResult written = wholefile::replace(path, bytes);
     if (!written.ok()) return fail(kSaveFailedMessage + QStringLiteral("\n\n") + written.error);
+    m_fileStamp = written.stamp;
     setModifiedFlag(false);
     return true;
 }

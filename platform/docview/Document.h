@@ -2,6 +2,7 @@
 
 #include "platform/archive/Archive.h"
 #include "platform/command/CommandTarget.h"
+#include "platform/file/WholeFile.h"
 
 #include <QObject>
 #include <QString>
@@ -47,6 +48,11 @@ public:
     // The message of the last failed open or save, for the caller to show.
     QString lastError() const { return m_lastError; }
 
+    // Whether the file at pathName() is no longer the one this document last read or wrote: another program
+    // rewrote it or put another file or a link in its place. A file that is gone, or that is no file any
+    // more, is not: saving puts the first back and refuses the second.
+    bool fileChangedOnDisk() const;
+
     // Store or load the whole document; loading failures are ArchiveExceptions.
     virtual void Serialize(Archive& archive) = 0;
     // Puts the contents of a new document in place; called before a new document is set up and before a
@@ -80,6 +86,7 @@ private:
     QString m_pathName;
     QString m_title;
     QString m_lastError;
+    wholefile::Stamp m_fileStamp;  // of the file last read or written
 };
 
 }  // namespace platform

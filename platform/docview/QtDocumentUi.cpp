@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -37,7 +38,12 @@ std::optional<QString> QtDocumentUi::fileName(const FileDialogRequest& request)
     if (request.initialFilter >= 0 && request.initialFilter < filters.size())
         dialog.selectNameFilter(filters.at(request.initialFilter));
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    // Selecting a folder would open the one above it with the folder marked.
+    if (QFileInfo(request.fileName).isDir()) {
+        dialog.setDirectory(request.fileName);
+    } else if (!request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }

@@ -1,5 +1,6 @@
 #include "platform/file/WholeFile.h"
 
+#include "platform/file/FileName.h"
 #include "platform/file/SystemError.h"
 
 #include <dirent.h>
@@ -7,7 +8,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <algorithm>
@@ -105,13 +105,22 @@ int writeAll(int fd, QByteArrayView bytes)
     return 0;
 }
 
+bool isSymLink(const QString& path)
+{
+    struct stat info {};
+    return ::lstat(filename::toNative(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 // The file a path stands for: the target of a symbolic link, else the path itself.
 QString fileBehind(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink()) return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+    if (!isSymLink(path)) return filename::absolute(path);
+    char* canonical = ::realpath(filename::toNative(path).constData(), nullptr);
+    // A link to a file not there yet names the file to be made.
+    if (!canonical) return QFileInfo(path).symLinkTarget();
+    const QString target = filename::fromNative(canonical);
+    ::free(canonical);
+    return target;
 }
 
 // The new file is written under ".<name>.<8 hex digits>" beside the file it replaces. A writer holds a lock
@@ -131,8 +140,8 @@ bool isTemporaryName(QByteArrayView entry, QByteArrayView name)
 // the way leaves no copies behind for long. One that cannot be removed is left for the next time.
 void removeLeftTemporaries(const QString& folder, const QString& name)
 {
-    const QByteArray encodedName = QFile::encodeName(name);
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    const QByteArray encodedName = filename::toNative(name);
+    DIR* dir = ::opendir(filename::toNative(folder).constData());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         if (!isTemporaryName(entry->d_name, encodedName)) continue;
@@ -154,7 +163,7 @@ int createTemporary(const QString& folder, const QString& name, QString& tempora
         temporaryPath = QStringLiteral("%1/.%2.%3")
                             .arg(folder, name)
                             .arg(QRandomGenerator::system()->generate(), 8, 16, QChar(u'0'));
-        const int fd = ::open(QFile::encodeName(temporaryPath).constData(),
+        const int fd = ::open(filename::toNative(temporaryPath).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return fd;
@@ -172,7 +181,7 @@ int createTemporary(const QString& folder, const QString& name, QString& tempora
 // a folder that cannot be flushed does not make it less whole: nothing to report.
 void syncFolder(const QString& folder)
 {
-    const Descriptor dir(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor dir(::open(filename::toNative(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
@@ -188,18 +197,26 @@ int fill(Descriptor& file, QByteArrayView bytes, const struct stat* old)
 
 }  // namespace
 
+bool Stamp::unchangedIn(const Stamp& later) const
+{
+    return kind == later.kind && link == later.link && device == later.device && inode == later.inode &&
+           size == later.size && modifiedNs == later.modifiedNs;
+}
+
 Stamp stampOf(const QString& path)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
-    return stampFrom(info);
+    if (::stat(filename::toNative(path).constData(), &info) != 0) return {};
+    Stamp stamp = stampFrom(info);
+    stamp.link = isSymLink(path);
+    return stamp;
 }
 
 ReadResult read(const QString& path, qint64 largest)
 {
     // Without O_NONBLOCK opening a pipe would wait for a writer that may never come.
     Descriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        ::open(filename::toNative(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0) {
         if (errno == ENOENT) return {};
         return failed(path, errno);
@@ -217,6 +234,7 @@ ReadResult read(const QString& path, qint64 largest)
     result.bytes.truncate(total);
     result.status = ReadResult::Status::Read;
     result.stamp = stampFrom(info);
+    result.stamp.link = isSymLink(path);
     return result;
 }
 
@@ -224,7 +242,7 @@ WriteResult replace(const QString& path, QByteArrayView bytes)
 {
     const QString target = fileBehind(path);
     struct stat old {};
-    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    const bool exists = ::stat(filename::toNative(target).constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return {target + QStringLiteral(": ") + kNotRegular};
 
     const QFileInfo info(target);
@@ -235,15 +253,20 @@ WriteResult replace(const QString& path, QByteArrayView bytes)
     // Filling closes the file; the lock stays on this copy of the descriptor until the file is in place.
     const Descriptor lock(::dup(file.get()));
     int error = lock.get() < 0 ? errno : fill(file, bytes, exists ? &old : nullptr);
+    // The rename changes no size and no modification time: the new file's stamp is known before.
+    struct stat written {};
+    if (error == 0 && ::fstat(lock.get(), &written) != 0) error = errno;
     if (error == 0 &&
-        ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        ::rename(filename::toNative(temporary).constData(), filename::toNative(target).constData()) != 0)
         error = errno;
     if (error != 0) {
-        ::unlink(QFile::encodeName(temporary).constData());
+        ::unlink(filename::toNative(temporary).constData());
         return {systemErrorText(target, error)};
     }
     syncFolder(info.absolutePath());
-    return {{}, true};
+    Stamp stamp = stampFrom(written);
+    stamp.link = isSymLink(path);
+    return {{}, true, stamp};
 }
 
 WriteResult replaceIfDifferent(const QString& path, QByteArrayView bytes)

@@ -20,11 +20,16 @@ struct Stamp {
     qint64 size = 0;
     qint64 modifiedNs = 0;
     qint64 changedNs = 0;
+    bool link = false;  // whether the path itself is a symbolic link to the file
 
     bool operator==(const Stamp&) const = default;
+    // Whether `later` shows the same file with the same contents: not another file, nor a link where
+    // there was none, of the same size and modified at the same moment. The status-change time is left
+    // out: a change of permissions or of the number of links changes no contents.
+    bool unchangedIn(const Stamp& later) const;
 };
 
-// One stat of the path, following a symbolic link.
+// The stat of the path, following a symbolic link.
 Stamp stampOf(const QString& path);
 
 struct ReadResult {
@@ -41,6 +46,7 @@ ReadResult read(const QString& path, qint64 largest);
 struct WriteResult {
     QString error;       // why the file could not be written, for a person; empty when it was
     bool wrote = false;  // whether the file was replaced
+    Stamp stamp = {};    // of the file written, as seen through the path given
 
     bool ok() const { return error.isEmpty(); }
 };

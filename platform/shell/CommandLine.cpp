@@ -1,5 +1,6 @@
 #include "platform/shell/CommandLine.h"
 
+#include "platform/file/FileName.h"
 #include "platform/shell/ProcessLauncher.h"
 
 namespace platform::commandline {
@@ -49,6 +50,13 @@ bool start(QStringView commandLine)
     const QStringList arguments = split(commandLine);
     if (arguments.isEmpty() || arguments.constFirst().isEmpty()) return false;
     return ProcessLauncher::startDetached(arguments.constFirst(), arguments.mid(1));
+}
+
+QStringList arguments(int argc, const char* const* argv)
+{
+    QStringList result;
+    for (int i = 1; i < argc; ++i) result.append(filename::fromNative(argv[i]));
+    return result;
 }
 
 }  // namespace platform::commandline

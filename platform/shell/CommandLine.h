@@ -19,5 +19,9 @@ QStringList split(QStringView commandLine);
 // is no program or it could not be started.
 bool start(QStringView commandLine);
 
+// The program's own arguments as the system passed them to main(), the program itself left out. A file name
+// whose bytes are not UTF-8 is kept byte for byte (filename::fromNative), so that the file opens.
+QStringList arguments(int argc, const char* const* argv);
+
 }  // namespace commandline
 }  // namespace platform

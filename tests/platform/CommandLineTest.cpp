@@ -1,3 +1,4 @@
+#include "platform/file/FileName.h"
 #include "platform/shell/CommandLine.h"
 #include "platform/shell/HtmlHelp.h"
 #include "platform/shell/ProcessLauncher.h"
@@ -28,6 +29,19 @@ TEST(CommandLine, SplitsByTheWindowsRules)
     };
     for (const Case& c : cases)
         EXPECT_EQ(commandline::split(QString::fromUtf8(c.line)), c.arguments) << c.line;
+}
+
+TEST(CommandLine, TheProgramsOwnArgumentsKeepEveryByteOfAFileName)
+{
+    // Good UTF-8 beyond 16 bits, then no UTF-8: Latin-1, an overlong "/", an encoded surrogate.
+    for (const char* name :
+         {"Grüße \xF0\x9F\x93\x84.fma", "\xE4rger.fma", "\xC0\xAF.fma", "\xED\xB3\xA4.fma"}) {
+        const char* argv[] = {"kz", name};
+        const QStringList arguments = commandline::arguments(2, argv);
+        ASSERT_EQ(arguments.size(), 1) << name;
+        EXPECT_EQ(filename::toNative(arguments[0]), QByteArray(name)) << name;
+        EXPECT_EQ(arguments[0] == QString::fromUtf8(name), name[0] == 'G') << name;
+    }
 }
 
 TEST(CommandLine, StartsTheProgramWithItsArgumentsAsTheyStand)

@@ -5,6 +5,7 @@
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/QtDocumentUi.h"
 #include "tests/support/AnsweringUi.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <functional>
 
 using namespace platform;
 
@@ -104,8 +107,9 @@ TEST_F(Documents, AFileThatCannotBeReadLeavesNoFrameAndSaysWhy)
     EXPECT_EQ(manager.OpenDocumentFile(path("kaputt.not")), nullptr);
     EXPECT_EQ(manager.OpenDocumentFile(path("fehlt.not")), nullptr);
     EXPECT_TRUE(frame.childFrames().isEmpty());
-    EXPECT_EQ(ui.messageTexts(),
-              QStringList({Document::kUnexpectedFormatMessage, Document::kOpenFailedMessage}));
+    EXPECT_EQ(ui.messageTexts(), QStringList({Document::kUnexpectedFormatMessage,
+                                              Document::kOpenFailedMessage + "\n\n" + path("fehlt.not") +
+                                                  ": Datei oder Ordner nicht gefunden."}));
     EXPECT_TRUE(recent.entries().isEmpty());
 }
 
@@ -129,6 +133,7 @@ TEST_F(Documents, NewDocumentsAreCountedPerTemplate)
 
 TEST_F(Documents, SavingAnUntitledDocumentAsksForANameWithItsTemplatesTypeAndExtension)
 {
+    const QString documents = documentsFolder();
     auto* document = static_cast<NoteDocument*>(manager.OpenNewDocument(manager.templates()[0]));
     document->text = "neu";
     documentUi.fileAnswers = {path("Gespeichert.NOT")};
@@ -136,7 +141,7 @@ TEST_F(Documents, SavingAnUntitledDocumentAsksForANameWithItsTemplatesTypeAndExt
     ASSERT_EQ(documentUi.fileRequests.size(), 1);
     const FileDialogRequest& request = documentUi.fileRequests[0];
     EXPECT_EQ(request.mode, FileDialogRequest::Mode::Save);
-    EXPECT_EQ(request.fileName, "Notiz1.NOT");
+    EXPECT_EQ(request.fileName, documents + "/Notiz1.NOT");
     EXPECT_EQ(request.defaultSuffix, "NOT");
     EXPECT_EQ(request.filters,
               QList<FileFilter>({{"Notiz (*.not)", "*.NOT"}, {DocManager::kAllFilesFilter, "*.*"}}));
@@ -215,6 +220,69 @@ TEST_F(Documents, AFailedSaveKeepsTheDocumentOpenAndSaysWhy)
     EXPECT_EQ(frame.childFrames().size(), 1);
     ASSERT_EQ(ui.messageTexts().size(), 1);
     EXPECT_TRUE(ui.messageTexts()[0].startsWith(Document::kSaveFailedMessage + "\n\n" + path("kein Ordner")));
+}
+
+TEST_F(Documents, SaveAsksBeforeOverwritingAFileAnotherProgramChangedAndNoKeepsThatFile)
+{
+    const auto link = [this](const QString& file) {
+        QFile::remove(file);
+        QFile::link(path("anderes.not"), file);
+    };
+    // Another program saves as this one does: a new file put in the old one's place.
+    const auto replace = [this](const QString& file) {
+        ::rename(QFile::encodeName(writeNote("neu.not", "fremd!")).constData(),
+                 QFile::encodeName(file).constData());
+    };
+    struct Case {
+        const char* change;
+        std::function<void(const QString&file)> beforeOpening, afterOpening;
+        int answer;
+        bool asked;
+        const char* fileHolds;  // read through the form's path
+    };
+    const auto nothing = [](const QString&) {};
+    const Case cases[] = {
+        {"rewritten in place", nothing,
+         [this](const QString& file) {
+             writeFile(file, contentsOf(writeNote("neu.not", "fremd und länger")));
+         },
+         answer::kNo, true, "fremd und länger"},
+        {"replaced by another file of the same size", nothing, replace, answer::kNo, true, "fremd!"},
+        {"replaced by another file, overwritten", nothing, replace, answer::kYes, true, "Formular"},
+        {"replaced by a link", nothing, link, answer::kNo, true, "anderes"},
+        {"a link when it was opened", link, nothing, answer::kNo, false, "Formular"},
+        {"removed", nothing, [](const QString& file) { QFile::remove(file); }, answer::kNo, false,
+         "Formular"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        const QString file = writeNote("form.not", "vorher");
+        writeNote("anderes.not", "anderes");
+        c.beforeOpening(file);
+        auto* document = static_cast<NoteDocument*>(manager.OpenDocumentFile(file));
+        ASSERT_TRUE(document);
+        c.afterOpening(file);
+        document->text = "Formular";
+        document->setModifiedFlag();
+        ui.messageBoxes.clear();
+        ui.messageBoxAnswer = c.answer;
+        const bool linked = QFileInfo(file).isSymLink();
+
+        frame.ExecuteCommand(ID_FILE_SAVE);
+        EXPECT_EQ(QFileInfo(file).isSymLink(), linked);
+        ASSERT_EQ(ui.messageBoxes.size(), c.asked ? 1 : 0);
+        if (c.asked) {
+            EXPECT_EQ(ui.messageBoxes[0].buttons, MessageButtons::YesNo);
+            EXPECT_TRUE(ui.messageBoxes[0].text.startsWith("Die Datei " + document->pathName() + " wurde"));
+        }
+        NoteDocument reread;
+        ASSERT_TRUE(reread.OnOpenDocument(file));
+        EXPECT_EQ(reread.text, c.fileHolds);
+        EXPECT_EQ(document->isModified(), c.fileHolds != QString("Formular"));
+        manager.CloseAllDocuments();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFile::remove(file);
+    }
 }
 
 TEST(RecentFiles, KeepTheLatestEightEachOnce)

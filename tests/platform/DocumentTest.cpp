@@ -75,7 +75,8 @@ TEST_F(DocumentFiles, OpenFailuresNameTheirCause)
 {
     TextDocument doc;
     EXPECT_FALSE(doc.OnOpenDocument(path("missing.doc")));
-    EXPECT_EQ(doc.lastError(), Document::kOpenFailedMessage);
+    EXPECT_EQ(doc.lastError(), Document::kOpenFailedMessage + "\n\n" + path("missing.doc") +
+                                   ": Datei oder Ordner nicht gefunden.");
 
     writeFile(path("short.doc"), QByteArray("\xFF\xFE\xFF\x09"
                                             "a\0",

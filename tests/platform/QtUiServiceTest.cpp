@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace platform;
@@ -57,7 +58,7 @@ TEST(QtUiService, TheDefaultLinkIsTheDefaultButton)
     EXPECT_EQ(ui.taskDialog(kQuestion), 202);
 }
 
-TEST(QtUiService, AMessageBoxAnswersOkOrCancel)
+TEST(QtUiService, AMessageBoxAnswersOkOrCancelAndYesOrNo)
 {
     QtUiService ui;
     const MessageBoxRequest request{"Titel", "<i>Text</i>", MessageButtons::OkCancel, MessageIcon::Stop};
@@ -65,6 +66,13 @@ TEST(QtUiService, AMessageBoxAnswersOkOrCancel)
     EXPECT_EQ(ui.messageBox(request), answer::kOk);
     pressWhenShown("Cancel");
     EXPECT_EQ(ui.messageBox(request), answer::kCancel);
+
+    const MessageBoxRequest question{"Titel", "Überschreiben?", MessageButtons::YesNo, MessageIcon::Warning};
+    pressWhenShown("Yes");
+    EXPECT_EQ(ui.messageBox(question), answer::kYes);
+    // Enter alone overwrites nothing.
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    EXPECT_EQ(ui.messageBox(question), answer::kNo);
 }
 
 // The window manager cuts a title that does not fit beside the window's icon and buttons: a box is never

@@ -1,6 +1,8 @@
 #include "ShellFixture.h"
 #include "app/SettingsKeys.h"
 #include "forms/common/CDlgNew.h"
+#include "platform/file/FileName.h"
+#include "platform/shell/CommandLine.h"
 #include "platform/shell/DesktopFile.h"
 #include "platform/shell/SystemInfo.h"
 #include "tests/support/FileReplacements.h"
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <cstdio>
 #include <iostream>
 
 using platform::Document;
@@ -179,25 +182,31 @@ TEST_F(Shell, TheFirstArgumentIsOpenedWholeAsOnePathAndOnlyTheWholeArgumentReset
     for (const char* name :
          {"Meine Lieferung.fma", "lead.fma", " blank.fma", "blank.fma", "q.fma", "notes.fma"})
         writeForm(1, name);
+    // A name from a system whose names are Latin-1: its "ä" is no UTF-8.
+    const char* latin1Argv[] = {"kz", "\xE4rger.fma"};
+    ::rename(QFile::encodeName(writeForm(1, "latin1.fma")).constData(),
+             QFile::encodeName(dir.filePath("forms")) + "/\xE4rger.fma");
     // The names are given as a shell passes them, relative to the folder the program starts in.
     const QString started = QDir::currentPath();
     QDir::setCurrent(dir.filePath("forms"));
     SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
     struct Case {
         QStringList arguments;
-        const char* opens;  // the form opened; nullptr: none, the failed open is told
+        QString opens;  // the form opened; empty: none, the failed open is told
         bool resets;
     };
     const Case cases[] = {
         {{"Meine Lieferung.fma"}, "Meine Lieferung.fma", false},
         {{" blank.fma"}, " blank.fma", false},
-        {{" lead.fma"}, nullptr, false},
-        {{"\"q.fma"}, nullptr, false},
-        {{"\"q.fma\""}, nullptr, false},
+        {platform::commandline::arguments(2, latin1Argv), platform::filename::fromNative("\xE4rger.fma"),
+         false},
+        {{" lead.fma"}, {}, false},
+        {{"\"q.fma"}, {}, false},
+        {{"\"q.fma\""}, {}, false},
         {{"lead.fma", "q.fma"}, "lead.fma", false},
-        {{"-resetworkspace notes.fma"}, nullptr, false},
-        {{"-resetworkspaceXYZ"}, nullptr, false},
-        {{"-resetworkspace", "notes.fma"}, nullptr, true},
+        {{"-resetworkspace notes.fma"}, {}, false},
+        {{"-resetworkspaceXYZ"}, {}, false},
+        {{"-resetworkspace", "notes.fma"}, {}, true},
     };
     for (const Case& c : cases) {
         const QString row = c.arguments.join(u'|');
@@ -207,7 +216,7 @@ TEST_F(Shell, TheFirstArgumentIsOpenedWholeAsOnePathAndOnlyTheWholeArgumentReset
         EXPECT_EQ(store.GetProfileString(settings::kWindowState).isEmpty(), c.resets) << row.toStdString();
         if (c.resets) {
             EXPECT_EQ(app->mainFrame(), nullptr) << row.toStdString();
-        } else if (c.opens) {
+        } else if (!c.opens.isEmpty()) {
             const Document* document = activeDocument();
             ASSERT_TRUE(document) << row.toStdString();
             const QString path = document->pathName();
@@ -219,7 +228,10 @@ TEST_F(Shell, TheFirstArgumentIsOpenedWholeAsOnePathAndOnlyTheWholeArgumentReset
             EXPECT_TRUE(ui.messages.isEmpty()) << row.toStdString();
         } else {
             EXPECT_EQ(activeDocument(), nullptr) << row.toStdString();
-            EXPECT_EQ(ui.messages.size(), 1) << row.toStdString();
+            ASSERT_EQ(ui.messages.size(), 1) << row.toStdString();
+            EXPECT_TRUE(
+                ui.messages[0].endsWith("\n" + c.arguments[0] + ": Datei oder Ordner nicht gefunden."))
+                << ui.messages[0].toStdString();
         }
         EXPECT_TRUE(ui.dialogs.isEmpty()) << row.toStdString();
         app.reset();

@@ -101,10 +101,13 @@ TEST_F(Shell, CtrlNRunsTheChooserAndCtrlOTheOpenDialogFromInsideAForm)
     ASSERT_EQ(ui.fileRequests.size(), 1);
     EXPECT_EQ(ui.fileRequests[0].title, "Öffnen");
     EXPECT_EQ(ui.fileRequests[0].mode, platform::FileDialogRequest::Mode::Open);
+    // It starts in the folder of the form in hand.
+    EXPECT_EQ(ui.fileRequests[0].fileName, dir.filePath("forms"));
 }
 
 TEST_F(Shell, TheOpenDialogStartsOnTheTypeOfTheFormWorkedOnLast)
 {
+    const QString documents = documentsFolder();
     ASSERT_TRUE(start({}));
     struct Case {
         int noFileFilter;
@@ -125,6 +128,7 @@ TEST_F(Shell, TheOpenDialogStartsOnTheTypeOfTheFormWorkedOnLast)
         app->OnFileOpen();
         ASSERT_EQ(ui.fileRequests.size(), 1);
         const platform::FileDialogRequest& request = ui.fileRequests[0];
+        EXPECT_EQ(request.fileName, documents);
         EXPECT_EQ(request.filters.value(request.initialFilter).name, c.initial)
             << c.noFileFilter << c.formKind;
         EXPECT_EQ(request.filters.size(), 7);
@@ -200,6 +204,7 @@ TEST_F(Shell, TheMenuBarFollowsTheActiveFormAndTheStatusPanesEmptyWithTheLastFor
 
 TEST_F(Shell, AModifiedFormAsksBeforeClosingAndSavesUnderItsTypeAndExtension)
 {
+    const QString documents = documentsFolder();
     ASSERT_TRUE(start({}));
     app->m_docManager.OpenNewDocument(app->m_docManager.templates()[0])->setModifiedFlag();
     ui.saveChoice = platform::SaveChoice::Yes;
@@ -210,7 +215,7 @@ TEST_F(Shell, AModifiedFormAsksBeforeClosingAndSavesUnderItsTypeAndExtension)
     EXPECT_EQ(ui.messages, QStringList({"Änderungen in Euform1 speichern?"}));
     ASSERT_EQ(ui.fileRequests.size(), 1);
     EXPECT_EQ(ui.fileRequests[0].filters.first(), (platform::FileFilter{"EUR1 Form. (*.fme)", "*.fme"}));
-    EXPECT_EQ(ui.fileRequests[0].fileName, "Euform1.fme");
+    EXPECT_EQ(ui.fileRequests[0].fileName, documents + "/Euform1.fme");
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_TRUE(frame().childFrames().isEmpty());
     EXPECT_EQ(app->m_recentFileList.entries(), QStringList({target}));

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/shell/SystemInfo.h"
+
 #include <gtest/gtest.h>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <initializer_list>
@@ -27,4 +30,12 @@ inline void writeFile(const QString& path, const QByteArray& contents)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
         ADD_FAILURE() << "cannot write " << path.toStdString();
+}
+
+// The user's documents folder, made if need be: a file dialog starts there when no form in hand has a file.
+inline QString documentsFolder()
+{
+    const QString folder = platform::systeminfo::documentsFolder().value_or(QString());
+    EXPECT_TRUE(QDir().mkpath(folder));
+    return folder;
 }
