@@ -215,7 +215,7 @@ void FormView::DrawPageForm(Dc& dc, const FormPageDrawing& drawing)
 
 QString FormView::CaptionText(const FormCaption& caption) const
 {
-    return QString::fromStdU16String(std::u16string(caption.text));
+    return QString::fromUtf16(caption.text.data(), qsizetype(caption.text.size()));
 }
 
 void FormView::DrawPage1Fields(Dc& dc)

@@ -24,11 +24,11 @@ double horizontalOffset(unsigned align, double width)
 }
 
 // Pixels between the reference point and the baseline, downwards.
-double baselineOffset(unsigned align, const QFontMetricsF& metrics)
+double baselineOffset(unsigned align, const TextMeasures& measures)
 {
     if ((align & TextAlign::Baseline) == TextAlign::Baseline) return 0;
-    if (align & TextAlign::Bottom) return -metrics.descent();
-    return metrics.ascent();
+    if (align & TextAlign::Bottom) return -measures.descent();
+    return measures.ascent();
 }
 
 // Pixels between the rectangle's left edge and the line's left end.
@@ -91,7 +91,7 @@ void Dc::lineTo(QPoint point)
             return;
         }
     }
-    m_painter.setWorldTransform(m_mapper.transform() * m_deviceTransform);
+    usePainterTransform(m_mapper.transform() * m_deviceTransform);
     m_painter.setPen(qtPen());
     m_painter.drawLine(QPointF(m_position), QPointF(point));
     m_position = point;
@@ -99,13 +99,13 @@ void Dc::lineTo(QPoint point)
 
 void Dc::fillRect(const Rect& rect, ColorRef color)
 {
-    m_painter.setWorldTransform(m_deviceTransform);
+    usePainterTransform(m_deviceTransform);
     m_painter.fillRect(m_mapper.toDevice(rect), toQColor(color));
 }
 
 void Dc::fillAround(std::span<const Rect> kept, ColorRef color)
 {
-    m_painter.setWorldTransform(m_deviceTransform);
+    usePainterTransform(m_deviceTransform);
     const QPaintDevice& device = *m_painter.device();
     QRegion around(
         m_deviceTransform.inverted().mapRect(QRectF(0, 0, device.width(), device.height())).toAlignedRect());
@@ -147,7 +147,7 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
     }
     m_painter.save();
     if (!(format & DrawTextFormat::NoClip)) {
-        m_painter.setWorldTransform(m_deviceTransform);
+        usePainterTransform(m_deviceTransform);
         m_painter.setClipRect(m_mapper.toDevice(rect), Qt::IntersectClip);
     }
     const double rectWidth = (rect.right - rect.left) * pixelsPerUnitX;
@@ -162,21 +162,20 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
 
 QSizeF Dc::textExtent(const QString& text) const
 {
-    const RealizedFont& font = realizedFont();
-    const QFontMetricsF& metrics = font.metrics();
-    return {font.measures->width(text) / m_mapper.pixelsPerUnitX(),
-            (metrics.ascent() + metrics.descent()) / m_mapper.pixelsPerUnitY()};
+    TextMeasures& measures = *realizedFont().measures;
+    return {measures.width(text) / m_mapper.pixelsPerUnitX(),
+            (measures.ascent() + measures.descent()) / m_mapper.pixelsPerUnitY()};
 }
 
 TextMetrics Dc::textMetrics() const
 {
-    const QFontMetricsF& metrics = realizedFont().metrics();
+    const TextMeasures& measures = *realizedFont().measures;
     const double pixelsPerUnit = m_mapper.pixelsPerUnitY();
     TextMetrics result;
-    result.ascent = metrics.ascent() / pixelsPerUnit;
-    result.descent = metrics.descent() / pixelsPerUnit;
+    result.ascent = measures.ascent() / pixelsPerUnit;
+    result.descent = measures.descent() / pixelsPerUnit;
     result.height = result.ascent + result.descent;
-    result.externalLeading = std::max(0.0, metrics.leading()) / pixelsPerUnit;
+    result.externalLeading = std::max(0.0, measures.leading()) / pixelsPerUnit;
     return result;
 }
 
@@ -191,6 +190,13 @@ const Dc::RealizedFont& Dc::realizedFont() const
                                             TextMeasures::of(font, *m_painter.device(), pixelsPerUnitX)});
     }
     return *m_realizedFont;
+}
+
+// Setting the painter's transform makes its paint engine set up its state anew, even for the same transform.
+void Dc::usePainterTransform(const QTransform& transform)
+{
+    if (m_painter.worldMatrixEnabled() && m_painter.worldTransform() == transform) return;
+    m_painter.setWorldTransform(transform);
 }
 
 // A pen that would be thinner than a device pixel is drawn one pixel wide, dotted if asked. Wider pens are
@@ -216,16 +222,16 @@ QPen Dc::qtPen() const
 void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align, double width)
 {
     const RealizedFont& font = realizedFont();
-    const QFontMetricsF& metrics = font.metrics();
-    const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, metrics));
+    const TextMeasures& measures = *font.measures;
+    const QPointF baselineStart(horizontalOffset(align, width), baselineOffset(align, measures));
     // The text's cell around the reference point.
-    QRectF cell(baselineStart - QPointF(0, metrics.ascent()),
-                QSizeF(width, metrics.ascent() + metrics.descent()));
+    QRectF cell(baselineStart - QPointF(0, measures.ascent()),
+                QSizeF(width, measures.ascent() + measures.descent()));
     const bool upright = m_font.escapement == 0;
     if (upright && !showsInExposed(cell.translated(devicePoint))) return;
     const bool mayUsePicture = upright && m_drawsTextFromPictures;
     QPointF origin = baselineStart;
-    m_painter.setWorldTransform(m_deviceTransform);
+    usePainterTransform(m_deviceTransform);
     if (mayUsePicture) {
         // Placed at its point on the device rather than shifted there: drawn directly or from its picture,
         // the text then puts its glyphs on the same pixels.
@@ -263,10 +269,10 @@ qsizetype Dc::linesDownToDeviceBottom(double top, double advance) const
 
 double Dc::lineAdvancePixels(unsigned format) const
 {
-    const QFontMetricsF& metrics = realizedFont().metrics();
+    const TextMeasures& measures = *realizedFont().measures;
     const double leading =
-        (format & DrawTextFormat::ExternalLeading) ? std::max(0.0, metrics.leading()) : 0.0;
-    return metrics.ascent() + metrics.descent() + leading;
+        (format & DrawTextFormat::ExternalLeading) ? std::max(0.0, measures.leading()) : 0.0;
+    return measures.ascent() + measures.descent() + leading;
 }
 
 }  // namespace platform

@@ -80,11 +80,11 @@ private:
         double pixelsPerUnitY;
         // What measuring texts in it found, kept from one paint to the next.
         std::shared_ptr<TextMeasures> measures;
-
-        const QFontMetricsF& metrics() const { return measures->metrics(); }
     };
     // The current font made for the current map mode, remade when the mode's scale has changed since.
     const RealizedFont& realizedFont() const;
+    // Sets the painter's transform unless it holds it already.
+    void usePainterTransform(const QTransform& transform);
     QPen qtPen() const;
     // Draws one line `width` device pixels wide whose reference point lies at `devicePoint`, placed by
     // `align` (TextAlign flags).

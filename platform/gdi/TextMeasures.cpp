@@ -8,8 +8,23 @@
 namespace platform {
 namespace {
 
+// Everything the measures depend on: the font with its size, the device's kind and resolution (a printer
+// measures without the screen's hinting) and the size of a logical unit.
+struct FontKey {
+    QFont font;
+    int devType;
+    int dpiX;
+    int dpiY;
+    double pixelsPerUnitX;
+    friend bool operator==(const FontKey&, const FontKey&) = default;
+    friend size_t qHash(const FontKey& key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.font, key.devType, key.dpiX, key.dpiY, key.pixelsPerUnitX);
+    }
+};
+
 struct Tables {
-    QHash<QString, std::shared_ptr<TextMeasures>> byFont;
+    QHash<FontKey, std::shared_ptr<TextMeasures>> byFont;
     qsizetype texts = 0;
 };
 
@@ -17,18 +32,6 @@ Tables& tables()
 {
     static Tables all;
     return all;
-}
-
-// Everything the measures depend on: the font with its size, the device's kind and resolution (a printer
-// measures without the screen's hinting) and the size of a logical unit.
-QString keyOf(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX)
-{
-    return QStringLiteral("%1|%2|%3|%4|%5")
-        .arg(font.key())
-        .arg(device.devType())
-        .arg(device.logicalDpiX())
-        .arg(device.logicalDpiY())
-        .arg(pixelsPerUnitX, 0, 'g', 17);
 }
 
 // Only these flags change the lines.
@@ -48,14 +51,19 @@ QString shownPartOf(const QString& line, unsigned format)
 }  // namespace
 
 TextMeasures::TextMeasures(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX)
-    : m_metrics(font, &device), m_pixelsPerUnitX(pixelsPerUnitX)
+    : m_metrics(font, &device),
+      m_ascent(m_metrics.ascent()),
+      m_descent(m_metrics.descent()),
+      m_leading(m_metrics.leading()),
+      m_pixelsPerUnitX(pixelsPerUnitX)
 {
 }
 
 std::shared_ptr<TextMeasures> TextMeasures::of(const QFont& font, const QPaintDevice& device,
                                                double pixelsPerUnitX)
 {
-    std::shared_ptr<TextMeasures>& table = tables().byFont[keyOf(font, device, pixelsPerUnitX)];
+    const FontKey key{font, device.devType(), device.logicalDpiX(), device.logicalDpiY(), pixelsPerUnitX};
+    std::shared_ptr<TextMeasures>& table = tables().byFont[key];
     if (!table) table.reset(new TextMeasures(font, device, pixelsPerUnitX));
     return table;
 }

@@ -31,7 +31,10 @@ public:
     static std::shared_ptr<TextMeasures> of(const QFont& font, const QPaintDevice& device,
                                             double pixelsPerUnitX);
 
-    const QFontMetricsF& metrics() const { return m_metrics; }
+    // The font's cell in device pixels, read once: the metrics look the font up again at every question.
+    double ascent() const { return m_ascent; }
+    double descent() const { return m_descent; }
+    double leading() const { return m_leading; }
     // The width of one line in device pixels.
     double width(const QString& text);
     // The lines DrawText draws for `text` by the DrawTextFormat flags `format` in `width` logical units, no
@@ -59,6 +62,9 @@ private:
     };
 
     QFontMetricsF m_metrics;
+    double m_ascent;
+    double m_descent;
+    double m_leading;
     double m_pixelsPerUnitX;
     QHash<QString, double> m_widths;
     QHash<LinesKey, Lines> m_lines;
