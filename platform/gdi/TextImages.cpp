@@ -85,7 +85,26 @@ std::optional<Layout> layoutOf(const Key& key)
     return Layout{size, start};
 }
 
-// The glyphs drawn as the raster engine draws them onto the screen, premultiplied for the fastest blending.
+// The smallest part of a premultiplied picture that holds all its ink; none when it has none. Blending a
+// wholly transparent pixel leaves the screen's pixel as it is, so what lies around that part need not be
+// drawn.
+QRect inkedPart(const QImage& image)
+{
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int left = 0;
+        while (left < image.width() && qAlpha(row[left]) == 0) ++left;
+        if (left == image.width()) continue;
+        int right = image.width() - 1;
+        while (qAlpha(row[right]) == 0) --right;
+        inked |= QRect(left, y, right - left + 1, 1);
+    }
+    return inked;
+}
+
+// The glyphs drawn as the raster engine draws them onto the screen, premultiplied for the fastest blending,
+// cut to their ink.
 Picture drawn(const Key& key, const Layout& layout)
 {
     QImage image(layout.size, QImage::Format_ARGB32_Premultiplied);
@@ -95,7 +114,9 @@ Picture drawn(const Key& key, const Layout& layout)
     painter.setPen(QColor::fromRgba(key.color));
     painter.drawText(QPointF(layout.start) + QPointF(key.step) / kSteps, key.text);
     painter.end();
-    return {std::move(image), -layout.start};
+    const QRect inked = inkedPart(image);
+    if (inked.isEmpty()) return {};
+    return {image.copy(inked), inked.topLeft() - layout.start};
 }
 
 // Whether `bytes` more fit, after letting go of the pictures the current paint has not drawn.
@@ -127,12 +148,12 @@ const Picture* pictureOf(Key&& key)
         return nullptr;
     }
     const std::optional<Layout> layout = layoutOf(key);
-    const qsizetype bytes = bytesOf(key, layout ? layout->size : QSize());
-    if (!makeRoom(all, bytes)) return nullptr;
+    // Room for the picture before it is cut to its ink.
+    if (!makeRoom(all, bytesOf(key, layout ? layout->size : QSize()))) return nullptr;
     Picture picture = layout ? drawn(key, *layout) : Picture{};
     picture.lastPaint = all.paint;
     all.seenOnce.remove(key);
-    all.bytes += bytes;
+    all.bytes += bytesOf(key, picture.image.size());
     return &*all.pictures.insert(std::move(key), std::move(picture));
 }
 
