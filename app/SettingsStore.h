@@ -32,6 +32,9 @@ public:
     // or ends: the settings file is then locked and replaced once. The commit says what could not be stored.
     [[nodiscard]] platform::Registry::Batch batch() { return platform::Registry::Batch(m_registry); }
 
+    // Grows whenever what the reads give may have changed since.
+    quint64 changeCount() const { return m_registry.changeCount(); }
+
     // Deletes a section with all its values and subkeys; the empty section is the whole root. A section
     // that is not there is no error.
     bool DeleteKey(QStringView section);

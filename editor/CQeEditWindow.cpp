@@ -25,6 +25,14 @@ constexpr int kFieldEditorCursor = 342;
 // A logical unit of the views is a tenth of a millimetre.
 constexpr double kHimetricPerUnit = 10;
 
+// The least length a box keeps when the print area scales it, wherever it stands on the page: each edge is
+// scaled and truncated on its own, which can take a unit more off than the length's own scaling.
+int LeastScaledLength(int length, int factor)
+{
+    if (factor == kUnscaledPrintArea) return length;
+    return int(std::int64_t{length} * factor / kUnscaledPrintArea) - 1;
+}
+
 int StoreRect(Model::Rect* target, int left, int top, int right, int bottom, double exactHeight = 0)
 {
     if (!target) return -1;
@@ -361,6 +369,49 @@ void CQeEditWindow::RepaintDrawnText(std::uint16_t field, std::uint16_t page)
     viewport->update(0, top, viewport->width(), viewport->height() - top);
 }
 
+const platform::Font& CQeEditWindow::PrinterFontOf(std::uint16_t field, std::uint16_t page) const
+{
+    const std::uint16_t size = GetFontSize(field, page);
+    return size == kUnknownFontSize ? m_fonts.turned
+                                    : m_fonts.printer.ForField(size, IsFieldBold(field, page));
+}
+
+const CQeEditWindow::PaperBox* CQeEditWindow::PaperBoxOf(std::uint16_t field, std::uint16_t page) const
+{
+    const QList<PaperBox>& boxes = ResolvePage(page) == 1 ? m_paper.fields : m_paper.columns;
+    return field < boxes.size() && SlotOf(field, page) ? &boxes[field] : nullptr;
+}
+
+std::optional<platform::LineBreaking> CQeEditWindow::PaperBreaking(std::uint16_t field, std::uint16_t page,
+                                                                   int horizontalArea) const
+{
+    const PaperBox* box = PaperBoxOf(field, page);
+    if (!box) return std::nullopt;
+    const int width = FieldTextPlacement::LineWidth(GetAlignment(field, page),
+                                                    LeastScaledLength(box->width, horizontalArea));
+    return platform::LineBreaking{platform::TextMeasures::onPaper(PrinterFontOf(field, page)), double(width)};
+}
+
+// The lines whose cell ends inside the box, to the tenth of a millimetre the forms are laid out in; the
+// leading below the last line may reach past it.
+qsizetype CQeEditWindow::PaperLinesHeld(std::uint16_t field, std::uint16_t page) const
+{
+    const PaperBox* box = PaperBoxOf(field, page);
+    if (!box) return platform::kAllLines;
+    const platform::TextMetrics line =
+        platform::TextMeasures::onPaper(PrinterFontOf(field, page))->unitMetrics();
+    const double below = LeastScaledLength(box->height, m_paper.area.vertical) - std::round(line.height);
+    return below < 0 ? 0 : 1 + qsizetype((below + 0.5) / (line.height + line.externalLeading));
+}
+
+// The live window shows the lines the field prints in, and refuses what would need more of them than its box
+// holds on paper.
+void CQeEditWindow::BreakWindowAsOnPaper()
+{
+    m_window->SetBreaking(PaperBreaking(m_nCurrentField, m_nCurrentPage, m_paper.area.horizontal),
+                          PaperLinesHeld(m_nCurrentField, m_nCurrentPage));
+}
+
 void CQeEditWindow::ShowCurrentField()
 {
     const auto slot = SlotOf(m_nCurrentField, m_nCurrentPage);
@@ -370,13 +421,14 @@ void CQeEditWindow::ShowCurrentField()
     const QPoint scrolled = m_pParentView ? m_pParentView->GetDeviceScrollPosition() : QPoint();
     const QPoint topLeft(std::uint16_t(rect->left), std::uint16_t(rect->top));
     const QPoint bottomRight(std::uint16_t(rect->right), std::uint16_t(rect->bottom));
-    window.setGeometry(
-        QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())));
-    window.SetRoom(rect->exactHeight);
+    window.SetBox(
+        QRect(topLeft - scrolled, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())),
+        rect->exactHeight);
     const std::uint16_t alignment = GetAlignment(m_nCurrentField, m_nCurrentPage);
     window.SetAlignment(FieldTextPlacement::WindowAlignment(alignment));
     const FieldTextPlacement::Insets insets = FieldTextPlacement::InsetsOf(alignment);
     window.SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
+    BreakWindowAsOnPaper();
     window.SetFieldText(m_model.TextAt(*slot));
     const EditorFontTable::WindowFont font =
         m_fonts.ForWindow(GetFontSize(m_nCurrentField, m_nCurrentPage),
@@ -546,6 +598,16 @@ void CQeEditWindow::CreatePrinterFonts(int factor)
     m_fonts.CreatePrinterFonts([this](const settings::IntValue& value) { return ProfileInt(value); }, factor);
 }
 
+void CQeEditWindow::SetPaper(const Paper& paper)
+{
+    const EditorFontTable::FontSet printerFonts = m_fonts.printer;
+    CreatePrinterFonts(paper.printerFontFactor);
+    if (paper == m_paper && printerFonts == m_fonts.printer) return;
+    m_paper = paper;
+    if (m_window && m_bHoldsField) BreakWindowAsOnPaper();
+    if (m_pParentView) m_pParentView->viewport()->update();
+}
+
 void CQeEditWindow::DefineFont(std::uint16_t index, platform::Font font)
 {
     m_fonts.Define(index, font);
@@ -567,9 +629,12 @@ bool CQeEditWindow::PaintField(platform::Dc& dc, platform::Rect& rect, std::uint
     if (!m_bCreated) return false;
     dc.selectFont(m_fonts.display.ForField(GetFontSize(field, page), IsFieldBold(field, page)));
     const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, rect);
+    const std::optional<platform::LineBreaking> breaking =
+        PaperBreaking(field, page, m_paper.area.horizontal);
     // A text far longer than its box, as a hostile file may bring, must not hold up every drawing of the
     // form.
-    dc.drawText(GetFieldText(field, page), rect, format | platform::DrawTextFormat::ShownPartOnly);
+    dc.drawText(GetFieldText(field, page), rect, format | platform::DrawTextFormat::ShownPartOnly,
+                breaking ? &*breaking : nullptr);
     return true;
 }
 
@@ -579,11 +644,10 @@ int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std:
                               std::uint16_t page, bool singleLine, PrintArea area)
 {
     platform::Rect scaled = ScaledToPrintArea(rect, area);
-    const std::uint16_t size = GetFontSize(field, page);
-    dc.selectFont(size == kUnknownFontSize ? m_fonts.turned
-                                           : m_fonts.printer.ForField(size, IsFieldBold(field, page)));
+    dc.selectFont(PrinterFontOf(field, page));
     const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, scaled);
-    return dc.drawText(GetFieldText(field, page), scaled, format);
+    const std::optional<platform::LineBreaking> breaking = PaperBreaking(field, page, area.horizontal);
+    return dc.drawText(GetFieldText(field, page), scaled, format, breaking ? &*breaking : nullptr);
 }
 
 // Toward the printer's logical origin, by the print-area factors in per mille, truncated toward zero.

@@ -7,6 +7,7 @@
 #include "platform/docview/Document.h"
 #include "platform/docview/ScrollView.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/TextMeasures.h"
 
 #include <QList>
 #include <QPointer>
@@ -42,6 +43,25 @@ public:
     struct PrintArea {
         int vertical = 1000;
         int horizontal = 1000;
+        friend bool operator==(const PrintArea&, const PrintArea&) = default;
+    };
+
+    // A field's box on paper in 0.1 mm, before the print-area scaling.
+    struct PaperBox {
+        int width = 0;
+        int height = 0;
+        friend bool operator==(const PaperBox&, const PaperBox&) = default;
+    };
+    // Where the texts land on paper, by which every field's text breaks into lines: the lines it prints in,
+    // in the printer font of its size at `printerFontFactor` percent, across its box as `area` scales it.
+    // The live window takes the same lines, and so does the view that draws the field. A field without a box
+    // breaks where it is drawn.
+    struct Paper {
+        int printerFontFactor = 100;  // percent
+        PrintArea area;
+        QList<PaperBox> fields;   // by page-1 field
+        QList<PaperBox> columns;  // by table column
+        friend bool operator==(const Paper&, const Paper&) = default;
     };
 
     using ContextMenuItem = EditorContextMenu::Item;
@@ -208,6 +228,9 @@ public:
     void CreateFonts(const platform::Dc& dc, int zoom);
     // The printer fonts from the "Font" section scaled by `factor` percent.
     void CreatePrinterFonts(int factor);
+    // The paper the form prints on, with the printer fonts at its factor; the live window and the view break
+    // their lines anew when that changes them.
+    void SetPaper(const Paper& paper);
     // Sets the font at an index of EditorFontTable::kEditIndices or kPrinterIndices, regular or bold as the
     // index says; other indices are ignored.
     void DefineFont(std::uint16_t index, platform::Font font);
@@ -262,6 +285,15 @@ private:
     void ShowCurrentField();
     const Rect* RectOf(std::uint16_t field, std::uint16_t page) const;
     void RepaintDrawnText(std::uint16_t field, std::uint16_t page);
+    const platform::Font& PrinterFontOf(std::uint16_t field, std::uint16_t page) const;
+    const PaperBox* PaperBoxOf(std::uint16_t field, std::uint16_t page) const;
+    // How a field's text breaks into lines: as it prints across its box on paper scaled by `horizontalArea`;
+    // nothing for a field without a box.
+    std::optional<platform::LineBreaking> PaperBreaking(std::uint16_t field, std::uint16_t page,
+                                                        int horizontalArea) const;
+    // How many lines of its printer font a field's box holds on paper; all of them without a box.
+    qsizetype PaperLinesHeld(std::uint16_t field, std::uint16_t page) const;
+    void BreakWindowAsOnPaper();
     int ProfileInt(const settings::IntValue& value) const;
 
     const SettingsStore* m_settings;
@@ -274,6 +306,7 @@ private:
     platform::ColorRef m_crText = 0;
     platform::ColorRef m_crBackground = 0xFFFFFF;
     EditorFontTable m_fonts;
+    Paper m_paper;
     // Device pixels per logical unit of the view, for the text insets of the live window.
     double m_dPixelsPerUnit = 0;
     EditorFieldModel m_model;

@@ -44,6 +44,7 @@ public:
         static bool IsBoldPosition(int position) { return position >= kFirstBold; }
         // The position of a field's size and weight; sizes above the largest take the largest.
         static int PositionFor(int size, bool bold);
+        friend bool operator==(const FontSet&, const FontSet&) = default;
 
     private:
         std::array<platform::Font, kFontsPerSet> m_fonts;

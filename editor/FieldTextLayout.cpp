@@ -24,14 +24,20 @@ QTextOption::WrapMode OwnWrapping(QStringView text, const QList<platform::Wrappe
 // More characters than the text of any box, however small its font.
 constexpr int kLongestOrdinaryBlock = 65'536;
 
-// How far a line wider than the room for it moves left, by the alignment: like a drawn line, it runs past
-// the edge its alignment does not hold.
-double OverflowShift(Qt::Alignment alignment, double room, double lineWidth)
+// The part of the space a line leaves beside it that lies left of it, by the alignment: like a drawn line,
+// a line wider than the room for it runs past the edge its alignment does not hold.
+double LeftShare(Qt::Alignment alignment)
 {
-    const double overflow = std::min(0.0, room - lineWidth);
-    if (alignment & Qt::AlignHCenter) return overflow / 2;
-    if (alignment & Qt::AlignRight) return overflow;
+    if (alignment & Qt::AlignHCenter) return 0.5;
+    if (alignment & Qt::AlignRight) return 1;
     return 0;
+}
+
+bool SameBreaking(const std::optional<platform::LineBreaking>& a,
+                  const std::optional<platform::LineBreaking>& b)
+{
+    if (!a || !b) return !a && !b;
+    return a->measures == b->measures && a->width == b->width;
 }
 
 // Where the last line laid out of a block ends: with the block's text, or before the words left out.
@@ -45,19 +51,54 @@ qsizetype LastLineEnd(QStringView text, qsizetype end)
 
 FieldTextLayout::FieldTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
 
-void FieldTextLayout::SetTextArea(double width, double height, double leftInset, double rightInset)
+void FieldTextLayout::SetTextArea(double boxLeft, double width, double height, double leftInset,
+                                  double rightInset)
 {
-    if (m_width == width && m_height == height && m_left == leftInset && m_right == rightInset) return;
+    if (m_boxLeft == boxLeft && m_width == width && m_height == height && m_left == leftInset &&
+        m_right == rightInset)
+        return;
+    m_boxLeft = boxLeft;
     m_width = width;
     m_height = height;
     m_left = leftInset;
     m_right = rightInset;
-    // Every block is laid out afresh when it is next needed.
+    LayOutAfresh();
+}
+
+void FieldTextLayout::SetBreaking(const std::optional<platform::LineBreaking>& breaking)
+{
+    if (SameBreaking(m_breaking, breaking)) return;
+    m_breaking = breaking;
+    LayOutAfresh();
+}
+
+// Every block is laid out afresh when it is next needed.
+void FieldTextLayout::LayOutAfresh()
+{
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
         block.layout()->clearLayout();
         block.setLineCount(block.isVisible() ? 1 : 0);
     }
     requestUpdate();
+}
+
+FieldTextLayout::Overflow FieldTextLayout::LinesOverflow() const
+{
+    const double share = LeftShare(document()->defaultTextOption().alignment());
+    Overflow overflow;
+    double top = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid() && top < m_height;
+         block = block.next()) {
+        top += blockBoundingRect(block).height();
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const double left = line.x() + share * (line.width() - line.naturalTextWidth());
+            overflow.left = std::max(overflow.left, m_boxLeft - left);
+            overflow.right = std::max(overflow.right, left + line.naturalTextWidth() - (m_boxLeft + m_width));
+        }
+    }
+    return overflow;
 }
 
 // The base class rounds the height of a block's last line up to whole pixels; the block ends where the line
@@ -134,8 +175,11 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     const qsizetype mostLines =
         m_height > 0 ? qsizetype(std::ceil(2 * m_height / lineAdvance)) + 2 : platform::kAllLines;
     // A word too long for the window breaks as in an edit control, so that the room it needs counts.
+    const auto paperWidthOf = [this](QStringView piece) { return m_breaking->measures->unitWidth(piece); };
     const QList<platform::WrappedLine> lines =
-        platform::wrapParagraph(text, width, widthOf, mostLines, platform::LongWords::Break);
+        m_breaking ? platform::wrapParagraph(text, m_breaking->width, paperWidthOf, mostLines,
+                                             platform::LongWords::Break)
+                   : platform::wrapParagraph(text, width, widthOf, mostLines, platform::LongWords::Break);
     QTextLayout* layout = block.layout();
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(OwnWrapping(text, lines));
@@ -156,7 +200,7 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         const double room = std::max(width, lineWidth + 1);
         line.setLeadingIncluded(true);
         line.setNumColumns(int(next - lines[i].start), room);
-        line.setPosition(QPointF(m_left + OverflowShift(option.alignment(), width, room), top));
+        line.setPosition(QPointF(m_boxLeft + m_left + LeftShare(option.alignment()) * (width - room), top));
         top += lineAdvance;
     }
     layout->endLayout();

@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QPlainTextDocumentLayout>
+#include "platform/gdi/TextMeasures.h"
 
-// Lays out the text of the live edit window as the view draws the field and the printer prints it: a line
-// breaks at blanks, and the lines stand within the field's text insets, the first one at the window's top.
-// A word too long for a whole line breaks after its last character that fits, as an edit control breaks
-// it, so that a field refuses the characters of a word that its box cannot hold.
+#include <QPlainTextDocumentLayout>
+#include <optional>
+
+// Lays out the text of the live edit window in the lines the field prints in and the view draws: a line
+// breaks at blanks, and a word too long for a whole line after its last character that fits, so that a
+// field refuses the characters of a word that its box cannot hold. The lines stand within the field's box
+// and its text insets, the first one at the window's top; a line wider than the box in the window's font
+// runs past the edge its alignment does not hold.
 class FieldTextLayout : public QPlainTextDocumentLayout {
     Q_OBJECT
 
@@ -16,9 +20,22 @@ public:
 
     explicit FieldTextLayout(QTextDocument* document);
 
-    // The window's width and height and the pixels between its edges and the text; a negative inset lets
-    // the text run past the edge.
-    void SetTextArea(double width, double height, double leftInset, double rightInset);
+    // The field's box in the window: `boxLeft` pixels right of the window's left edge, `width` wide and
+    // `height` high; and the pixels between its edges and the text. A negative inset lets the text run past
+    // the edge.
+    void SetTextArea(double boxLeft, double width, double height, double leftInset, double rightInset);
+    // Where the lines break: as `breaking` breaks the text, or, without it, across the box in the window's
+    // own font.
+    void SetBreaking(const std::optional<platform::LineBreaking>& breaking);
+
+    // How far the lines that stand within the box's height reach past its left and right edges, in pixels.
+    struct Overflow {
+        double left = 0;
+        double right = 0;
+    };
+    Overflow LinesOverflow() const;
+    // How far one line lies below the one before it, in pixels.
+    double LineAdvance() const;
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
     // Whether some of the text lies beyond the lines laid out: a text far longer than the window can show
@@ -29,10 +46,12 @@ protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 
 private:
-    double LineAdvance() const;
     bool IsLaidOut(const QTextBlock& block) const;
     void LayOut(const QTextBlock& block) const;
+    void LayOutAfresh();
 
+    std::optional<platform::LineBreaking> m_breaking;
+    double m_boxLeft = 0;
     double m_width = 0;
     double m_height = 0;
     double m_left = 0;

@@ -12,6 +12,12 @@ FieldTextPlacement::Insets FieldTextPlacement::InsetsOf(std::uint16_t alignment)
     return {};
 }
 
+int FieldTextPlacement::LineWidth(std::uint16_t alignment, int boxWidth)
+{
+    if (alignment == Model::kAlignCenter) return boxWidth - 2 * kRightInset;
+    return boxWidth - kLeftInset - kRightInset;
+}
+
 Qt::Alignment FieldTextPlacement::WindowAlignment(std::uint16_t alignment)
 {
     if (alignment == Model::kAlignCenter) return Qt::AlignHCenter;
@@ -22,7 +28,8 @@ Qt::Alignment FieldTextPlacement::WindowAlignment(std::uint16_t alignment)
 unsigned FieldTextPlacement::DrawTextFormat(std::uint16_t alignment, bool singleLine, platform::Rect& rect)
 {
     using namespace platform::DrawTextFormat;
-    unsigned format = WordBreak | NoClip | ExternalLeading | NoPrefix;
+    // A word wider than the box breaks rather than runs out of it, as the live window breaks it.
+    unsigned format = WordBreak | NoClip | ExternalLeading | NoPrefix | BreakLongWords;
     const Insets insets = InsetsOf(alignment);
     rect.left += insets.left;
     rect.right -= insets.right;

@@ -19,6 +19,10 @@ public:
     };
 
     static Insets InsetsOf(std::uint16_t alignment);
+    // How wide a line of a field's text may be in a box `boxWidth` wide: no line comes nearer to either edge
+    // than its inset, whatever the alignment, and a centred line, which stands in the middle of the box,
+    // keeps the larger inset on both sides.
+    static int LineWidth(std::uint16_t alignment, int boxWidth);
     static Qt::Alignment WindowAlignment(std::uint16_t alignment);
     // The DrawText format of a field's alignment, and its inset applied to `rect`.
     static unsigned DrawTextFormat(std::uint16_t alignment, bool singleLine, platform::Rect& rect);

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -78,6 +79,7 @@ void LiveEditWidget::SetAlignment(Qt::Alignment alignment)
     m_programChange = true;
     document()->setDefaultTextOption(option);
     m_programChange = false;
+    FitToText();
 }
 
 void LiveEditWidget::SetTextInsets(double left, double right)
@@ -85,6 +87,24 @@ void LiveEditWidget::SetTextInsets(double left, double right)
     m_leftInset = left;
     m_rightInset = right;
     UpdateTextArea();
+    FitToText();
+}
+
+void LiveEditWidget::SetBox(const QRect& box, double room)
+{
+    m_box = box;
+    m_room = room;
+    setGeometry(box);
+    UpdateTextArea();
+    FitToText();
+}
+
+void LiveEditWidget::SetBreaking(const std::optional<platform::LineBreaking>& breaking,
+                                 qsizetype linesOnPaper)
+{
+    m_linesOnPaper = linesOnPaper;
+    m_layout->SetBreaking(breaking);
+    FitToText();
 }
 
 void LiveEditWidget::resizeEvent(QResizeEvent* event)
@@ -139,7 +159,11 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     }
     const QString before = document()->toRawText();
     const QTextCursor caretBefore = textCursor();
-    const double roomBefore = std::max(NeededHeight(), Room());
+    // A text that already needed more room than the window has, or more lines than the box holds on paper,
+    // (a larger font, a loaded file) may still be edited as long as it does not grow.
+    const qsizetype linesBefore = LineCount();
+    const double roomBefore = std::max(HeightOf(linesBefore), Room());
+    const qsizetype paperLinesBefore = std::max(linesBefore, m_linesOnPaper);
     // Of a text laid out only as far as the window reaches, what lies beyond cannot be measured: it must
     // not grow.
     const bool partlyLaidOut = m_layout->LeavesTextOut();
@@ -150,7 +174,8 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     step.endEditBlock();
     const bool changed = document()->toRawText() != before;
     const bool grew = document()->toRawText().size() > before.size();
-    if (changed && (NeededHeight() > roomBefore || (partlyLaidOut && grew))) {
+    const qsizetype lines = LineCount();
+    if (changed && (HeightOf(lines) > roomBefore || lines > paperLinesBefore || (partlyLaidOut && grew))) {
         undo();
         document()->clearUndoRedoStacks(QTextDocument::RedoStack);
         QTextCursor caret = textCursor();
@@ -163,37 +188,49 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     }
     m_inEdit = false;
     HoldFirstLine();
+    FitToText();
     if (changed) m_owner.OnTextEdited();
 }
 
-// The height the text takes at the size its font stands for, margins included, laid out at the window's
-// width.
-double LiveEditWidget::NeededHeight() const
+qsizetype LiveEditWidget::LineCount() const
 {
-    double lines = 0;
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next())
-        lines += blockBoundingRect(block).height();
+    qsizetype lines = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        blockBoundingRect(block);  // lays the block out
+        lines += block.layout()->lineCount();
+    }
+    return lines;
+}
+
+double LiveEditWidget::HeightOf(qsizetype lines) const
+{
     const QFontMetricsF metrics(font());
     const double madeCell = metrics.ascent() + metrics.descent();
     const double scale = m_cellPixels > 0 && madeCell > 0 ? m_cellPixels / madeCell : 1.0;
-    return document()->documentMargin() + lines * scale;
-}
-
-void LiveEditWidget::SetRoom(double height)
-{
-    m_room = height;
-    UpdateTextArea();
+    return document()->documentMargin() + double(lines) * m_layout->LineAdvance() * scale;
 }
 
 void LiveEditWidget::UpdateTextArea()
 {
-    m_layout->SetTextArea(viewport()->width(), Room(), m_leftInset, m_rightInset);
+    const QRect box = m_box.isNull() ? geometry() : m_box;
+    m_layout->SetTextArea(box.left() - x(), box.width(), Room(), m_leftInset, m_rightInset);
+}
+
+void LiveEditWidget::FitToText()
+{
+    if (m_box.isNull()) return;
+    const FieldTextLayout::Overflow overflow = m_layout->LinesOverflow();
+    const QRect wanted = m_box.adjusted(-int(std::ceil(overflow.left)), 0, int(std::ceil(overflow.right)), 0);
+    if (geometry() == wanted) return;
+    setGeometry(wanted);
+    UpdateTextArea();
 }
 
 void LiveEditWidget::SetFieldFont(const QFont& font, double cellPixels)
 {
     m_cellPixels = cellPixels;
     setFont(font);
+    FitToText();
 }
 
 double LiveEditWidget::Room() const
@@ -206,12 +243,14 @@ double LiveEditWidget::Room() const
 void LiveEditWidget::HoldFirstLine()
 {
     QScrollBar* bar = verticalScrollBar();
-    if (bar->value() != 0 && NeededHeight() <= Room()) bar->setValue(0);
+    if (bar->value() != 0 && HeightOf(LineCount()) <= Room()) bar->setValue(0);
 }
 
 void LiveEditWidget::OnTextChanged()
 {
-    if (!m_programChange && !m_inEdit) m_owner.OnTextEdited();
+    if (m_inEdit) return;
+    FitToText();
+    if (!m_programChange) m_owner.OnTextEdited();
 }
 
 // Each pass ends when the window is in sight, or when a step no longer moves the view: at the end of the

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/gdi/TextMeasures.h"
+
 #include <QPlainTextEdit>
 #include <functional>
+#include <optional>
 
 class FieldTextLayout;
 class QMimeData;
@@ -10,9 +13,10 @@ class ScrollView;
 }
 
 // The one live edit window of a field editor: a borderless multi-line edit laid over the field being typed
-// into. Its text stands where the drawn field shows it and wraps as the drawn field wraps (FieldTextLayout),
-// and input that would need lines below its bottom edge is refused and changes nothing. Keys, wheel turns,
-// the context menu and every change the user makes go to its owner.
+// into. Its text stands where the drawn field shows it, in the lines the field prints in (FieldTextLayout);
+// where a line is wider than the box in the window's font, the window widens to show it as the drawn field
+// does. Input that would need lines below its bottom edge, or more than the box holds on paper, is refused
+// and changes nothing. Keys, wheel turns, the context menu and every change the user makes go to its owner.
 //
 // Field texts keep CR LF line ends; the window converts at its edge.
 class LiveEditWidget : public QPlainTextEdit {
@@ -40,9 +44,12 @@ public:
     void SetAlignment(Qt::Alignment alignment);
     // Pixels between the window's left and right edges and its text.
     void SetTextInsets(double left, double right);
-    // The height the text has to fit into: that of the field's box, of which the window's own height is a
-    // rounding to whole pixels. Until it is set, the window's height.
-    void SetRoom(double height);
+    // The field's box in the parent's pixels, which the window lies over, and the height the text has to fit
+    // into: that of the box before its edges were rounded to whole pixels (0: the box's own).
+    void SetBox(const QRect& box, double room);
+    // How the text breaks into lines (see FieldTextLayout::SetBreaking), and how many of them the box holds
+    // on paper.
+    void SetBreaking(const std::optional<platform::LineBreaking>& breaking, qsizetype linesOnPaper);
     // The window's font, and the cell height in pixels it stands for (0 where unknown): a font is made at
     // whole pixels, a little larger or smaller than asked, and whether a text fits must not hang on that.
     void SetFieldFont(const QFont& font, double cellPixels);
@@ -68,9 +75,13 @@ private:
     // Runs an edit of the user's, and takes it back when it made the text need more room than the window
     // has.
     void EditOrRefuse(const std::function<void()>& edit);
-    double NeededHeight() const;
-    // Tells the layout the window's width, height and insets.
+    qsizetype LineCount() const;
+    // The height `lines` lines take at the size the window's font stands for, margins included.
+    double HeightOf(qsizetype lines) const;
+    // Tells the layout where the box lies in the window, its height and the insets.
     void UpdateTextArea();
+    // The box, widened by as much as the lines in sight reach past it.
+    void FitToText();
     double Room() const;
     void HoldFirstLine();
     void OnTextChanged();
@@ -79,7 +90,9 @@ private:
     FieldTextLayout* m_layout;
     double m_leftInset = 0;
     double m_rightInset = 0;
+    QRect m_box;
     double m_room = 0;
+    qsizetype m_linesOnPaper = platform::kAllLines;
     double m_cellPixels = 0;
     bool m_programChange = false;
     bool m_inEdit = false;

@@ -51,7 +51,7 @@ void FormPrinting::PrintSheet(Dc& dc, int sheet, const PrintCalibration& calibra
     m_nPrintSheet = sheet;
     dc.setBackgroundMode(platform::BackgroundMode::Transparent);
     dc.mapper().setMapMode(platform::MapMode::LoMetric);
-    editor().CreatePrinterFonts(calibration.printerFontFactor);
+    editor().SetPaper(PaperOf(calibration));
 
     const SheetPrint& place = definition().print.forSheet(sheet);
     const PrintCalibration::Offset& margin = calibration.margin(place.marginSet);
@@ -68,6 +68,28 @@ Rect FormPrinting::GetPrintFieldRect(std::uint16_t field, int page) const
     const FormFieldTable& table = definition().fields;
     const std::span<const FormFieldRow> rows = page <= 1 ? table.page1 : table.page2;
     return PlacedAtOrigin(rows[field < rows.size() ? field : 0].print);
+}
+
+Rect FormPrinting::PaperRect(std::uint16_t field, int page) const
+{
+    return GetPrintFieldRect(field, page);
+}
+
+CQeEditWindow::Paper FormPrinting::PaperOf(const PrintCalibration& calibration) const
+{
+    CQeEditWindow::Paper paper;
+    paper.printerFontFactor = calibration.printerFontFactor;
+    paper.area = {calibration.printAreaVertical, calibration.printAreaHorizontal};
+    const auto boxOf = [this](std::uint16_t field, int page) {
+        const Rect rect = PaperRect(field, page);
+        return CQeEditWindow::PaperBox{rect.right - rect.left, rect.top - rect.bottom};
+    };
+    const FormFieldTable& table = definition().fields;
+    for (std::uint16_t field = 0; field < table.page1FieldCount; ++field)
+        paper.fields.append(boxOf(field, 1));
+    for (std::uint16_t column = 0; column < table.page2FieldCount; ++column)
+        paper.columns.append(boxOf(column, 2));
+    return paper;
 }
 
 Rect FormPrinting::PlacedAtOrigin(const FormRect& box) const

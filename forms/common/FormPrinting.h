@@ -1,12 +1,12 @@
 #pragma once
 
+#include "editor/CQeEditWindow.h"
 #include "forms/print/PrintCalibration.h"
 #include "platform/gdi/GdiTypes.h"
 
 #include <QPoint>
 #include <cstdint>
 
-class CQeEditWindow;
 class FormDocument;
 class SettingsStore;
 struct FormDefinition;
@@ -38,6 +38,12 @@ public:
     // A field's print rectangle, placed at the print origin. A field beyond the page's table takes the
     // rectangle of field 0.
     virtual platform::Rect GetPrintFieldRect(std::uint16_t field, int page) const;
+    // The rectangle a field's text prints into, as the settings have it now: on the form's own paper, its
+    // print rectangle.
+    virtual platform::Rect PaperRect(std::uint16_t field, int page) const;
+    // The paper as `calibration` and the settings have it, for the editor to break every field's text into
+    // the lines it prints in.
+    CQeEditWindow::Paper PaperOf(const PrintCalibration& calibration) const;
     virtual void PrintPage1(platform::Dc& dc) = 0;
     virtual void PrintPage2(platform::Dc& dc) = 0;
 

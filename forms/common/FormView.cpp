@@ -180,6 +180,7 @@ void FormView::OnDraw(Dc& dc)
                                  m_table.pageBackground);
     }
     if (!m_bLayoutValid) UpdateFormLayout(dc);
+    if (m_paperSettings != m_app.changeCount()) SetUpPaper();
 
     const FormPageDrawer drawer(m_definition, m_nZoom);
     const FormPageDrawing& drawing = m_nCurrentPage == 1 ? m_definition.look.page1 : m_definition.look.page2;
@@ -245,8 +246,19 @@ void FormView::UpdateFormLayout(Dc& dc)
     if (m_bLayoutValid) return;
     if (m_nZoom < kSmallestZoomStep) InitZoom();
     OnInitialUpdate();
+    SetUpPaper();
     if (m_editor->LiveWindow()) PlaceEditorOnFields(dc);
     m_bLayoutValid = 1;
+}
+
+// The field texts break into the lines they print in, and so the view follows every setting of the print.
+void FormView::SetUpPaper()
+{
+    if (const FormPrinting* sheets = printing()) {
+        m_editor->SetPaper(
+            sheets->PaperOf(PrintCalibration::Read(m_app, m_table.section, m_definition.boxCorrections)));
+    }
+    m_paperSettings = m_app.changeCount();
 }
 
 void FormView::PlaceEditorOnFields(Dc& dc)

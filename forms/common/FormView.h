@@ -129,6 +129,8 @@ private:
     void DrawPageForm(platform::Dc& dc, const FormPageDrawing& drawing);
     void DrawPageFields(platform::Dc& dc, int page, int editorPage);
     void PlaceEditorOnFields(platform::Dc& dc);
+    // Gives the editor the paper the form prints on, as the settings have it now.
+    void SetUpPaper();
     void ShowPage(int page);
     void ColourEditWindowFor(int page);
     void ChooseMark(const FormMarkArea& area);
@@ -145,4 +147,6 @@ private:
     // None while the form cannot be printed.
     std::unique_ptr<FormPrintCommand> m_print;
     bool m_loadStatusShown = false;
+    // The settings' change count when the editor was last given the paper.
+    quint64 m_paperSettings = 0;
 };

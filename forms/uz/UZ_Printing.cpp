@@ -65,7 +65,13 @@ void UZ_Printing::PrintCross(Dc& dc)
 
 void UZ_Printing::PrintApplicant(Dc& dc)
 {
-    const bool chamber = settings().GetProfileInt(settings::kU08_HH) == 1;
-    PrintField(dc, GetPrintFieldRect(chamber ? kChamberPlaceAndDateRow : kPlaceAndDate, 1), kPlaceAndDate, 1);
-    PrintField(dc, GetPrintFieldRect(chamber ? kChamberApplicantRow : kApplicant, 1), kApplicant, 1);
+    PrintField(dc, PaperRect(kPlaceAndDate, 1), kPlaceAndDate, 1);
+    PrintField(dc, PaperRect(kApplicant, 1), kApplicant, 1);
+}
+
+Rect UZ_Printing::PaperRect(std::uint16_t field, int page) const
+{
+    const bool applicant = page <= 1 && (field == kApplicant || field == kPlaceAndDate);
+    if (!applicant || settings().GetProfileInt(settings::kU08_HH) != 1) return GetPrintFieldRect(field, page);
+    return GetPrintFieldRect(field == kApplicant ? kChamberApplicantRow : kChamberPlaceAndDateRow, 1);
 }

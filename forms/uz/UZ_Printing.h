@@ -12,6 +12,8 @@ public:
 
     void PrintPage1(platform::Dc& dc) override;
     void PrintPage2(platform::Dc& dc) override;
+    // The applicant and the place and date print where the chosen edition of the form has them.
+    platform::Rect PaperRect(std::uint16_t field, int page) const override;
 
 private:
     // The cross of the box the document's mark choice names, moved by the offsets of the crosses dialog;

@@ -124,7 +124,7 @@ void Dc::textOut(QPoint point, const QString& text)
     drawLineAt(m_mapper.toDevice(point), text, m_textAlign, realizedFont().measures->width(text));
 }
 
-int Dc::drawText(const QString& text, Rect& rect, unsigned format)
+int Dc::drawText(const QString& text, Rect& rect, unsigned format, const LineBreaking* breaking)
 {
     const RealizedFont& font = realizedFont();
     const double pixelsPerUnitX = m_mapper.pixelsPerUnitX();
@@ -134,7 +134,8 @@ int Dc::drawText(const QString& text, Rect& rect, unsigned format)
     const QPointF topLeft = m_mapper.toDevice(QPointF(rect.left, rect.top));
     const qsizetype mostLines =
         format & DrawTextFormat::ShownPartOnly ? linesDownToDeviceBottom(topLeft.y(), advance) : kAllLines;
-    const TextMeasures::Lines& laidOut = measures->lines(text, format, rect.right - rect.left, mostLines);
+    const TextMeasures::Lines& laidOut =
+        measures->lines(text, format, rect.right - rect.left, mostLines, breaking);
     const QStringList& lines = laidOut.lines;
     const double height = m_mapper.yDirection() * double(lines.size()) * advance / m_mapper.pixelsPerUnitY();
     const int signedHeight = int(std::lround(height));

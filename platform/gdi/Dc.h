@@ -63,11 +63,12 @@ public:
     void textOut(QPoint point, const QString& text);
     // Draws `text` into `rect` by the DrawTextFormat flags `format`, line by line from the rectangle's top,
     // each line aligned left, centred or right within it (the text alignment is not used). Lines as
-    // drawTextLines makes them; a line is the font's cell high, plus its external leading with
-    // ExternalLeading. Without NoClip nothing is drawn outside the rectangle. With CalcRect nothing is drawn:
-    // the rectangle's right edge moves to the widest line and its bottom to the last line's. Returns the
-    // height of the text in logical units, signed as y runs: negative in the metric mode.
-    int drawText(const QString& text, Rect& rect, unsigned format);
+    // drawTextLines makes them in the current font, or as `breaking` breaks the text; a line is the font's
+    // cell high, plus its external leading with ExternalLeading. Without NoClip nothing is drawn outside the
+    // rectangle. With CalcRect nothing is drawn: the rectangle's right edge moves to the widest line and its
+    // bottom to the last line's. Returns the height of the text in logical units, signed as y runs: negative
+    // in the metric mode.
+    int drawText(const QString& text, Rect& rect, unsigned format, const LineBreaking* breaking = nullptr);
 
     // Width and cell height of one line of text.
     QSizeF textExtent(const QString& text) const;

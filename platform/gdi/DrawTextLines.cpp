@@ -111,7 +111,10 @@ QStringList drawTextLines(QStringView text, unsigned format, double width, const
         const qsizetype end = lineEndFrom(text, start);
         const QStringView paragraph = text.sliced(start, end - start);
         if (format & DrawTextFormat::WordBreak) {
-            for (const WrappedLine& line : wrapParagraph(paragraph, width, widthOf, mostLines - lines.size()))
+            const LongWords longWords =
+                format & DrawTextFormat::BreakLongWords ? LongWords::Break : LongWords::RunPast;
+            for (const WrappedLine& line :
+                 wrapParagraph(paragraph, width, widthOf, mostLines - lines.size(), longWords))
                 lines.append(paragraph.sliced(line.start, line.end - line.start).toString());
         } else {
             lines.append(paragraph.toString());

@@ -17,7 +17,7 @@ constexpr qsizetype kAllLines = std::numeric_limits<qsizetype>::max();
 constexpr qsizetype kLongestShownLine = 4096;
 
 // The lines DrawText draws for `text` in a rectangle `width` logical units wide, by the DrawTextFormat flags
-// `format` (only SingleLine and WordBreak matter here).
+// `format` (only SingleLine, WordBreak and BreakLongWords matter here).
 //
 // - Every CR LF, lone CR and lone LF ends a line, so n line ends give n + 1 lines: a final line end is
 //   followed by an empty line, and an empty text is one empty line. With SingleLine the text is one line and
@@ -25,7 +25,8 @@ constexpr qsizetype kLongestShownLine = 4096;
 // - With WordBreak a line is broken before the first word that would pass the right edge. Words are separated
 //   by blanks and only there can a line break; the blanks at a break are dropped, so the next line starts
 //   with the next word. A word longer than the width is never split: it stands alone on its line and runs
-//   past the edge. Blanks at the start of a line after a line end, and blanks after the last word, stay.
+//   past the edge, unless BreakLongWords breaks it after its last character that fits. Blanks at the start of
+//   a line after a line end, and blanks after the last word, stay.
 //
 // With `mostLines` the lines end after that many: a text far longer than its box is broken no further than
 // the box can show.

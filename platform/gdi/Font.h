@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHashFunctions>
 #include <QString>
 
 namespace platform {
@@ -16,6 +17,10 @@ struct Font {
     // clockwise.
     int escapement = 0;
     friend bool operator==(const Font&, const Font&) = default;
+    friend size_t qHash(const Font& font, size_t seed = 0)
+    {
+        return qHashMulti(seed, font.faceName, font.height, font.weight, font.escapement);
+    }
 };
 
 // The Qt font that draws `font` on a device with `pixelsPerUnit` device pixels per logical unit down the page

@@ -70,6 +70,9 @@ constexpr unsigned NoPrefix = 0x800;
 // broken and drawn, each with no more characters than a line can show, so that a text far longer than its
 // box takes no longer to draw than one that fills the window. Whatever can be seen draws just as without it.
 constexpr unsigned ShownPartOnly = 0x10000000;
+// The program's own: a word wider than the whole line breaks after its last character that fits, as an edit
+// control breaks it, instead of running past the edge.
+constexpr unsigned BreakLongWords = 0x20000000;
 }  // namespace DrawTextFormat
 
 // A font's vertical measures in logical units, all positive.

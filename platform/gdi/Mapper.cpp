@@ -16,6 +16,13 @@ Mapper Mapper::forDevice(const QPaintDevice& device)
     return Mapper(device.logicalDpiX(), device.logicalDpiY());
 }
 
+Mapper Mapper::onPaper()
+{
+    Mapper paper(kPaperDotsPerInch, kPaperDotsPerInch);
+    paper.setMapMode(MapMode::LoMetric);
+    return paper;
+}
+
 double Mapper::pixelsPerUnitX() const
 {
     return m_mode == MapMode::LoMetric ? m_scale * m_dpiX / TenthsOfMmPerInch : m_scale;

@@ -10,6 +10,10 @@ class QPaintDevice;
 
 namespace platform {
 
+// The resolution every sheet is printed at, on the printer and in a PDF alike: what a text measures at it is
+// what it measures on paper.
+constexpr int kPaperDotsPerInch = 1200;
+
 // How logical units become device pixels. Text: one unit is one device pixel, y downwards (a window's own
 // pixels). LoMetric: one unit is 0.1 mm, y upwards (the forms' drawing and printing).
 enum class MapMode { Text, LoMetric };
@@ -26,6 +30,8 @@ public:
     // 1200 for the physical one, whatever the painter draws at); on a screen it is what the desktop counts as
     // an inch; on an image its dots per metre.
     static Mapper forDevice(const QPaintDevice& device);
+    // The metric mode on paper, at kPaperDotsPerInch.
+    static Mapper onPaper();
 
     void setMapMode(MapMode mode) { m_mode = mode; }
     MapMode mapMode() const { return m_mode; }

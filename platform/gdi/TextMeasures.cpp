@@ -2,8 +2,10 @@
 
 #include "platform/gdi/DrawTextLines.h"
 #include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/Mapper.h"
 
 #include <QPaintDevice>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -25,7 +27,10 @@ struct FontKey {
 
 struct Tables {
     QHash<FontKey, std::shared_ptr<TextMeasures>> byFont;
+    // The tables of the fonts on paper, found without making their Qt fonts again.
+    QHash<Font, std::shared_ptr<TextMeasures>> onPaper;
     qsizetype texts = 0;
+    quint64 madeTables = 0;
 };
 
 Tables& tables()
@@ -35,8 +40,8 @@ Tables& tables()
 }
 
 // Only these flags change the lines.
-constexpr unsigned kLineFlags =
-    DrawTextFormat::SingleLine | DrawTextFormat::WordBreak | DrawTextFormat::ShownPartOnly;
+constexpr unsigned kLineFlags = DrawTextFormat::SingleLine | DrawTextFormat::WordBreak |
+                                DrawTextFormat::BreakLongWords | DrawTextFormat::ShownPartOnly;
 
 // The characters of a line too long for any box that can be seen: those at the edge its alignment holds.
 QString shownPartOf(const QString& line, unsigned format)
@@ -50,12 +55,13 @@ QString shownPartOf(const QString& line, unsigned format)
 
 }  // namespace
 
-TextMeasures::TextMeasures(const QFont& font, const QPaintDevice& device, double pixelsPerUnitX)
-    : m_metrics(font, &device),
+TextMeasures::TextMeasures(const QFont& font, const QPaintDevice* device, double pixelsPerUnitX)
+    : m_metrics(font, device),
       m_ascent(m_metrics.ascent()),
       m_descent(m_metrics.descent()),
       m_leading(m_metrics.leading()),
-      m_pixelsPerUnitX(pixelsPerUnitX)
+      m_pixelsPerUnitX(pixelsPerUnitX),
+      m_serial(++tables().madeTables)
 {
 }
 
@@ -64,8 +70,24 @@ std::shared_ptr<TextMeasures> TextMeasures::of(const QFont& font, const QPaintDe
 {
     const FontKey key{font, device.devType(), device.logicalDpiX(), device.logicalDpiY(), pixelsPerUnitX};
     std::shared_ptr<TextMeasures>& table = tables().byFont[key];
-    if (!table) table.reset(new TextMeasures(font, device, pixelsPerUnitX));
+    if (!table) table.reset(new TextMeasures(font, &device, pixelsPerUnitX));
     return table;
+}
+
+std::shared_ptr<TextMeasures> TextMeasures::onPaper(const Font& font)
+{
+    Tables& all = tables();
+    std::shared_ptr<TextMeasures>& found = all.onPaper[font];
+    if (found) return found;
+    const Mapper paper = Mapper::onPaper();
+    const QFont onPaper = toQFont(font, paper.pixelsPerUnitY(), paper.dpiY());
+    // A printer's table, for a printer prints at this resolution.
+    const FontKey key{onPaper, QInternal::Printer, kPaperDotsPerInch, kPaperDotsPerInch,
+                      paper.pixelsPerUnitX()};
+    std::shared_ptr<TextMeasures>& table = all.byFont[key];
+    if (!table) table.reset(new TextMeasures(onPaper, nullptr, paper.pixelsPerUnitX()));
+    found = table;
+    return found;
 }
 
 void TextMeasures::noteText()
@@ -73,6 +95,7 @@ void TextMeasures::noteText()
     Tables& all = tables();
     if (++all.texts <= kMostTexts) return;
     all.byFont.clear();
+    all.onPaper.clear();
     all.texts = 0;
 }
 
@@ -85,21 +108,41 @@ double TextMeasures::width(const QString& text)
     return measured;
 }
 
+double TextMeasures::unitWidth(QStringView piece) const
+{
+    return m_metrics.horizontalAdvance(piece.toString()) / m_pixelsPerUnitX;
+}
+
+TextMetrics TextMeasures::unitMetrics() const
+{
+    TextMetrics metrics;
+    metrics.ascent = m_ascent / m_pixelsPerUnitX;
+    metrics.descent = m_descent / m_pixelsPerUnitX;
+    metrics.height = metrics.ascent + metrics.descent;
+    metrics.externalLeading = std::max(0.0, m_leading) / m_pixelsPerUnitX;
+    return metrics;
+}
+
 const TextMeasures::Lines& TextMeasures::lines(const QString& text, unsigned format, double width,
-                                               qsizetype mostLines)
+                                               qsizetype mostLines, const LineBreaking* breaking)
 {
     const unsigned lineFlags = format & kLineFlags;
     // Where the line is cut depends on the alignment.
     const unsigned cutFlags = format & DrawTextFormat::ShownPartOnly
                                   ? format & (DrawTextFormat::Center | DrawTextFormat::Right)
                                   : 0;
-    const LinesKey key{text, lineFlags | cutFlags, width, mostLines};
+    const LinesKey key{text,
+                       lineFlags | cutFlags,
+                       width,
+                       mostLines,
+                       breaking ? breaking->measures->m_serial : 0,
+                       breaking ? breaking->width : 0.0};
     if (const auto known = m_lines.constFind(key); known != m_lines.cend()) return *known;
-    const auto widthOf = [this](QStringView piece) {
-        return m_metrics.horizontalAdvance(piece.toString()) / m_pixelsPerUnitX;
-    };
+    const auto widthOf = [this](QStringView piece) { return unitWidth(piece); };
     Lines found;
-    found.lines = drawTextLines(text, lineFlags, width, widthOf, mostLines);
+    const unsigned breakFlags = lineFlags & ~DrawTextFormat::ShownPartOnly;
+    found.lines = breaking ? breaking->measures->lines(text, breakFlags, breaking->width, mostLines).lines
+                           : drawTextLines(text, lineFlags, width, widthOf, mostLines);
     if (lineFlags & DrawTextFormat::ShownPartOnly) {
         for (QString& line : found.lines) line = shownPartOf(line, cutFlags);
     }

@@ -1,6 +1,7 @@
 #include "platform/print/AppPrinter.h"
 
 #include "platform/dialog/UiService.h"
+#include "platform/gdi/Mapper.h"
 #include "platform/print/PrinterCatalog.h"
 
 #include <QDialogButtonBox>
@@ -51,6 +52,7 @@ QPrinter& AppPrinter::printer()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setResolution(kPaperDotsPerInch);
         if (!name().isEmpty()) m_printer->setPrinterName(name());
     }
     return *m_printer;

@@ -76,7 +76,8 @@ Registry::HiveFile& Registry::hiveFile(RegistryHive hive) const
 Registry::HiveFile& Registry::upToDate(RegistryHive hive) const
 {
     HiveFile& state = hiveFile(hive);
-    if (!state.known || wholefile::stampOf(filePath(hive)) != state.stamp) load(state, hive);
+    if ((!state.known || wholefile::stampOf(filePath(hive)) != state.stamp) && load(state, hive))
+        ++m_changeCount;
     return state;
 }
 
@@ -196,6 +197,7 @@ bool Registry::deleteKey(RegistryHive hive, QStringView key)
 
 bool Registry::change(RegistryHive hive, QStringView key, const Edit& edit)
 {
+    ++m_changeCount;
     m_lastError.clear();
     if (systemkeys::owns(hive, key) || !RegistryFile::isWritableName(key)) {
         m_lastError = QStringLiteral("Der Schlüssel „%1“ kann nicht geändert werden.").arg(key);

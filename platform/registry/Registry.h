@@ -74,6 +74,9 @@ public:
 
     // Why the last change failed, for a person; empty after a change that succeeded.
     QString lastError() const { return m_lastError; }
+    // Grows whenever what reads give may have changed since: a change made here, or a file found changed on
+    // the disk. What was worked out from values read may be kept while it stays the same.
+    quint64 changeCount() const { return m_changeCount; }
 
 private:
     using Edit = std::function<bool(RegistryFile&)>;  // answers whether it changed the file
@@ -112,6 +115,7 @@ private:
     int m_batchDepth = 0;
     QStringList m_batchErrors;
     QString m_lastError;
+    mutable quint64 m_changeCount = 0;
 };
 
 }  // namespace platform

@@ -55,9 +55,10 @@ const CalibrationCase kCalibrations[] = {
 };
 // clang-format on
 
+// Short enough for the narrowest box at the largest printer font, where a longer word would break.
 QString wordOf(int field, int page)
 {
-    return QStringLiteral("%1%2").arg(page == 1 ? "Feld" : "Zeile").arg(field, 2, 10, QChar('0'));
+    return QStringLiteral("%1%2").arg(page == 1 ? "F" : "Z").arg(field, 2, 10, QChar('0'));
 }
 
 // A field text as a sheet prints it, in the box it is placed in.

@@ -5,6 +5,7 @@
 #include "forms/common/FormDocument.h"
 #include "forms/common/FormPrintJob.h"
 #include "forms/common/FormPrinting.h"
+#include "platform/gdi/Mapper.h"
 #include "tools/benchmark/BenchForms.h"
 #include "tools/benchmark/FilledForms.h"
 #include "tools/benchmark/PairedFigure.h"
@@ -19,9 +20,6 @@
 #include <memory>
 
 namespace {
-
-// As form-inspect prints: fine enough that a tenth of a millimetre is several dots.
-constexpr int kPdfDotsPerInch = 1200;
 
 double timedMs(const std::function<bool()>& work, bool& ok)
 {
@@ -45,7 +43,7 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 
 void setUpPdf(QPdfWriter& writer)
 {
-    writer.setResolution(kPdfDotsPerInch);
+    writer.setResolution(platform::kPaperDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
 }
 

@@ -29,6 +29,7 @@
 #include "forms/common/FormPrinting.h"
 #include "forms/common/FormView.h"
 #include "platform/file/WholeFile.h"
+#include "platform/gdi/Mapper.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -166,9 +167,6 @@ int writeWhole(const QString& out, const QByteArray& bytes)
     return 0;
 }
 
-// The PDF printer's resolution: fine enough that a tenth of a millimetre is several dots.
-constexpr int kPdfDotsPerInch = 1200;
-
 // Every form of the set is printed on A4 paper, through the print job the program runs, without a window. A
 // file the program refuses to open is not printed as the blank form it would show.
 int printToPdf(const SettingsStore& settings, const platform::DocTemplate& docTemplate, const QString& path,
@@ -187,7 +185,7 @@ int printToPdf(const SettingsStore& settings, const platform::DocTemplate& docTe
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
-    writer.setResolution(kPdfDotsPerInch);
+    writer.setResolution(platform::kPaperDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
     const std::unique_ptr<FormPrinting> printing = definition.createPrinting(settings, *form.doc);
     if (!FormPrintJob(settings, *form.doc, *printing).Print(writer, sheet, 1))
