@@ -269,15 +269,21 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
     const QString goods =
         "Maschinen und Teile aus Stahl-Alu, verpackt in Kisten aus Holz, Nr. 1-20, Alu-Rohre; Teile und "
         "Zubehör in Kartons x";
-    // Left, centred and right, in wide boxes and the narrow box 11; no word is wider than its box (the window
-    // breaks such a word where the drawn text lets it run past the box).
+    // Left, centred and right, in wide boxes and the narrow box 11, and a word wider than box 8 (of digits:
+    // no descender runs into the line below).
+    const QString longWord = "Nr. " + QString("4711081500").repeated(16) + " 1234";
     const struct {
         std::uint16_t field;
         void (CQeEditWindow::*align)(std::uint16_t field, std::uint16_t page);
-    } rows[] = {{9, nullptr}, {4, nullptr}, {10, nullptr}, {10, &CQeEditWindow::SetFieldAlignCenter}};
-    for (const auto& [field, align] : rows) {
+        QString text;
+    } rows[] = {{9, nullptr, goods},
+                {4, nullptr, goods},
+                {10, nullptr, goods},
+                {10, &CQeEditWindow::SetFieldAlignCenter, goods},
+                {7, nullptr, longWord}};
+    for (const auto& [field, align, text] : rows) {
         if (align) (editor().*align)(field, 1);
-        editor().SetFieldText(field, goods, 1);
+        editor().SetFieldText(field, text, 1);
         view->ActivateField(0, 1);
         const platform::Rect box = view->GetFieldRect(field, 1);
         const QRect part(qRound(box.left * 96 / 254.0), qRound(box.top * 96 / 254.0),
@@ -293,6 +299,9 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
             EXPECT_NEAR(live[i].left, drawn[i].left, 2) << field << " line " << i;
             EXPECT_NEAR(live[i].right, drawn[i].right, 2) << field << " line " << i;
         }
+        // A text that runs below its box would lie in the next row's.
+        view->ActivateField(0, 1);
+        editor().SetFieldText(field, {}, 1);
     }
     EXPECT_EQ(window().viewport()->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(window().viewport()->cursor().pixmap().cacheKey(), AppCursors::Get(342).pixmap().cacheKey());

@@ -33,8 +33,9 @@ protected:
     }
 
     // A new form of `definition` saved under `name` and the form's extension, with `text` in field 0 of
-    // `page`.
-    QString saveForm(const FormDefinition& definition, int page, const QString& text, const QString& name)
+    // `page`, and `more` in its field of page 1.
+    QString saveForm(const FormDefinition& definition, int page, const QString& text, const QString& name,
+                     std::optional<std::pair<std::uint16_t, QString>> more = {})
     {
         CQELWinAppEx app(dir.filePath("owner"));
         for (const platform::DocTemplate& docTemplate : CreateFormTemplates(app)) {
@@ -42,6 +43,7 @@ protected:
             if (&form.doc->definition() != &definition) continue;
             form.doc->OnNewDocument();
             form.editor().SetFieldText(0, text, std::uint16_t(page));
+            if (more) form.editor().SetFieldText(more->first, more->second, 1);
             const QString path =
                 dir.filePath(name + docTemplate.field(platform::DocTemplate::Field::FilterExt));
             EXPECT_TRUE(form.doc->OnSaveDocument(path));
@@ -109,6 +111,20 @@ bool blue(QColor c)
 {
     return c.blue() > 150 && c.red() < 140 && c.green() < 140;
 }
+
+// How far down the blue ink of a field's text reaches below the top of its box, up to 3 cm, in tenths of a
+// millimetre.
+int blueDepth(const QImage& image, const FormRect& box, int zoom)
+{
+    int deepest = 0;
+    for (int y = pixels(box.top, zoom); y < pixels(box.top + 300, zoom); ++y) {
+        for (int x = pixels(box.left, zoom); x <= pixels(box.right, zoom); ++x) {
+            if (blue(image.pixelColor(x, y))) deepest = y;
+        }
+    }
+    return qRound(deepest * 254 / 96.0 * 10 / zoom) - box.top;
+}
+
 bool red(QColor c)
 {
     return c.red() > 200 && c.green() < 80 && c.blue() < 80;
@@ -159,6 +175,12 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         bool notes = false;
         // The dotted lines that the texts of page 1 stand on.
         QList<WritingLine> writingLines = {};
+        // A text of page 1 longer than its box's line, drawn at each zoom up to `lastZoom` in as many lines
+        // as the sheet prints it in: its ink reaches from `depth.first` to `depth.second` below its box's
+        // top.
+        std::optional<std::pair<std::uint16_t, QString>> longText = {};
+        std::pair<int, int> depth = {};
+        int lastZoom = 0;
     } cases[] = {
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
@@ -176,48 +198,62 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
          true},
         {LZE848a_Form, 1, 25, std::nullopt, std::nullopt, false, std::nullopt, std::nullopt, true},
         {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, true, FormRect{250, 590, 1750, 628}},
+        // The second line of the EUR.1's box 2, centred, 83 mm wide: "Lorem" and 96 "i" need 85.8 mm in
+        // the printer font, so that the sheet prints them in two lines, the second over the caption below.
+        // clang-format off
+        {EUR1_Form, 1, 10, green, 100, false, std::nullopt, std::nullopt, false, {},
+         std::pair<std::uint16_t, QString>{3, "Lorem " + QString(96, u'i')}, {50, 90}, 25},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QString("%1 page %2 zoom %3").arg(c.form.menuId).arg(c.page).arg(c.zoom).toStdString());
-        CQELWinAppEx settings(dir.filePath("config") + u'/' + CQELWinAppEx::kProgramId.toString());
-        ASSERT_TRUE(settings.InitInstance());
-        settings.WriteProfileInt(settings::kLZEF1F2, c.twoLineFields ? 1 : 0);
-        const QString form = saveForm(c.form, c.page, "Brandel GmbH", "lieferung");
-        const QString out = dir.filePath("page.png");
-        // The options in any order: the zoom, where given, between the page and the picture.
-        QStringList arguments{"--page", QString::number(c.page)};
-        if (c.zoom != 10) arguments << "--zoom" << QString::number(c.zoom);
-        arguments << "--out" << out;
-        ASSERT_TRUE(render(form, arguments)) << complaint.toStdString();
-        const QImage image(out);
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(pixels(2050, c.zoom), pixels(2980, c.zoom)));
-        EXPECT_TRUE(!c.area || image.pixelColor(pixels(1000, c.zoom), pixels(150, c.zoom)) == *c.area);
-        if (c.frameTop) {
-            const int y = pixels(*c.frameTop, c.zoom);
-            EXPECT_TRUE(blackIn(image, QRect(pixels(1000, c.zoom), y - 1, 1, 3)));
-            EXPECT_FALSE(blackIn(image, QRect(pixels(1000, c.zoom), y + 10, 1, 3)));
-        }
-        // Nothing of the grey beyond the sheet up to its right and bottom edges.
-        EXPECT_NE(image.pixelColor(image.width() - 1, image.height() / 2), QColor(0x80, 0x80, 0x80));
-        EXPECT_NE(image.pixelColor(image.width() / 2, image.height() - 1), QColor(0x80, 0x80, 0x80));
-        // The text of field 0 in its box.
-        const FormRect box = (c.page == 1 ? c.form.fields.page1 : c.form.fields.page2)[0].screen;
-        EXPECT_TRUE(colourIn(image, c.text.value_or(box), c.zoom, blue));
-        EXPECT_TRUE(!c.red || colourIn(image, *c.red, c.zoom, red));
-        if (c.notes) expectWholeNoteLines(image, c.zoom);
-        for (const WritingLine& line : c.writingLines) {
-            SCOPED_TRACE("the writing line of field " + std::to_string(line.field));
-            const FormRect& field = c.form.fields.page1[line.field].screen;
-            const int y = pixels(field.bottom + line.below, c.zoom);
-            RowInk ink;
-            for (int row = y - 1; row <= y + 1; ++row) {
-                const RowInk found = rowInk(image, row, field, c.zoom);
-                if (found.count > ink.count) ink = found;
+        for (int zoom = c.zoom; zoom <= std::max(c.zoom, c.lastZoom); ++zoom) {
+            SCOPED_TRACE(
+                QString("%1 page %2 zoom %3").arg(c.form.menuId).arg(c.page).arg(zoom).toStdString());
+            CQELWinAppEx settings(dir.filePath("config") + u'/' + CQELWinAppEx::kProgramId.toString());
+            ASSERT_TRUE(settings.InitInstance());
+            settings.WriteProfileInt(settings::kLZEF1F2, c.twoLineFields ? 1 : 0);
+            const QString form = saveForm(c.form, c.page, "Brandel GmbH", "lieferung", c.longText);
+            const QString out = dir.filePath("page.png");
+            // The options in any order: the zoom, where given, between the page and the picture.
+            QStringList arguments{"--page", QString::number(c.page)};
+            if (zoom != 10) arguments << "--zoom" << QString::number(zoom);
+            arguments << "--out" << out;
+            ASSERT_TRUE(render(form, arguments)) << complaint.toStdString();
+            const QImage image(out);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), QSize(pixels(2050, zoom), pixels(2980, zoom)));
+            EXPECT_TRUE(!c.area || image.pixelColor(pixels(1000, zoom), pixels(150, zoom)) == *c.area);
+            if (c.frameTop) {
+                const int y = pixels(*c.frameTop, zoom);
+                EXPECT_TRUE(blackIn(image, QRect(pixels(1000, zoom), y - 1, 1, 3)));
+                EXPECT_FALSE(blackIn(image, QRect(pixels(1000, zoom), y + 10, 1, 3)));
             }
-            EXPECT_GE(ink.count, 20);
-            EXPECT_NEAR(ink.first, pixels(field.left, c.zoom), 1);
-            EXPECT_LE(ink.last, pixels(field.right, c.zoom) + 1);
+            // Nothing of the grey beyond the sheet up to its right and bottom edges.
+            EXPECT_NE(image.pixelColor(image.width() - 1, image.height() / 2), QColor(0x80, 0x80, 0x80));
+            EXPECT_NE(image.pixelColor(image.width() / 2, image.height() - 1), QColor(0x80, 0x80, 0x80));
+            // The text of field 0 in its box.
+            const FormRect box = (c.page == 1 ? c.form.fields.page1 : c.form.fields.page2)[0].screen;
+            EXPECT_TRUE(colourIn(image, c.text.value_or(box), zoom, blue));
+            EXPECT_TRUE(!c.red || colourIn(image, *c.red, zoom, red));
+            if (c.notes) expectWholeNoteLines(image, zoom);
+            if (c.longText) {
+                const int depth = blueDepth(image, c.form.fields.page1[c.longText->first].screen, zoom);
+                EXPECT_GE(depth, c.depth.first);
+                EXPECT_LE(depth, c.depth.second);
+            }
+            for (const WritingLine& line : c.writingLines) {
+                SCOPED_TRACE("the writing line of field " + std::to_string(line.field));
+                const FormRect& field = c.form.fields.page1[line.field].screen;
+                const int y = pixels(field.bottom + line.below, zoom);
+                RowInk ink;
+                for (int row = y - 1; row <= y + 1; ++row) {
+                    const RowInk found = rowInk(image, row, field, zoom);
+                    if (found.count > ink.count) ink = found;
+                }
+                EXPECT_GE(ink.count, 20);
+                EXPECT_NEAR(ink.first, pixels(field.left, zoom), 1);
+                EXPECT_LE(ink.last, pixels(field.right, zoom) + 1);
+            }
         }
     }
 }

@@ -15,6 +15,7 @@
 #include "tests/forms/PrintedFormProbe.h"
 
 #include <gtest/gtest.h>
+#include <QSet>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -215,6 +216,23 @@ protected:
     }
 
     std::optional<QRectF> word(const QString& text) { return pdfWord(pdf, text); }
+
+    // The words of `text`, printed from `top` down, are all of it in its order, broken into lines, and each
+    // stands between `left` + 1 mm and `right` - 1.2 mm.
+    void expectLinesInTextArea(const QString& text, double left, double top, double right)
+    {
+        QString read;
+        QSet<double> lines;
+        for (const PdfWord& w : pdfWords(pdf)) {
+            if (w.mm.top() < top - kPlaceTolerance || !text.contains(w.text)) continue;
+            read += w.text;
+            lines.insert(w.mm.top());
+            EXPECT_GE(w.mm.left(), left + 1.0 - kPlaceTolerance) << w.text.toStdString();
+            EXPECT_LE(w.mm.right(), right - 1.2 + kPlaceTolerance) << w.text.toStdString();
+        }
+        EXPECT_EQ(read.toStdString(), QString(text).remove(' ').toStdString());
+        EXPECT_GT(lines.size(), 1);
+    }
     QImage rendered(QRect part) { return renderedPart(pdf, work(), part); }
     bool inkIn(QRect part) { return !inkBox(rendered(part)).isEmpty(); }
     QDir work() const { return QDir(dir.path()); }
@@ -286,13 +304,18 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
     // The boxes of the pre-printed paper in millimetres from the corner of the printable area, as the
     // forms' paper has them: the left and right edges of a field's box and the top its first line starts at,
     // below the box's caption and above its lines. A text that slips out of its box by a millimetre prints
-    // over a caption or across an underline.
+    // over a caption or across an underline. A text longer than its box's line (`text`) breaks into lines
+    // that each stay inside the box's text area, 1 mm in from its left edge and 1.2 mm in from its right.
     struct Box {
         int field;
         double left, top, right;
         std::uint16_t alignment = kFieldAlignLeft;
+        QString text = {};
     };
     const std::uint16_t centred = kFieldAlignCenter, right = kFieldAlignRight;
+    const QString alphabet = "abcdefghijklmnopqrstuvwxyz";
+    const QString longWord = "Langwort" + alphabet.repeated(6) + " ENDE weiter";
+    const QString weights = "Gewicht" + QString("0123456789").repeated(4);
     const struct {
         const char* name;
         const char* file;
@@ -303,13 +326,15 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         // clang-format off
         {"A.TR.", "lieferung.fma", 1, 1,
          {{0, 15, 12, 104.5}, {1, 15, 37, 104.5}, {2, 116, 26.5, 151}, {3, 159, 26.5, 192},
-          {4, 108, 67.5, 150, centred}, {5, 153, 67.5, 194}, {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194},
-          {8, 15, 120, 27}, {9, 29, 120, 173.5}, {10, 175.5, 120, 195, right}, {11, 41, 240, 93},
+          {4, 108, 67.5, 150, centred}, {5, 153, 67.5, 194, kFieldAlignLeft, "t5" + QString(90, 'i')},
+          {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194, kFieldAlignLeft, longWord}, {8, 15, 120, 27},
+          {9, 29, 120, 173.5}, {10, 175.5, 120, 195, right, weights}, {11, 41, 240, 93},
           {12, 33, 244, 59}, {13, 64, 244, 113}, {14, 33, 248, 93}, {15, 48, 252, 93}, {16, 18, 256, 93},
           {17, 18, 260, 93}, {18, 41, 264, 93, centred}, {19, 133, 256, 193, centred},
           {20, 133, 265, 193}}},
         {"EUR.1 certificate", kEUR1.file, 1, 1,
-         {{0, 13, 11, 102.5}, {1, 13, 36, 102.5}, {2, 107, 33, 190, centred}, {3, 107, 45, 190, centred},
+         {{0, 13, 11, 102.5}, {1, 13, 36, 102.5}, {2, 107, 33, 190, centred},
+          {3, 107, 45, 190, centred, "Lorem " + QString(96, 'i')},
           {4, 106, 67.5, 148}, {5, 151, 67.5, 192}, {6, 13, 78.5, 102.5}, {7, 106, 78.5, 192},
           {8, 13, 119, 148}, {9, 151, 119, 171.5, right}, {10, 173.5, 119, 193}, {11, 39, 239, 91},
           {12, 29.5, 243, 57}, {13, 62, 243, 111}, {14, 23, 247, 91}, {15, 33, 251, 91}, {16, 53, 255, 91},
@@ -328,7 +353,7 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         {"declaration 848a", kLZE.file, 1, 1,
          {{0, 20, 56, 185}, {1, 54, 64.5, 190}, {2, 93, 73, 190}, {3, 20, 94.5, 195}, {4, 20, 102.5, 165},
           {6, 81, 124, 152}, {7, 29, 157.5, 97}, {8, 106, 157.5, 190}, {9, 85, 170.5, 195},
-          {10, 20, 195.5, 195}}},
+          {10, 20, 195.5, 195, kFieldAlignLeft, longWord}}},
         // clang-format on
     };
     for (const auto& s : sheets) {
@@ -336,12 +361,16 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         QStringList texts;
         for (const Box& box : s.boxes) {
             while (texts.size() <= box.field) texts.append(QString());
-            texts[box.field] = wordOf(box.field, s.page);
+            texts[box.field] = box.text.isEmpty() ? wordOf(box.field, s.page) : box.text;
         }
         ASSERT_TRUE(s.page == 1 ? print(s.file, s.sheet, texts) : print(s.file, s.sheet, {}, texts))
             << complaint.toStdString();
         for (const Box& box : s.boxes) {
             SCOPED_TRACE(wordOf(box.field, s.page).toStdString());
+            if (!box.text.isEmpty()) {
+                expectLinesInTextArea(box.text, box.left, box.top, box.right);
+                continue;
+            }
             const std::optional<QRectF> at = word(wordOf(box.field, s.page));
             ASSERT_TRUE(at);
             expectAlignedInBox(*at, box.left, box.top, box.right, box.alignment, kPlaceTolerance);

@@ -1,10 +1,11 @@
 // Typing into the live edit window at every zoom of the form's window: the lines that fit into a field's box
 // as the view draws it and the printer prints it are taken, whatever the zoom, and a line more is refused, as
-// is the rest of a word that does not fit.
+// is the rest of a word that does not fit, at the same character at every zoom.
 
 #include "app/SettingsKeys.h"
 #include "forms/atr/ATR_Form.h"
 #include "forms/common/FormCommandIds.h"
+#include "forms/eur1/EUR1_Form.h"
 #include "forms/lze848a/LZE848a_Form.h"
 #include "tests/forms/FormInMainFrame.h"
 
@@ -31,26 +32,26 @@ protected:
 TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
 {
     // Fields 0 and 1 of the declaration 848a with the two-line option, and single-line fields of the A.TR.:
-    // one a little taller than a line of its font, one a little lower.
+    // one a little taller than a line of its font, one a little lower, and box 6; the EUR.1's centred line of
+    // box 2.
     const struct {
         const FormDefinition& form;
         bool twoLineOption;
         std::uint16_t field;
         int lines;
     } rows[] = {
-        {LZE848a_Form, true, 0, 2},
-        {LZE848a_Form, true, 1, 2},
-        {ATR_Form, false, 2, 1},
-        {ATR_Form, false, 14, 1},
+        {LZE848a_Form, true, 0, 2}, {LZE848a_Form, true, 1, 2}, {ATR_Form, false, 2, 1},
+        {ATR_Form, false, 14, 1},   {ATR_Form, false, 5, 1},    {EUR1_Form, false, 3, 1},
     };
-    // Digits are all as wide: once one no longer fits, none does.
-    const QString kLongWord = QStringLiteral("4711081500").repeated(20);
+    // Narrow letters, so that the place where the word stops shows the slightest change of its measure.
+    const QString kLongWord = "Lorem " + QString(230, u'i');
     constexpr int kFirstZoom = 10;
     constexpr int kLastZoom = 25;
     for (const auto& row : rows) {
         app.WriteProfileInt(settings::kLZEF1F2, row.twoLineOption ? 1 : 0);
         open(row.form);
         const std::uint16_t elsewhere = row.field == 0 ? 1 : 0;
+        QString takenAtFirstZoom;
         for (int zoom = kFirstZoom; zoom <= kLastZoom; ++zoom) {
             if (zoom > kFirstZoom) {
                 ASSERT_TRUE(frame->ExecuteCommand(formcmd::kZoomIn));
@@ -76,6 +77,8 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
             const QString word = editor().GetFieldText(row.field, 1);
             EXPECT_TRUE(kLongWord.startsWith(word) && !word.isEmpty()) << word.toStdString();
             EXPECT_LT(word.size(), kLongWord.size());
+            if (zoom == kFirstZoom) takenAtFirstZoom = word;
+            EXPECT_EQ(word.size(), takenAtFirstZoom.size());
         }
     }
 }
