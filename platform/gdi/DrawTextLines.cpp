@@ -3,6 +3,7 @@
 #include "platform/gdi/GdiTypes.h"
 
 #include <QTextBoundaryFinder>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace platform {
@@ -33,9 +34,9 @@ qsizetype skipBlanks(QStringView text, qsizetype from)
     return from;
 }
 
-qsizetype skipWord(QStringView text, qsizetype from)
+qsizetype skipWord(QStringView text, qsizetype from, qsizetype limit)
 {
-    while (from < text.size() && text[from] != u' ') ++from;
+    while (from < limit && text[from] != u' ') ++from;
     return from;
 }
 
@@ -48,19 +49,29 @@ bool fits(QStringView paragraph, qsizetype start, qsizetype end, double width, c
 
 // Where a line from `start` whose first word, up to `wordEnd`, is too wide ends when that word breaks: after
 // the last character that fits, but after one character at least, and never inside a character made of
-// several code units (a surrogate pair, a letter with its accents).
+// several code units (a surrogate pair, a letter with its accents). The characters are looked for in a
+// stretch of the word that doubles until the line is full, so that a hostile word of millions costs each of
+// its lines no more than the characters it shows.
 qsizetype lastFittingCharacter(QStringView paragraph, qsizetype start, qsizetype wordEnd, double width,
                                const TextWidth& widthOf)
 {
-    const qsizetype looked = std::min(wordEnd - start, kLongestShownLine + 1);
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, paragraph.sliced(start, looked));
-    qsizetype end = characters.toNextBoundary();
-    for (qsizetype next = characters.toNextBoundary(); next > 0 && next < looked;
-         next = characters.toNextBoundary()) {
-        if (!fits(paragraph, start, start + next, width, widthOf)) break;
-        end = next;
+    constexpr qsizetype kFirstStretch = 64;
+    const qsizetype word = wordEnd - start;
+    for (qsizetype looked = std::min(word, kFirstStretch);; looked = std::min(word, 2 * looked)) {
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, paragraph.sliced(start, looked));
+        const qsizetype first = characters.toNextBoundary();
+        // The stretch's own end may cut a character: only the boundaries before it count.
+        QVarLengthArray<qsizetype, 2 * kFirstStretch> later;
+        for (qsizetype next = characters.toNextBoundary(); next > 0 && next < looked;
+             next = characters.toNextBoundary())
+            later.append(next);
+        // A longer piece is never narrower: the last boundary that fits is found by halving.
+        const auto beyond = std::partition_point(later.begin(), later.end(), [&](qsizetype boundary) {
+            return fits(paragraph, start, start + boundary, width, widthOf);
+        });
+        if (beyond != later.end() || looked == word || looked > kLongestShownLine)
+            return start + (beyond == later.begin() ? first : *(beyond - 1));
     }
-    return start + end;
 }
 
 // Where the line starting at `start` ends: after the last word that still fits, but after at least one word,
@@ -68,17 +79,24 @@ qsizetype lastFittingCharacter(QStringView paragraph, qsizetype start, qsizetype
 qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const TextWidth& widthOf,
                     LongWords longWords)
 {
+    // A word is looked at no further than a line can show: a hostile word of millions would otherwise be
+    // gone through again for each line it breaks into.
+    const qsizetype farthest = std::min(paragraph.size(), start + kLongestShownLine + 1);
     qsizetype end = start;
     bool hasWord = false;
     while (end < paragraph.size()) {
         const qsizetype wordStart = skipBlanks(paragraph, end);
         if (wordStart == paragraph.size()) return paragraph.size();
-        const qsizetype wordEnd = skipWord(paragraph, wordStart);
-        if (hasWord && !fits(paragraph, start, wordEnd, width, widthOf)) break;
-        if (!hasWord && longWords == LongWords::Break && !fits(paragraph, start, wordEnd, width, widthOf))
+        const qsizetype wordEnd = skipWord(paragraph, wordStart, farthest);
+        if (fits(paragraph, start, wordEnd, width, widthOf)) {
+            end = wordEnd;
+            hasWord = true;
+            continue;
+        }
+        if (hasWord) break;
+        if (longWords == LongWords::Break)
             return lastFittingCharacter(paragraph, start, wordEnd, width, widthOf);
-        end = wordEnd;
-        hasWord = true;
+        return skipWord(paragraph, wordStart, paragraph.size());
     }
     return end;
 }
