@@ -402,6 +402,15 @@ void FormView::keyPressEvent(QKeyEvent* event)
     }
 }
 
+// A dialog of the program, or another copy of it, may have changed a setting of the print while the window
+// was not active: the field texts then break anew.
+bool FormView::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && m_bLayoutValid && m_paperSettings != m_app.changeCount())
+        SetUpPaper();
+    return CQEScrollViewBase::event(event);
+}
+
 void FormView::focusInEvent(QFocusEvent* event)
 {
     CQEScrollViewBase::focusInEvent(event);
