@@ -46,7 +46,7 @@ QFont toQFont(const Font& font, double pixelsPerUnit, double dpiY)
     face.setKerning(false);
     face.setHintingPreference(QFont::PreferNoHinting);
     const double em = emPixels(face, font.height, pixelsPerUnit, dpiY);
-    face.setPixelSize(int(std::lround(std::clamp(em, 1.0, LargestEmPixels))));
+    face.setPixelSize(int(std::floor(std::clamp(em, 1.0, LargestEmPixels))));
     return face;
 }
 

@@ -28,9 +28,10 @@ struct Font {
 //
 // Qt sizes a font by its em. A positive height is a cell, so its em is the cell divided by the face's cell
 // per em, (ascent + descent) / em; for Arial (and Liberation Sans) that is (1854 + 434) / 2048 = 1.1172. A
-// negative height is the em itself. As on Windows, the font is made at a whole number of pixels per em, so
-// the cell lands within half a pixel of what was asked. Kerning is off, as Windows' text output does not
-// kern, and hinting is off, so that a text is as wide on screen as on paper and wraps alike.
+// negative height is the em itself. The font is made at a whole number of pixels per em, the most that keep
+// it within what was asked: lines set a cell apart never touch, and a text is never wider than its size
+// says, at whatever zoom. Kerning is off, as Windows' text output does not kern, and hinting is off, so that
+// a text is as wide on screen as on paper and wraps alike.
 QFont toQFont(const Font& font, double pixelsPerUnit, double dpiY);
 
 }  // namespace platform

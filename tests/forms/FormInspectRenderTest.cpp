@@ -88,8 +88,8 @@ struct WritingLine {
     int below;
 };
 
-// The dark pixels of row `y` across `box` and a little beyond its edges: the first and the last, and how
-// many.
+// The dark pixels of row `y` across `box` and a little beyond its edges (to the right less than a dotted
+// line's gap and dash, where a caption may begin): the first and the last, and how many.
 struct RowInk {
     int first = -1;
     int last = -1;
@@ -98,7 +98,7 @@ struct RowInk {
 RowInk rowInk(const QImage& image, int y, const FormRect& box, int zoom)
 {
     RowInk ink;
-    for (int x = pixels(box.left, zoom) - 2; x <= pixels(box.right, zoom) + 8; ++x) {
+    for (int x = pixels(box.left, zoom) - 2; x <= pixels(box.right, zoom) + 5; ++x) {
         if (qGray(image.pixel(x, y)) >= 100) continue;
         if (ink.first < 0) ink.first = x;
         ink.last = x;
@@ -137,17 +137,24 @@ constexpr int kNoteLineFeet[] = {2295, 2325, 2350, 2375, 2400, 2425, 2450, 2475,
 
 // Each line of notes is a whole line: its letters run past the middle of the notes, it ends before the right
 // end of the form's underlines, and no dots trail after its last word. Its letters are looked for between
-// 0.9 and 1.5 mm above its foot, higher than the dots of a full stop or an ellipsis reach.
+// 0.9 and 1.5 mm above its foot, higher than the dots of a full stop or an ellipsis reach. Below its
+// baseline and above the next line's small letters, a row of pixels is blank: the lines do not touch.
 void expectWholeNoteLines(const QImage& image, int zoom)
 {
     const auto inkAcross = [&](int top, int bottom) {
         return inkBox(image, QRect(0, pixels(top, zoom), image.width(), pixels(bottom - top, zoom)));
     };
-    for (const int foot : kNoteLineFeet) {
+    for (std::size_t i = 0; i < std::size(kNoteLineFeet); ++i) {
+        const int foot = kNoteLineFeet[i];
         const QRect line = inkAcross(foot - 22, foot), letters = inkAcross(foot - 15, foot - 9);
         EXPECT_GT(letters.right(), pixels(1050, zoom)) << foot;
         EXPECT_LT(line.right(), pixels(1850, zoom)) << foot;
         EXPECT_LT(line.right() - letters.right(), pixels(10, zoom)) << foot;
+        if (i + 1 == std::size(kNoteLineFeet)) break;
+        bool apart = false;
+        for (int y = pixels(foot - 6, zoom); y <= pixels(kNoteLineFeet[i + 1] - 14, zoom) && !apart; ++y)
+            apart = inkBox(image, QRect(0, y, image.width(), 1)).isEmpty();
+        EXPECT_TRUE(apart) << foot;
     }
 }
 
@@ -196,7 +203,20 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         {UZ_Form, 2, 14, orange, 20},
         {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, false, std::nullopt, FormRect{500, 40, 1400, 125},
          true},
-        {LZE848a_Form, 1, 25, std::nullopt, std::nullopt, false, std::nullopt, std::nullopt, true},
+        // The notes at every zoom.
+        {LZE848a_Form,
+         1,
+         11,
+         std::nullopt,
+         std::nullopt,
+         false,
+         std::nullopt,
+         std::nullopt,
+         true,
+         {},
+         {},
+         {},
+         25},
         {LZE848a_Form, 1, 10, std::nullopt, std::nullopt, true, FormRect{250, 590, 1750, 628}},
         // The second line of the EUR.1's box 2, centred, 83 mm wide: "Lorem" and 96 "i" need 85.8 mm in
         // the printer font, so that the sheet prints them in two lines, the second over the caption below.
