@@ -5,8 +5,9 @@
 #include <QKeyEvent>
 #include <QToolTip>
 
-CQELEditWindow::CQELEditWindow(std::function<void()> updateStatusPanes, const SettingsStore* settings)
-    : CQeEditWindow(settings), m_updateStatusPanes(std::move(updateStatusPanes))
+CQELEditWindow::CQELEditWindow(std::function<void()> updateStatusPanes, const SettingsStore* settings,
+                               int language)
+    : CQeEditWindow(settings, language), m_updateStatusPanes(std::move(updateStatusPanes))
 {
 }
 

@@ -13,7 +13,8 @@ public:
     static constexpr int kPageScroll = 700;
 
     // `updateStatusPanes` is the view's; it runs whenever the Insert key switched the mode.
-    explicit CQELEditWindow(std::function<void()> updateStatusPanes, const SettingsStore* settings = nullptr);
+    explicit CQELEditWindow(std::function<void()> updateStatusPanes, const SettingsStore* settings = nullptr,
+                            int language = 0);
 
     // Shows a tip with a bold title at the caret for `milliseconds`; a second tip replaces the first.
     void ShowBalloonTip(const QString& title, const QString& text, int milliseconds);

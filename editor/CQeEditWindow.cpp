@@ -42,7 +42,10 @@ int StoreRect(Model::Rect* target, int left, int top, int right, int bottom, dou
 
 }  // namespace
 
-CQeEditWindow::CQeEditWindow(const SettingsStore* settings) : m_settings(settings) {}
+CQeEditWindow::CQeEditWindow(const SettingsStore* settings, int language)
+    : m_settings(settings), m_nLanguage(language == 1 ? 1 : 0)
+{
+}
 
 CQeEditWindow::~CQeEditWindow()
 {
@@ -535,14 +538,19 @@ void CQeEditWindow::MoveCaretToEnd()
     m_window->ensureCursorVisible();
 }
 
+bool CQeEditWindow::CanUndo() const
+{
+    return m_window && m_window->document()->isUndoAvailable();
+}
+
 void CQeEditWindow::UpdateUndoCommand(platform::CmdUI& ui) const
 {
     static const QString kNames[2][2] = {
         {QStringLiteral("&Rückgängig (nicht möglich)"), QStringLiteral("&Rückgängig")},
         {QStringLiteral("&Undo (not possible)"), QStringLiteral("&Undo")}};
-    const bool canUndo = m_window && m_window->document()->isUndoAvailable();
+    const bool canUndo = CanUndo();
     ui.Enable(canUndo);
-    ui.SetText(kNames[ProfileInt(settings::kLanguage) == 1 ? 1 : 0][canUndo ? 1 : 0]);
+    ui.SetText(kNames[m_nLanguage][canUndo ? 1 : 0]);
 }
 
 bool CQeEditWindow::IsInsertKey(const QKeyEvent* event)

@@ -71,7 +71,8 @@ public:
     static constexpr const char* kNotImplementedText = "Funktion nicht implementiert!";
 
     // The heights of the "Font" section come from `settings`; without a store every value is its default.
-    explicit CQeEditWindow(const SettingsStore* settings = nullptr);
+    // `language` is the application's language index (0 German, 1 English), which names the undo command.
+    explicit CQeEditWindow(const SettingsStore* settings = nullptr, int language = 0);
     virtual ~CQeEditWindow();
     CQeEditWindow(const CQeEditWindow&) = delete;
     CQeEditWindow& operator=(const CQeEditWindow&) = delete;
@@ -219,6 +220,8 @@ public:
     void PasteFromClipboard();
     // Puts the caret after the live window's last character and scrolls it into sight.
     void MoveCaretToEnd();
+    // Whether the live window can take an edit back.
+    bool CanUndo() const;
     // The undo command is enabled, and named so, when the live window can take an edit back.
     void UpdateUndoCommand(platform::CmdUI& ui) const;
 
@@ -297,6 +300,7 @@ private:
     int ProfileInt(const settings::IntValue& value) const;
 
     const SettingsStore* m_settings;
+    const int m_nLanguage;
     QPointer<platform::ScrollView> m_pParentView;
     QPointer<platform::Document> m_pDocument;
     QPointer<LiveEditWidget> m_window;

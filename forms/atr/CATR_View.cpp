@@ -9,7 +9,8 @@
 #include "platform/command/MessageMap.h"
 
 CATR_View::CATR_View(CQELWinAppEx& app, CATR_Doc& document)
-    : FormView(app, document, std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app))
+    : FormView(app, document,
+               std::make_unique<CQELEditWindow_ATR>([this] { UpdateStatusPanes(); }, &app, app.m_nLanguage))
 {
 }
 

@@ -26,9 +26,10 @@ void FormEditCommands::OnEditUndo()
     if (auto* window = m_editor.LiveWindow()) window->undo();
 }
 
+// The entry keeps its name; only whether it can be chosen follows the field.
 void FormEditCommands::OnUpdateEditUndo(CmdUI& ui)
 {
-    m_editor.UpdateUndoCommand(ui);
+    ui.Enable(m_editor.CanUndo());
 }
 
 void FormEditCommands::OnEditCut()

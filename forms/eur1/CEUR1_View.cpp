@@ -10,7 +10,8 @@
 #include "platform/command/StandardCommands.h"
 
 CEUR1_View::CEUR1_View(CQELWinAppEx& app, CEUR1_Doc& document)
-    : FormView(app, document, std::make_unique<CQELEditWindow_EUR1>([this] { UpdateStatusPanes(); }, &app))
+    : FormView(app, document,
+               std::make_unique<CQELEditWindow_EUR1>([this] { UpdateStatusPanes(); }, &app, app.m_nLanguage))
 {
     ReadEdition();
 }

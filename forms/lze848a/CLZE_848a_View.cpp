@@ -28,8 +28,9 @@ const LZE848a_TwoLineFields& TwoLineFieldsOf(const FormPrinting* printing)
 }  // namespace
 
 CLZE_848a_View::CLZE_848a_View(CQELWinAppEx& app, CLZE_848a_Doc& document)
-    : FormView(app, document,
-               std::make_unique<CQELEditWindow_LZE848a>([this] { UpdateStatusPanes(); }, &app)),
+    : FormView(
+          app, document,
+          std::make_unique<CQELEditWindow_LZE848a>([this] { UpdateStatusPanes(); }, &app, app.m_nLanguage)),
       m_twoLineFields(TwoLineFieldsOf(printing()))
 {
 }

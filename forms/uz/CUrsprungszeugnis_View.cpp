@@ -16,7 +16,8 @@ constexpr int kCrossPositions = 32853;
 }  // namespace
 
 CUrsprungszeugnis_View::CUrsprungszeugnis_View(CQELWinAppEx& app, CUrsprungszeugnis_Doc& document)
-    : FormView(app, document, std::make_unique<CQELEditWindow_UZ>([this] { UpdateStatusPanes(); }, &app))
+    : FormView(app, document,
+               std::make_unique<CQELEditWindow_UZ>([this] { UpdateStatusPanes(); }, &app, app.m_nLanguage))
 {
 }
 

@@ -148,6 +148,11 @@ TEST_F(ActiveForm, TheFieldsContextMenuShowsTheStatesOfTheBearbeitenMenu)
     view.FieldEditor().SetFontSize(0, 1, 4);  // the largest: no larger
     view.FieldEditor().ToggleBold();
     view.FieldEditor().SetAlignRight();
+    // The undo entry of the menu bar keeps its name, greyed while there is nothing to take back.
+    QAction* undo = frame().commandActions().action(57643);
+    frame().commandActions().updateAction(*undo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text().toStdString(), "&Rückgängig");
     QTest::keyClicks(field, "Brandel");  // something to undo
     QList<platform::MenuItem> shown;
     platform::ContextMenus::setTracker([&](const QList<platform::MenuItem>& items, QPoint) {
