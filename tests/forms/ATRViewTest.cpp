@@ -308,18 +308,13 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
 }
 
 // What the window shows of the form after an edit and after leaving the field is what a paint of the whole
-// window shows: box 1 holding ten lines, more than it holds, is emptied and typed anew.
+// window shows: a field holding more lines than its box is emptied and typed anew, box 1 at the top of the
+// form, and the goods of box 10 with the form scrolled down further than the box is high, the lines reaching
+// over box 12.
 TEST_F(ATRView, NoPixelOfAFieldsOldTextStaysOnScreenAfterAnEditOrLeavingIt)
 {
     openView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
-    QStringList lines;
-    for (int line = 1; line <= 10; ++line)
-        lines.append(QStringLiteral("Zeile%1").arg(line, 2, 10, QChar('0')));
-    view->ActivateField(1, 1);
-    editor().SetFieldText(0, lines.join("\r\n"), 1);
-    view->ActivateField(0, 1);
-    view->viewport()->repaint();
     const auto onScreen = [&] {
         QCoreApplication::processEvents();
         const QPoint at = view->viewport()->mapTo(view->window(), QPoint(0, 0));
@@ -332,13 +327,32 @@ TEST_F(ATRView, NoPixelOfAFieldsOldTextStaysOnScreenAfterAnEditOrLeavingIt)
     const auto wholePaint = [&] {
         return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     };
-    QTest::keyClick(&window(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&window(), Qt::Key_Delete);
-    QTest::keyClicks(&window(), "Neu");
-    // The caret blinks in the edit window.
-    EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "edited";
-    view->ActivateField(1, 1);
-    EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "left";
+    const struct {
+        std::uint16_t field;
+        int lines;
+        int scrolledPixels;
+    } rows[] = {{0, 10, 0}, {9, 40, 450}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.field);
+        QStringList lines;
+        for (int line = 1; line <= row.lines; ++line)
+            lines.append(QStringLiteral("Zeile%1").arg(line, 2, 10, QChar('0')));
+        view->ActivateField(1, 1);
+        editor().SetFieldText(row.field, lines.join("\r\n"), 1);
+        view->ActivateField(row.field, 1);
+        view->verticalScrollBar()->setValue(row.scrolledPixels);
+        // Whatever the set-up left to paint is painted before the edit, so that only the edit's own repaint
+        // can clear the old lines.
+        view->viewport()->repaint();
+        QCoreApplication::processEvents();
+        QTest::keyClick(&window(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&window(), Qt::Key_Delete);
+        QTest::keyClicks(&window(), "Neu");
+        // The caret blinks in the edit window.
+        EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "edited";
+        view->ActivateField(1, 1);
+        EXPECT_EQ(largestDifference(onScreen(), wholePaint(), window().geometry()), 0) << "left";
+    }
 }
 
 // The captions and field texts are drawn on screen from pictures kept between paints: a repaint shows them
