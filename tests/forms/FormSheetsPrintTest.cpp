@@ -565,8 +565,13 @@ TEST_F(FormSheetsPrint, TheCrossOrTheXPrintsInTheChosenBoxMovedByItsOffsetsAndNo
         const int size = uz ? 35 : 50;
         const QRect mark(onPage(*c.mark), QSize(size, size));
         expectInkOn(mark.adjusted(0, 0, -1, -1), 10);
-        // An X: ink at its centre, none in the middle of its top and left sides.
-        EXPECT_TRUE(inkIn(QRect(mark.center() - QPoint(2, 2), QSize(5, 5))));
+        // An X: ink a quarter, half and three quarters along both diagonals, none in the middle of its top
+        // and left sides.
+        for (const int quarter : {1, 2, 3}) {
+            const int x = mark.left() + size * quarter / 4;
+            for (const int y : {mark.top() + size * quarter / 4, mark.top() + size - size * quarter / 4})
+                EXPECT_TRUE(inkIn(QRect(x - 2, y - 2, 5, 5))) << "at " << x << ", " << y;
+        }
         EXPECT_FALSE(inkIn(QRect(mark.left() + size / 2 - 3, mark.top() - 3, 6, 6)));
         EXPECT_FALSE(inkIn(QRect(mark.left() - 3, mark.top() + size / 2 - 3, 6, 6)));
     }
