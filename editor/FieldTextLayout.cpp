@@ -174,7 +174,8 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     // window has a height, all of them.
     const qsizetype mostLines =
         m_height > 0 ? qsizetype(std::ceil(2 * m_height / lineAdvance)) + 2 : platform::kAllLines;
-    // A word too long for the window breaks as in an edit control, so that the room it needs counts.
+    // The lines the field prints in, or, where it has no paper, the window's own; a word too long for a line
+    // breaks as in an edit control, so that the room it needs counts.
     const auto paperWidthOf = [this](QStringView piece) { return m_breaking->measures->unitWidth(piece); };
     const QList<platform::WrappedLine> lines =
         m_breaking ? platform::wrapParagraph(text, m_breaking->width, paperWidthOf, mostLines,

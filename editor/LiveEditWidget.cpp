@@ -149,8 +149,8 @@ void LiveEditWidget::insertFromMimeData(const QMimeData* source)
 }
 
 // The edit runs as one step of the undo history, so that taking it back restores the text exactly; the
-// caret is put back by hand. A text that already needed more room than the window has (a larger font, a
-// loaded file) may still be edited as long as it does not grow.
+// caret is put back by hand. A text that already needed more room than the window has, or more lines than
+// the box holds on paper (a larger font, a loaded file), may still be edited as long as it does not grow.
 void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
 {
     if (m_inEdit) {
@@ -159,8 +159,6 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     }
     const QString before = document()->toRawText();
     const QTextCursor caretBefore = textCursor();
-    // A text that already needed more room than the window has, or more lines than the box holds on paper,
-    // (a larger font, a loaded file) may still be edited as long as it does not grow.
     const qsizetype linesBefore = LineCount();
     const double roomBefore = std::max(HeightOf(linesBefore), Room());
     const qsizetype paperLinesBefore = std::max(linesBefore, m_linesOnPaper);
