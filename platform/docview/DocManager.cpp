@@ -6,6 +6,7 @@
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/View.h"
 #include "platform/file/FileName.h"
+#include "platform/file/WholeFile.h"
 #include "platform/shell/SystemInfo.h"
 
 #include <QDir>
@@ -64,9 +65,9 @@ Document* DocManager::OpenDocumentFile(const QString& path)
     const DocTemplate* docTemplate = DocTemplate::findForFile(m_templates, path);
     if (!docTemplate || !m_frame) return nullptr;
 
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const QString canonical = filename::canonical(path);
     for (Document* open : documents()) {
-        if (!canonical.isEmpty() && QFileInfo(open->pathName()).canonicalFilePath() == canonical) {
+        if (!canonical.isEmpty() && filename::canonical(open->pathName()) == canonical) {
             m_frame->MDIActivate(frameOf(*open));
             return open;
         }
@@ -173,8 +174,7 @@ void DocManager::CloseDocument(Document& document)
 
 bool DocManager::DoFileSave(Document& document)
 {
-    const QFileInfo file(document.pathName());
-    const bool mustAsk = document.pathName().isEmpty() || (file.exists() && !file.isWritable());
+    const bool mustAsk = document.pathName().isEmpty() || wholefile::isReadOnly(document.pathName());
     return DoSave(document, mustAsk ? QString() : document.pathName());
 }
 
@@ -224,9 +224,11 @@ bool DocManager::DoSave(Document& document, const QString& path)
 bool DocManager::MayOverwrite(const Document& document, const QString& path) const
 {
     if (filename::absolute(path) != document.pathName() || !document.fileChangedOnDisk()) return true;
+    // Another program may have put a link in the file's place: "Ja" then writes into the link's target,
+    // and that is the file the question names.
     const MessageBoxRequest question{QGuiApplication::applicationDisplayName(),
-                                     kAskToOverwriteChanged.arg(document.pathName()), MessageButtons::YesNo,
-                                     MessageIcon::Warning};
+                                     kAskToOverwriteChanged.arg(wholefile::fileBehind(path)),
+                                     MessageButtons::YesNo, MessageIcon::Warning};
     return UiService::instance().messageBox(question) == answer::kYes;
 }
 

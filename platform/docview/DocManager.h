@@ -24,7 +24,8 @@ public:
     // The title of a Save As dialog.
     static const QString kSaveAsTitle;
     static const QString kAllFilesFilter;
-    // The question before Save overwrites a file another program changed; %1 is its path.
+    // The question before Save overwrites a file another program changed; %1 is the path of the file
+    // overwritten.
     static const QString kAskToOverwriteChanged;
 
     explicit DocManager(RecentFileList& recentFiles) : m_recentFiles(recentFiles) {}

@@ -1,6 +1,7 @@
 #include "platform/file/FileName.h"
 
 #include <QDir>
+#include <cstdlib>
 
 namespace platform::filename {
 namespace {
@@ -77,6 +78,15 @@ QByteArray toNative(QStringView name)
 QString absolute(const QString& path)
 {
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+QString canonical(const QString& path)
+{
+    char* resolved = ::realpath(toNative(path).constData(), nullptr);
+    if (!resolved) return {};
+    const QString name = fromNative(resolved);
+    std::free(resolved);
+    return name;
 }
 
 }  // namespace platform::filename

@@ -21,5 +21,10 @@ QByteArray toNative(QStringView name);
 // replacement character.
 QString absolute(const QString& path);
 
+// The path with every symbolic link followed and "." and ".." cleaned: one name for one file, however it was
+// reached. Empty when there is no such file. QFileInfo::canonicalFilePath() finds no file whose name has a
+// kept byte.
+QString canonical(const QString& path);
+
 }  // namespace filename
 }  // namespace platform

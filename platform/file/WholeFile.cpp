@@ -111,18 +111,6 @@ bool isSymLink(const QString& path)
     return ::lstat(filename::toNative(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-// The file a path stands for: the target of a symbolic link, else the path itself.
-QString fileBehind(const QString& path)
-{
-    if (!isSymLink(path)) return filename::absolute(path);
-    char* canonical = ::realpath(filename::toNative(path).constData(), nullptr);
-    // A link to a file not there yet names the file to be made.
-    if (!canonical) return QFileInfo(path).symLinkTarget();
-    const QString target = filename::fromNative(canonical);
-    ::free(canonical);
-    return target;
-}
-
 // The new file is written under ".<name>.<8 hex digits>" beside the file it replaces. A writer holds a lock
 // on it until it is in place; one without a lock was left behind by a writer that ended on the way.
 bool isTemporaryName(QByteArrayView entry, QByteArrayView name)
@@ -196,6 +184,20 @@ int fill(Descriptor& file, QByteArrayView bytes, const struct stat* old)
 }
 
 }  // namespace
+
+QString fileBehind(const QString& path)
+{
+    if (!isSymLink(path)) return filename::absolute(path);
+    const QString target = filename::canonical(path);
+    // A link to a file not there yet names the file to be made.
+    return target.isEmpty() ? QFileInfo(path).symLinkTarget() : target;
+}
+
+bool isReadOnly(const QString& path)
+{
+    const QByteArray native = filename::toNative(path);
+    return ::access(native.constData(), F_OK) == 0 && ::access(native.constData(), W_OK) != 0;
+}
 
 bool Stamp::unchangedIn(const Stamp& later) const
 {

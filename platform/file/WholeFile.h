@@ -32,6 +32,12 @@ struct Stamp {
 // The stat of the path, following a symbolic link.
 Stamp stampOf(const QString& path);
 
+// The file that a write to `path` replaces: the target of a symbolic link, else the path itself; absolute.
+QString fileBehind(const QString& path);
+
+// Whether a file at `path` is there that this user may not write.
+bool isReadOnly(const QString& path);
+
 struct ReadResult {
     enum class Status { Read, Missing, NotRegular, TooLarge, Failed };
     Status status = Status::Missing;

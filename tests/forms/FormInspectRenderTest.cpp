@@ -298,6 +298,7 @@ TEST_F(FormInspectRender, WhatTheWindowCannotShowIsRefused)
         {"a refused version", dir.filePath("neu.fma"), {"--page", "1", "--out", out}, "neueren Version"},
         {"an unknown option", atr, {"--page", "1", "--out", out, "--size", "3"}, "unknown option --size"},
         {"an option without its value", atr, {"--page", "--out", out}, "--page needs a value"},
+        {"an option given twice", atr, {"--page", "2", "--out", out, "--page", "1"}, "--page is given twice"},
         {"a page that is no number", atr, {"--page", "eins", "--out", out}, "whole numbers"},
         {"no picture", atr, {"--page", "1"}, "--out is missing"},
         {"a picture that cannot be written",

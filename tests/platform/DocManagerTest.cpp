@@ -4,11 +4,14 @@
 #include "platform/docview/DocManager.h"
 #include "platform/docview/MdiFrame.h"
 #include "platform/docview/QtDocumentUi.h"
+#include "platform/file/FileName.h"
 #include "tests/support/AnsweringUi.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QMdiArea>
 #include <QTemporaryDir>
@@ -92,10 +95,15 @@ TEST_F(Documents, AFileThatIsOpenAlreadyIsOnlyActivated)
 {
     const QString first = writeNote("a.not", "a");
     Document* opened = manager.OpenDocumentFile(first);
-    manager.OpenDocumentFile(writeNote("b.not", "b"));
+    // A name from a system whose names are Latin-1: its "ä" is no UTF-8.
+    const QString latin1 = writeNote(filename::fromNative("\xE4rger.not"), "b");
+    Document* latin1Opened = manager.OpenDocumentFile(latin1);
+    EXPECT_EQ(manager.OpenDocumentFile(latin1), latin1Opened);
     EXPECT_EQ(manager.OpenDocumentFile(dir.path() + "/./a.not"), opened);
     EXPECT_EQ(frame.childFrames().size(), 2);
     EXPECT_EQ(frame.MDIGetActive()->GetActiveDocument(), opened);
+    // Qt cannot remove it with the folder.
+    ::unlink(filename::toNative(latin1).constData());
 }
 
 TEST_F(Documents, AFileThatCannotBeReadLeavesNoFrameAndSaysWhy)
@@ -233,12 +241,26 @@ TEST_F(Documents, SaveAsksBeforeOverwritingAFileAnotherProgramChangedAndNoKeepsT
         ::rename(QFile::encodeName(writeNote("neu.not", "fremd!")).constData(),
                  QFile::encodeName(file).constData());
     };
+    // Rewritten in place with as many bytes as it held, a second after it was written.
+    const auto rewriteSameSize = [this](const QString& file) {
+        const qint64 size = QFileInfo(file).size();
+        const QDateTime written = QFileInfo(file).lastModified();
+        QFile rewritten(file);
+        ASSERT_TRUE(rewritten.open(QIODevice::WriteOnly));
+        rewritten.write(contentsOf(writeNote("neu.not", "fremd!")));
+        rewritten.flush();
+        rewritten.setFileTime(written.addSecs(1), QFileDevice::FileModificationTime);
+        rewritten.close();
+        EXPECT_EQ(QFileInfo(file).size(), size);
+    };
+    const auto save = [this](const QString&) { frame.ExecuteCommand(ID_FILE_SAVE); };
     struct Case {
         const char* change;
         std::function<void(const QString&file)> beforeOpening, afterOpening;
         int answer;
         bool asked;
-        const char* fileHolds;  // read through the form's path
+        const char* fileHolds;           // read through the form's path
+        const char* named = "form.not";  // by the question: the file that "Ja" writes into
     };
     const auto nothing = [](const QString&) {};
     const Case cases[] = {
@@ -247,12 +269,15 @@ TEST_F(Documents, SaveAsksBeforeOverwritingAFileAnotherProgramChangedAndNoKeepsT
              writeFile(file, contentsOf(writeNote("neu.not", "fremd und länger")));
          },
          answer::kNo, true, "fremd und länger"},
+        {"rewritten in place with as many bytes", nothing, rewriteSameSize, answer::kNo, true, "fremd!"},
         {"replaced by another file of the same size", nothing, replace, answer::kNo, true, "fremd!"},
         {"replaced by another file, overwritten", nothing, replace, answer::kYes, true, "Formular"},
-        {"replaced by a link", nothing, link, answer::kNo, true, "anderes"},
+        {"replaced by a link", nothing, link, answer::kNo, true, "anderes", "anderes.not"},
+        {"replaced by a link, overwritten", nothing, link, answer::kYes, true, "Formular", "anderes.not"},
         {"a link when it was opened", link, nothing, answer::kNo, false, "Formular"},
         {"removed", nothing, [](const QString& file) { QFile::remove(file); }, answer::kNo, false,
          "Formular"},
+        {"saved by this program", nothing, save, answer::kNo, false, "Formular"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
@@ -273,7 +298,8 @@ TEST_F(Documents, SaveAsksBeforeOverwritingAFileAnotherProgramChangedAndNoKeepsT
         ASSERT_EQ(ui.messageBoxes.size(), c.asked ? 1 : 0);
         if (c.asked) {
             EXPECT_EQ(ui.messageBoxes[0].buttons, MessageButtons::YesNo);
-            EXPECT_TRUE(ui.messageBoxes[0].text.startsWith("Die Datei " + document->pathName() + " wurde"));
+            EXPECT_TRUE(ui.messageBoxes[0].text.startsWith("Die Datei " + path(c.named) + " wurde"))
+                << ui.messageBoxes[0].text.toStdString();
         }
         NoteDocument reread;
         ASSERT_TRUE(reread.OnOpenDocument(file));

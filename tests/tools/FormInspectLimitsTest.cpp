@@ -1,4 +1,5 @@
 // form-inspect opens and saves forms as File Open and Save do; run as a person runs it, from a shell.
+#include "platform/file/FileName.h"
 #include "tests/support/FullDisk.h"
 
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
@@ -21,6 +23,7 @@ struct ToolRun {
     int exitCode = -1;  // -1 when a signal ended it
     int signal = 0;
     long peakKiB = 0;  // the most memory it held
+    QByteArray said;   // on its standard error
 };
 
 // Runs form-inspect as a shell starts it (SIGXFSZ at its default), under a limit on the size of the files
@@ -28,11 +31,13 @@ struct ToolRun {
 ToolRun formInspect(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QList<QByteArray> texts{KZ_FORM_INSPECT};
-    for (const QString& argument : arguments) texts.append(QFile::encodeName(argument));
+    for (const QString& argument : arguments) texts.append(platform::filename::toNative(argument));
     std::vector<char*> argv;
     for (QByteArray& text : texts) argv.push_back(text.data());
     argv.push_back(nullptr);
 
+    int said[2];
+    if (::pipe(said) != 0) return {};
     const pid_t child = ::fork();
     if (child == 0) {
         std::signal(SIGXFSZ, SIG_DFL);
@@ -40,11 +45,16 @@ ToolRun formInspect(const QStringList& arguments, rlim_t fileSizeLimit = RLIM_IN
         if (fileSizeLimit != RLIM_INFINITY) ::setrlimit(RLIMIT_FSIZE, &limit);
         const int quiet = ::open("/dev/null", O_WRONLY);
         ::dup2(quiet, STDOUT_FILENO);
-        ::dup2(quiet, STDERR_FILENO);
+        ::dup2(said[1], STDERR_FILENO);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
+    ::close(said[1]);
     ToolRun run;
+    // Read to the end before waiting, so that the tool never waits on a full pipe.
+    char text[4096];
+    for (ssize_t got = 0; (got = ::read(said[0], text, sizeof text)) > 0;) run.said.append(text, got);
+    ::close(said[0]);
     int status = 0;
     rusage usage{};
     if (child < 0 || ::wait4(child, &status, 0, &usage) != child) return run;
@@ -107,17 +117,36 @@ TEST(FormInspect, AFormThatClaimsMillionsOfEntriesIsRefusedWithoutTakingMemoryFo
 TEST(FormInspect, AFileThatCannotBeWrittenWholeIsToldAndLeavesTheOldFile)
 {
     const QString form = KZ_TEST_DATA "/forms/atr-1.01.fma";
+    // The form again under a name from a system whose names are Latin-1: its "ä" is no UTF-8.
+    const QTemporaryDir forms;
+    const QByteArray latin1Name = QFile::encodeName(forms.path()) + "/\xE4rger.fma";
+    ASSERT_TRUE(QFile::copy(form, forms.filePath("latin1.fma")));
+    ASSERT_EQ(::rename(QFile::encodeName(forms.filePath("latin1.fma")).constData(), latin1Name.constData()),
+              0);
+    // Qt cannot remove it with the folder.
+    const auto removeLatin1 = qScopeGuard([&latin1Name] { ::unlink(latin1Name.constData()); });
+    const QString latin1Form = platform::filename::fromNative(latin1Name);
     const struct {
         const char* what;
         QStringList arguments;  // those before the file written
+        const char* said;       // why it failed, in part
         bool onFullDisk;
         rlim_t fileSizeLimit = RLIM_INFINITY;
     } cases[] = {
-        {"a save beyond the file-size limit", {"--resave", form}, false, 100},
+        {"a save beyond the file-size limit", {"--resave", form}, "Fehler beim Speichern", false, 100},
+        {"a save of a form whose name is no UTF-8 beyond the file-size limit",
+         {"--resave", latin1Form},
+         "Fehler beim Speichern",
+         false,
+         100},
         // As `ulimit -f 1` in a shell.
-        {"a print beyond the file-size limit", {"--print", form, "--sheet", "1", "--out"}, false, 1024},
-        {"a print on a full disk", {"--print", form, "--sheet", "1", "--out"}, true},
-        {"a picture on a full disk", {"--render", form, "--page", "1", "--out"}, true},
+        {"a print beyond the file-size limit",
+         {"--print", form, "--sheet", "1", "--out"},
+         "cannot write",
+         false,
+         1024},
+        {"a print on a full disk", {"--print", form, "--sheet", "1", "--out"}, "cannot write", true},
+        {"a picture on a full disk", {"--render", form, "--page", "1", "--out"}, "cannot write", true},
     };
     for (const auto& c : cases) {
         QTemporaryDir dir;
@@ -134,6 +163,7 @@ TEST(FormInspect, AFileThatCannotBeWrittenWholeIsToldAndLeavesTheOldFile)
         const ToolRun run = formInspect(c.arguments + QStringList{target}, c.fileSizeLimit);
         EXPECT_EQ(run.signal, 0) << c.what;
         EXPECT_EQ(run.exitCode, 2) << c.what;
+        EXPECT_TRUE(run.said.contains(c.said)) << c.what << ": " << run.said.constData();
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
         EXPECT_EQ(old.readAll(), "old") << c.what;
         old.close();

@@ -30,6 +30,7 @@
 #include "forms/common/FormView.h"
 #include "platform/file/WholeFile.h"
 #include "platform/gdi/Mapper.h"
+#include "platform/shell/CommandLine.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -276,7 +277,8 @@ int main(int argc, char** argv)
     CQELWinAppEx app;
     app.InitInstance();
     const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
-    const QStringList args = qtApp.arguments().mid(1);
+    // Qt has taken its own options out of argv by now.
+    const QStringList args = platform::commandline::arguments(argc, argv);
 
     if (args.size() == 2 && args[0] == "--new") {
         const platform::DocTemplate* docTemplate = templateNamed(templates, args[1]);
