@@ -358,17 +358,19 @@ void CMainFrame::SaveWorkspace(SettingsStore& settings) const
 
 void CMainFrame::RestoreWorkspace(const SettingsStore& settings)
 {
-    const QString standard = settings.GetProfileString(settings::kStandardToolbarButtons);
+    const QList<int> offered = CustomizableCommands();
+    const QList<int> standard = platform::Toolbars::buttonsFromText(
+        settings.GetProfileString(settings::kStandardToolbarButtons), offered);
     QToolBar* standardToolbar = m_toolbars->findById(m_toolbarResource);
-    if (!standard.isEmpty() && standardToolbar)
-        m_toolbars->setButtons(*standardToolbar, platform::Toolbars::buttonsFromText(standard));
+    // A value with no button left in it is no change: the toolbar keeps the buttons of the resources.
+    if (!standard.isEmpty() && standardToolbar) m_toolbars->setButtons(*standardToolbar, standard);
     for (int id = platform::ID_USER_TOOLBAR_FIRST; id <= platform::ID_USER_TOOLBAR_LAST; ++id) {
         const QString section = settings::kUserToolbarSectionPrefix.toString() + QString::number(id);
         const QString name = settings.GetProfileString(settings::kUserToolbarName.in(section));
         if (name.isEmpty()) continue;
         if (QToolBar* toolbar = m_toolbars->createUserToolbar(name, id)) {
-            m_toolbars->setButtons(*toolbar, platform::Toolbars::buttonsFromText(settings.GetProfileString(
-                                                 settings::kUserToolbarButtons.in(section))));
+            const QString buttons = settings.GetProfileString(settings::kUserToolbarButtons.in(section));
+            m_toolbars->setButtons(*toolbar, platform::Toolbars::buttonsFromText(buttons, offered));
         }
     }
     statusBar()->setVisible(settings.GetProfileInt(settings::kStatusBarShown) != 0);

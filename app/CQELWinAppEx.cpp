@@ -12,7 +12,6 @@
 #include "platform/shell/HtmlHelp.h"
 #include "platform/shell/ProcessLauncher.h"
 
-#include <QDebug>
 #include <QFileInfo>
 
 namespace {
@@ -69,12 +68,12 @@ bool CQELWinAppEx::InitInstance()
 int CQELWinAppEx::ExitInstance()
 {
     if (m_bRegistryReset) return m_nExitCode;
-    // One write of the settings file for all of it; one that fails is logged, the program ends all the same.
+    // One write of the settings file for all of it; one that fails is told with its reason, so that the
+    // person knows the recent files and toolbars of this run are lost, and the program ends all the same.
     platform::Registry::Batch workspace = batch();
     SaveStdProfileSettings();
     if (auto* frame = qobject_cast<CMainFrame*>(m_pMainWnd.data())) frame->SaveWorkspace(*this);
-    const platform::wholefile::WriteResult stored = workspace.commit();
-    if (!stored.ok()) qWarning().noquote() << "The workspace could not be stored:" << stored.error;
+    platform::storedOrTold(workspace.commit());
     return m_nExitCode;
 }
 

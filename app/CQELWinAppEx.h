@@ -40,7 +40,8 @@ public:
     // Roots the settings store and reads the language.
     virtual bool InitInstance();
     // At the program's end: saves the recent-file list and the main window's workspace, or nothing at all
-    // after a reset in this run. The program's exit code: not 0 after a reset switch that failed.
+    // after a reset in this run; a save that fails is told. The program's exit code: not 0 after a reset
+    // switch that failed.
     virtual int ExitInstance();
 
     // The recent-file list of `size` entries, as saved in "Recent File List".

@@ -2,6 +2,8 @@
 
 #include "platform/command/StandardCommands.h"
 
+#include <QSet>
+
 namespace platform {
 
 Toolbars::Toolbars(QMainWindow& window, CommandActions& actions)
@@ -103,14 +105,24 @@ QString Toolbars::buttonsText(const QList<int>& buttons)
     return parts.join(u',');
 }
 
-QList<int> Toolbars::buttonsFromText(const QString& text)
+QList<int> Toolbars::buttonsFromText(const QString& text, const QList<int>& offered)
 {
+    // The text may have been edited by hand or be damaged. A command the toolbar editor does not offer would
+    // make a blank or wrongly named button, and a bar of thousands of buttons, each updated whenever the
+    // program is idle, would stop it: what is no offered command, or one already on the bar, is left out.
+    QSet<int> notShownYet(offered.begin(), offered.end());
     QList<int> buttons;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+    for (const QStringView part : QStringView(text).split(u',')) {
         bool isNumber = false;
         const int id = part.trimmed().toInt(&isNumber);
-        if (isNumber && id >= 0) buttons.append(id);
+        if (!isNumber) continue;
+        if (id != 0) {
+            if (notShownYet.remove(id)) buttons.append(id);
+        } else if (!buttons.isEmpty() && buttons.constLast() != 0) {
+            buttons.append(0);
+        }
     }
+    if (!buttons.isEmpty() && buttons.constLast() == 0) buttons.removeLast();
     return buttons;
 }
 

@@ -39,9 +39,10 @@ public:
     // Whether the buttons differ from those of the resources.
     bool isChanged(const QToolBar& toolbar) const;
 
-    // The text form of a button list, "57600,0,57601", and back; what is no number is left out.
+    // The text form of a button list, "57600,0,57601", and back. Read back, the list keeps each command of
+    // `offered` once and a separator only between buttons; the rest is left out.
     static QString buttonsText(const QList<int>& buttons);
-    static QList<int> buttonsFromText(const QString& text);
+    static QList<int> buttonsFromText(const QString& text, const QList<int>& offered);
 
 signals:
     void toolbarsChanged();

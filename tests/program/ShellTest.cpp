@@ -301,10 +301,17 @@ TEST_F(Shell, UserToolbarsAndTheStatusBarAreKeptInTheWorkspaceUnlessAResetForbid
     frame().ExecuteCommand(platform::ID_VIEW_STATUS_BAR);
     EXPECT_EQ(app->ExitInstance(), 0);
     app.reset();
+    // A toolbar value edited by hand or damaged keeps the commands the toolbar editor offers, each once, and
+    // separators between buttons: 99999 is no command, 1 a string of the resources, 32775 in no menu.
+    SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    store.WriteProfileString(settings::kStandardToolbarButtons, u"0,0,99999,1,32775,x,-1,,32775,0,0,57670,0");
+    store.WriteProfileString(settings::kUserToolbarButtons.in(u"Workspace\\UserToolbar59432"),
+                             u"0,57607,99999,57607,0,0,57670,0");
 
     ASSERT_TRUE(start({}));
     platform::Toolbars& toolbars = frame().toolbars();
     ASSERT_EQ(toolbars.toolbars().size(), 2);
+    EXPECT_EQ(toolbars.buttons(*toolbars.toolbars().at(0)), QList<int>({32775, 0, 57670}));
     QToolBar* restored = toolbars.toolbars().at(1);
     EXPECT_EQ(restored->windowTitle(), "Meine Leiste");
     EXPECT_EQ(toolbars.buttons(*restored), QList<int>({57607, 0, 57670}));
@@ -357,6 +364,8 @@ TEST_F(Shell, AButtonDraggedWithAltMovesOnItsOrAnotherToolbarOrComesOffAndTheWor
         {57607, 1, 57670, {57665, 0, 57635, 57601, 57603, 0, 57600, 57634}, 28, {57607, 57670}},
         {57634, -1, 0, {57665, 0, 57635, 57601, 57603, 0, 57600, 57637}, 27, {57607, 57670}},
         {57601, 0, 57601, {57665, 0, 57635, 57601, 57603, 0, 57600, 57637}, 27, {57607, 57670}},
+        // Onto a toolbar that already shows the command: both stay as they were.
+        {57670, 1, 57607, {57665, 0, 57635, 57601, 57603, 0, 57600, 57637}, 27, {57607, 57670}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
