@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
@@ -44,31 +45,29 @@ LiveEditWidget::LiveEditWidget(Owner& owner, QWidget* parent) : QPlainTextEdit(p
     setWordWrapMode(FieldTextLayout::kForeignWrapping);
     setAcceptDrops(false);
     connect(this, &QPlainTextEdit::textChanged, this, &LiveEditWidget::OnTextChanged);
+    connect(text, &QTextDocument::contentsChange, this, [this](int from, int, int) {
+        m_changedFrom = std::min(m_changedFrom, qsizetype(from));
+        ++m_changes;
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_caret.Forget(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &LiveEditWidget::HoldFirstLine);
 }
 
+// The window makes a block of every line: a CR LF, a lone CR or LF and U+2029 each end one. A U+2028 would
+// end a line inside its block, which the window's own lines cannot take: it ends a block as well.
 void LiveEditWidget::SetFieldText(const QString& text)
 {
     m_programChange = true;
-    setPlainText(ToWindowText(text));
+    setPlainText(QString(text).replace(QChar::LineSeparator, QChar::ParagraphSeparator));
     m_programChange = false;
+    m_fieldText.Reset(text, document()->toRawText());
+    m_changedFrom = kUnchanged;
 }
 
-// Paragraphs and the line breaks of Shift+Enter both end a line of the field.
-QString LiveEditWidget::FieldText() const
+void LiveEditWidget::FollowEdit()
 {
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return text;
-}
-
-QString LiveEditWidget::ToWindowText(QStringView fieldText)
-{
-    QString text = fieldText.toString();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    m_fieldText.Follow(document()->toRawText(), m_changedFrom);
+    m_changedFrom = kUnchanged;
 }
 
 void LiveEditWidget::SetAlignment(Qt::Alignment alignment)
@@ -92,7 +91,9 @@ void LiveEditWidget::SetTextInsets(double left, double right)
 
 void LiveEditWidget::SetBox(const QRect& box, double room)
 {
-    m_box = box;
+    m_hasBox = true;
+    m_widenedLeft = 0;
+    m_widenedRight = 0;
     m_room = room;
     setGeometry(box);
     UpdateTextArea();
@@ -113,6 +114,16 @@ void LiveEditWidget::resizeEvent(QResizeEvent* event)
     UpdateTextArea();
 }
 
+void LiveEditWidget::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+    const std::optional<ShownLineCaret::LineEndCaret> caret = m_caret.AtLineEnd();
+    if (!caret || !hasFocus()) return;
+    QPainter painter(viewport());
+    const QPointF block = blockBoundingGeometry(caret->block).translated(contentOffset()).topLeft();
+    painter.fillRect(caret->rect.translated(block), palette().color(QPalette::Text));
+}
+
 void LiveEditWidget::SetColors(const QColor& text, const QColor& background)
 {
     QPalette colors = palette();
@@ -121,14 +132,42 @@ void LiveEditWidget::SetColors(const QColor& text, const QColor& background)
     setPalette(colors);
 }
 
+// A caret key only moves the caret or the selection: it runs outside the edit step that a key which may
+// change the text runs in, as the caret is placed by the lines laid out, which an open edit step hides.
 void LiveEditWidget::DefaultKeyDown(QKeyEvent* event)
 {
+    if (m_caret.Move(event)) return;
+    // Shift+Enter ends a line as Enter does: the window's lines are its blocks.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() & Qt::ShiftModifier) {
+        QKeyEvent enter(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text());
+        DefaultKeyDown(&enter);
+        return;
+    }
     // Taking back an edit is an edit of its own; it only ever gives back room.
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+    if (IsCaretKey(event) || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
     EditOrRefuse([&] { QPlainTextEdit::keyPressEvent(event); });
+}
+
+bool LiveEditWidget::IsCaretKey(const QKeyEvent* event)
+{
+    using Key = QKeySequence::StandardKey;
+    static constexpr Key kCaretKeys[] = {
+        Key::MoveToNextChar,        Key::MoveToPreviousChar,  Key::MoveToNextWord,
+        Key::MoveToPreviousWord,    Key::MoveToNextLine,      Key::MoveToPreviousLine,
+        Key::MoveToNextPage,        Key::MoveToPreviousPage,  Key::MoveToStartOfLine,
+        Key::MoveToEndOfLine,       Key::MoveToStartOfBlock,  Key::MoveToEndOfBlock,
+        Key::MoveToStartOfDocument, Key::MoveToEndOfDocument, Key::SelectNextChar,
+        Key::SelectPreviousChar,    Key::SelectNextWord,      Key::SelectPreviousWord,
+        Key::SelectNextLine,        Key::SelectPreviousLine,  Key::SelectNextPage,
+        Key::SelectPreviousPage,    Key::SelectStartOfLine,   Key::SelectEndOfLine,
+        Key::SelectStartOfBlock,    Key::SelectEndOfBlock,    Key::SelectStartOfDocument,
+        Key::SelectEndOfDocument,   Key::SelectAll,           Key::Copy};
+    return std::any_of(std::begin(kCaretKeys), std::end(kCaretKeys),
+                       [event](Key key) { return event->matches(key); });
 }
 
 void LiveEditWidget::contextMenuEvent(QContextMenuEvent* event)
@@ -144,7 +183,7 @@ void LiveEditWidget::inputMethodEvent(QInputMethodEvent* event)
 void LiveEditWidget::insertFromMimeData(const QMimeData* source)
 {
     if (!source || !source->hasText()) return;
-    const QString text = ToWindowText(NormalizePastedText(source->text()));
+    const QString text = NormalizePastedText(source->text()).replace(QChar::LineSeparator, u'\n');
     EditOrRefuse([&] { insertPlainText(text); });
 }
 
@@ -157,7 +196,7 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
         edit();
         return;
     }
-    const QString before = document()->toRawText();
+    const qsizetype sizeBefore = document()->characterCount();
     const QTextCursor caretBefore = textCursor();
     const qsizetype linesBefore = LineCount();
     const double roomBefore = std::max(HeightOf(linesBefore), Room());
@@ -165,29 +204,41 @@ void LiveEditWidget::EditOrRefuse(const std::function<void()>& edit)
     // Of a text laid out only as far as the window reaches, what lies beyond cannot be measured: it must
     // not grow.
     const bool partlyLaidOut = m_layout->LeavesTextOut();
+    const qsizetype changedFrom = m_changedFrom;
+    const quint64 changesBefore = m_changes;
     m_inEdit = true;
     QTextCursor step(document());
     step.beginEditBlock();
     edit();
     step.endEditBlock();
-    const bool changed = document()->toRawText() != before;
-    const bool grew = document()->toRawText().size() > before.size();
+    m_inEdit = false;
+    const bool changed = m_changes != changesBefore;
+    const bool grew = document()->characterCount() > sizeBefore;
     const qsizetype lines = LineCount();
     if (changed && (HeightOf(lines) > roomBefore || lines > paperLinesBefore || (partlyLaidOut && grew))) {
-        undo();
-        document()->clearUndoRedoStacks(QTextDocument::RedoStack);
-        QTextCursor caret = textCursor();
-        caret.setPosition(caretBefore.anchor());
-        caret.setPosition(caretBefore.position(), QTextCursor::KeepAnchor);
-        setTextCursor(caret);
-        m_inEdit = false;
-        HoldFirstLine();
+        Refuse(caretBefore);
+        m_changedFrom = changedFrom;
         return;
     }
-    m_inEdit = false;
     HoldFirstLine();
     FitToText();
-    if (changed) m_owner.OnTextEdited();
+    if (!changed) return;
+    FollowEdit();
+    m_owner.OnTextEdited();
+}
+
+// Takes the edit just made back, as if it had never been made.
+void LiveEditWidget::Refuse(const QTextCursor& caretBefore)
+{
+    m_inEdit = true;
+    undo();
+    m_inEdit = false;
+    document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+    QTextCursor caret = textCursor();
+    caret.setPosition(caretBefore.anchor());
+    caret.setPosition(caretBefore.position(), QTextCursor::KeepAnchor);
+    setTextCursor(caret);
+    HoldFirstLine();
 }
 
 qsizetype LiveEditWidget::LineCount() const
@@ -210,16 +261,24 @@ double LiveEditWidget::HeightOf(qsizetype lines) const
 
 void LiveEditWidget::UpdateTextArea()
 {
-    const QRect box = m_box.isNull() ? geometry() : m_box;
-    m_layout->SetTextArea(box.left() - x(), box.width(), Room(), m_leftInset, m_rightInset);
+    m_layout->SetTextArea(m_widenedLeft, Box().width(), Room(), m_leftInset, m_rightInset);
+}
+
+QRect LiveEditWidget::Box() const
+{
+    return geometry().adjusted(m_widenedLeft, 0, -m_widenedRight, 0);
 }
 
 void LiveEditWidget::FitToText()
 {
-    if (m_box.isNull()) return;
+    if (!m_hasBox) return;
     const FieldTextLayout::Overflow overflow = m_layout->LinesOverflow();
-    const QRect wanted = m_box.adjusted(-int(std::ceil(overflow.left)), 0, int(std::ceil(overflow.right)), 0);
-    if (geometry() == wanted) return;
+    const int left = int(std::ceil(overflow.left));
+    const int right = int(std::ceil(overflow.right));
+    if (left == m_widenedLeft && right == m_widenedRight) return;
+    const QRect wanted = Box().adjusted(-left, 0, right, 0);
+    m_widenedLeft = left;
+    m_widenedRight = right;
     setGeometry(wanted);
     UpdateTextArea();
 }
@@ -248,7 +307,9 @@ void LiveEditWidget::OnTextChanged()
 {
     if (m_inEdit) return;
     FitToText();
-    if (!m_programChange) m_owner.OnTextEdited();
+    if (m_programChange) return;
+    FollowEdit();
+    m_owner.OnTextEdited();
 }
 
 // Each pass ends when the window is in sight, or when a step no longer moves the view: at the end of the

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "editor/ShownLineCaret.h"
+#include "editor/StoredFieldText.h"
 #include "platform/gdi/TextMeasures.h"
 
 #include <QPlainTextEdit>
 #include <functional>
+#include <limits>
 #include <optional>
 
 class FieldTextLayout;
@@ -18,7 +21,8 @@ class ScrollView;
 // does. Input that would need lines below its bottom edge, or more than the box holds on paper, is refused
 // and changes nothing. Keys, wheel turns, the context menu and every change the user makes go to its owner.
 //
-// Field texts keep CR LF line ends; the window converts at its edge.
+// The field's text is given back as it was stored, but for the characters the user changed (see
+// StoredFieldText). The caret keys move by the lines the window shows.
 class LiveEditWidget : public QPlainTextEdit {
     Q_OBJECT
 
@@ -40,7 +44,7 @@ public:
 
     // The program's own change of the text: the owner hears nothing of it.
     void SetFieldText(const QString& text);
-    QString FieldText() const;
+    const QString& FieldText() const { return m_fieldText.Text(); }
     void SetAlignment(Qt::Alignment alignment);
     // Pixels between the window's left and right edges and its text.
     void SetTextInsets(double left, double right);
@@ -67,33 +71,51 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Draws the caret where the window would not: at the end of a line broken inside a word.
+    void paintEvent(QPaintEvent* event) override;
     // Every paste comes here: the keys, the edit commands and the middle button's selection.
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    static QString ToWindowText(QStringView fieldText);
     // Runs an edit of the user's, and takes it back when it made the text need more room than the window
     // has.
     void EditOrRefuse(const std::function<void()>& edit);
+    void Refuse(const QTextCursor& caretBefore);
+    static bool IsCaretKey(const QKeyEvent* event);
     qsizetype LineCount() const;
     // The height `lines` lines take at the size the window's font stands for, margins included.
     double HeightOf(qsizetype lines) const;
     // Tells the layout where the box lies in the window, its height and the insets.
     void UpdateTextArea();
+    // The field's box: where the window stands, less what it was widened by. The view moves the window with
+    // the form as it scrolls.
+    QRect Box() const;
     // The box, widened by as much as the lines in sight reach past it.
     void FitToText();
     double Room() const;
     void HoldFirstLine();
     void OnTextChanged();
+    // Brings the field's text up to the window's.
+    void FollowEdit();
 
     Owner& m_owner;
     FieldTextLayout* m_layout;
     double m_leftInset = 0;
     double m_rightInset = 0;
-    QRect m_box;
+    bool m_hasBox = false;
+    // Pixels by which the window reaches past the box on its left and on its right.
+    int m_widenedLeft = 0;
+    int m_widenedRight = 0;
     double m_room = 0;
     qsizetype m_linesOnPaper = platform::kAllLines;
     double m_cellPixels = 0;
     bool m_programChange = false;
     bool m_inEdit = false;
+    StoredFieldText m_fieldText;
+    ShownLineCaret m_caret{*this};
+    // The first position of the window's text changed since the field's text was last brought up to it.
+    qsizetype m_changedFrom = kUnchanged;
+    // How many changes the window's text has seen.
+    quint64 m_changes = 0;
+    static constexpr qsizetype kUnchanged = std::numeric_limits<qsizetype>::max();
 };

@@ -157,12 +157,118 @@ TEST_F(LiveEdit, TheUndoCommandIsNamedByWhatTheWindowCanTakeBackAndTheCaretMoves
     EXPECT_EQ(english.text(), QStringLiteral("&Undo (not possible)"));
 }
 
-TEST_F(LiveEdit, LineEndsAreCrLfInTheFieldWhateverTheWindowKeeps)
+// A field may hold line ends of another program's: each one the user leaves alone stays as it was stored;
+// what the user types ends its lines with CR LF.
+TEST_F(LiveEdit, EveryCharacterTheUserDoesNotTouchKeepsItsStoredForm)
 {
-    typeInto(1, "eins\r\nzwei\rdrei\nvier");
-    EXPECT_EQ(window()->blockCount(), 4);
-    QTest::keyClick(window(), Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(committed(), "eins\r\nzwei\r\ndrei\r\nvier\r\n");
+    const auto type = [](const char* text) { return [text](QWidget* w) { QTest::keyClicks(w, text); }; };
+    const auto key = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+        return [pressed, modifiers](QWidget* w) { QTest::keyClick(w, pressed, modifiers); };
+    };
+    const QString foreign = QString("a") + QChar(0x2028) + "b" + QChar(0x2029) + "c" + QChar(0xFDD0) + "d" +
+                            QChar(0x01) + QChar(0x1F) + "\t\v\f" + QChar(0x85) + "e";
+    const struct {
+        QString text;
+        int caret;
+        std::function<void(QWidget*)> keys;
+        QString result;
+    } cases[] = {
+        {"eins\nzwei", 0, nullptr, "eins\nzwei"},
+        {"drei\rvier\r", 2, nullptr, "drei\rvier\r"},
+        {foreign, 3, nullptr, foreign},
+        {foreign.left(5), -1, type("y"), foreign.left(5) + "y"},
+        {"eins\r\nzwei\rdrei\nvier", -1, key(Qt::Key_Return, Qt::ShiftModifier),
+         "eins\r\nzwei\rdrei\nvier\r\n"},
+        {"a\nb", 1, key(Qt::Key_Return), "a\r\n\nb"},
+        {"a\rb", 2, key(Qt::Key_Backspace), "ab"},
+        // Of two line ends side by side, the one the caret deletes goes.
+        {"x\n\r\ny", 1, key(Qt::Key_Delete), "x\r\ny"},
+        {"x\r\n\ny", 1, key(Qt::Key_Delete), "x\ny"},
+        {"x\r\n\ny", 3, key(Qt::Key_Backspace), "x\r\ny"},
+        {"a\nb", -1,
+         [](QWidget* w) {
+             QTest::keyClicks(w, "c");
+             QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+         },
+         "a\nb"},
+    };
+    for (const auto& c : cases) {
+        typeInto(1, c.text, c.caret);
+        if (c.keys) c.keys(window());
+        EXPECT_EQ(committed(), c.result) << c.text.toStdString();
+        EXPECT_TRUE(c.keys || !document.isModified()) << c.text.toStdString();
+        document.setModifiedFlag(false);
+    }
+}
+
+// The caret keys go by the lines the window shows: Home and End to the start and end of the line, Up and Down
+// to the line above and below, near the same place across; with Shift they select. The end of a line broken
+// inside a word is the start of the next one, but the caret stays on the line it ended.
+TEST_F(LiveEdit, TheCaretKeysMoveByTheLinesShown)
+{
+    const QString words =
+        "Lorem ipsum dolor sit amet consectetur adipiscing elit sed do eiusmod tempor incididunt "
+        "ut labore et dolore magna aliqua Ut enim ad minim veniam quis nostrud";
+    const QString word = "Langwort" + QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ").repeated(2) + "ENDE";
+    // Where the lines shown start, and the caret's line.
+    const auto lineStarts = [this] {
+        QList<int> starts;
+        const QTextBlock block = window()->document()->firstBlock();
+        window()->document()->documentLayout()->blockBoundingRect(block);
+        for (int line = 0; line < block.layout()->lineCount(); ++line)
+            starts.append(block.layout()->lineAt(line).textStart());
+        return starts;
+    };
+    enum Start { AtStart, AtEnd };
+    const auto keys = [](QList<Qt::Key> pressed, Qt::KeyboardModifiers modifiers = {}) {
+        return [=](QWidget* w) {
+            for (Qt::Key key : pressed) QTest::keyClick(w, key, modifiers);
+        };
+    };
+    // Expected anchor and caret, from the lines' starts `s` and the text's length `n`.
+    using Place = std::function<std::pair<int, int>(const QList<int>& s, int n)>;
+    const struct {
+        const char* name;
+        const QString& text;
+        Start start;
+        std::function<void(QWidget*)> keys;
+        Place expected;
+    } cases[] = {
+        {"Home", words, AtEnd, keys({Qt::Key_Home}),
+         [](auto& s, int) { return std::pair(s.last(), s.last()); }},
+        {"Up, End", words, AtEnd, keys({Qt::Key_Up, Qt::Key_End}),
+         [](auto& s, int) { return std::pair(s[s.size() - 1] - 1, s[s.size() - 1] - 1); }},
+        {"Up, Up, Home", words, AtEnd, keys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Home}),
+         [](auto& s, int) { return std::pair(s[s.size() - 3], s[s.size() - 3]); }},
+        {"Down", words, AtStart, keys({Qt::Key_Down}), [](auto& s, int) { return std::pair(s[1], s[1]); }},
+        {"Down on the last line", words, AtEnd, keys({Qt::Key_Down}),
+         [](auto&, int n) { return std::pair(n, n); }},
+        {"Up on the first line", words, AtStart, keys({Qt::Key_Up}),
+         [](auto&, int) { return std::pair(0, 0); }},
+        {"Shift+Home", words, AtEnd, keys({Qt::Key_Home}, Qt::ShiftModifier),
+         [](auto& s, int n) { return std::pair(n, s.last()); }},
+        {"Shift+Down, Shift+End", words, AtStart, keys({Qt::Key_Down, Qt::Key_End}, Qt::ShiftModifier),
+         [](auto& s, int) { return std::pair(0, s[2] - 1); }},
+        {"End in a word", word, AtStart, keys({Qt::Key_End}),
+         [](auto& s, int) { return std::pair(s[1], s[1]); }},
+        {"End, Home in a word", word, AtStart, keys({Qt::Key_End, Qt::Key_Home}),
+         [](auto&, int) { return std::pair(0, 0); }},
+        {"End, Up in a word", word, AtStart, keys({Qt::Key_End, Qt::Key_Up}),
+         [](auto& s, int) { return std::pair(s[1], s[1]); }},
+        {"End, Down in a word", word, AtStart, keys({Qt::Key_End, Qt::Key_Down}),
+         [](auto& s, int) { return std::pair(s[2], s[2]); }},
+        {"Home, Up in a word", word, AtEnd, keys({Qt::Key_Home, Qt::Key_Up}),
+         [](auto& s, int) { return std::pair(s[s.size() - 2], s[s.size() - 2]); }},
+    };
+    for (const auto& c : cases) {
+        typeInto(0, c.text, c.start == AtStart ? 0 : -1);
+        const QList<int> starts = lineStarts();
+        ASSERT_GE(starts.size(), 3) << c.name;
+        c.keys(window());
+        const QTextCursor caret = window()->textCursor();
+        EXPECT_EQ(std::pair(caret.anchor(), caret.position()), c.expected(starts, int(c.text.size())))
+            << c.name;
+    }
 }
 
 TEST_F(LiveEdit, ANoBreakSpaceSurvivesTheWindow)
@@ -426,8 +532,10 @@ TEST_F(LiveEdit, TheWindowSitsOnItsFieldInTheScrolledView)
     ASSERT_GT(scrolled.y(), 0);
     editor().Activate(3, 1);
     EXPECT_EQ(windowGeometry(), QRect(QPoint(10, 900) - scrolled, QSize(200, 40)));
-    // Scrolling further moves the window along with the form.
+    // Scrolling further moves the window along with the form, and it stays there as the user types.
     view.ScrollToPosition({0, 0});
+    EXPECT_EQ(windowGeometry(), QRect(10, 900, 200, 40));
+    QTest::keyClicks(window(), "x");
     EXPECT_EQ(windowGeometry(), QRect(10, 900, 200, 40));
 }
 
@@ -438,6 +546,8 @@ TEST_F(LiveEdit, EnsureVisibleScrollsTheFieldIntoTheView)
     const QRect inView = windowGeometry();
     EXPECT_GE(inView.top(), 0);
     EXPECT_LE(inView.y() + inView.height(), view.viewport()->height());
+    QTest::keyClicks(window(), "x");
+    EXPECT_EQ(windowGeometry(), inView);
     editor().Activate(0, 1);
     editor().EnsureVisible();
     EXPECT_EQ(view.GetScrollPosition(), QPoint(0, 0));
