@@ -346,10 +346,9 @@ const FormMarkArea* FormView::ChosenMarkArea() const
     return areas.empty() ? nullptr : &areas.back();
 }
 
-// A click sets a mark; the mark already set stays as it is, and the form unchanged.
+// A click sets a mark and counts as a change of the form, also on the mark already set.
 void FormView::ChooseMark(const FormMarkArea& area)
 {
-    if (&area == ChosenMarkArea()) return;
     m_document.m_nMarkChoice = area.choice;
     MarkModified();
     viewport()->repaint();

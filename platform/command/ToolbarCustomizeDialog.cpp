@@ -184,14 +184,22 @@ void ToolbarCustomizeDialog::changeButtons(const std::function<void(QList<int>&,
     change(buttons, row);
     m_toolbars->setButtons(*toolbar, buttons);
     fillButtons();
-    m_buttonList->setCurrentRow(row);
+    // A separator left first, last or beside another is gone from the bar and so from the list.
+    m_buttonList->setCurrentRow(std::min(row, m_buttonList->count() - 1));
 }
 
 void ToolbarCustomizeDialog::addCommand()
 {
     const QListWidgetItem* command = m_commandList->currentItem();
-    if (!command) return;
+    QToolBar* toolbar = selectedToolbar();
+    if (!command || !toolbar) return;
     const int id = command->data(Qt::UserRole).toInt();
+    // A toolbar shows a command once: one it has already is only picked out in the list of its buttons.
+    const int onToolbar = m_toolbars->buttons(*toolbar).indexOf(id);
+    if (onToolbar >= 0) {
+        m_buttonList->setCurrentRow(onToolbar);
+        return;
+    }
     changeButtons([id](QList<int>& buttons, int& row) {
         row = row < 0 ? buttons.size() : row + 1;
         buttons.insert(row, id);

@@ -83,8 +83,10 @@ QList<int> Toolbars::buttons(const QToolBar& toolbar) const
 
 void Toolbars::setButtons(QToolBar& toolbar, const QList<int>& buttons)
 {
-    m_buttons.insert(&toolbar, buttons);
-    m_actions.fillToolbar(toolbar, buttons);
+    // The buttons as the next start reads them back, so that the bar stays as it is from run to run.
+    const QList<int> kept = withSeparatorsBetweenButtons(buttons);
+    m_buttons.insert(&toolbar, kept);
+    m_actions.fillToolbar(toolbar, kept);
     emit toolbarsChanged();
 }
 
@@ -115,15 +117,19 @@ QList<int> Toolbars::buttonsFromText(const QString& text, const QList<int>& offe
     for (const QStringView part : QStringView(text).split(u',')) {
         bool isNumber = false;
         const int id = part.trimmed().toInt(&isNumber);
-        if (!isNumber) continue;
-        if (id != 0) {
-            if (notShownYet.remove(id)) buttons.append(id);
-        } else if (!buttons.isEmpty() && buttons.constLast() != 0) {
-            buttons.append(0);
-        }
+        if (isNumber && (id == 0 || notShownYet.remove(id))) buttons.append(id);
     }
-    if (!buttons.isEmpty() && buttons.constLast() == 0) buttons.removeLast();
-    return buttons;
+    return withSeparatorsBetweenButtons(buttons);
+}
+
+QList<int> Toolbars::withSeparatorsBetweenButtons(const QList<int>& buttons)
+{
+    QList<int> kept;
+    for (int id : buttons) {
+        if (id != 0 || (!kept.isEmpty() && kept.constLast() != 0)) kept.append(id);
+    }
+    if (!kept.isEmpty() && kept.constLast() == 0) kept.removeLast();
+    return kept;
 }
 
 }  // namespace platform

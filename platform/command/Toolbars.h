@@ -33,6 +33,7 @@ public:
     bool isUserToolbar(const QToolBar& toolbar) const;
 
     QList<int> buttons(const QToolBar& toolbar) const;
+    // Separators that would stand first, last or beside another are left out.
     void setButtons(QToolBar& toolbar, const QList<int>& buttons);
     // A toolbar of the resources gets its buttons back; a user's toolbar is emptied.
     void resetButtons(QToolBar& toolbar);
@@ -43,6 +44,8 @@ public:
     // `offered` once and a separator only between buttons; the rest is left out.
     static QString buttonsText(const QList<int>& buttons);
     static QList<int> buttonsFromText(const QString& text, const QList<int>& offered);
+    // The buttons with a separator only between two buttons: none first, last or twice in a row.
+    static QList<int> withSeparatorsBetweenButtons(const QList<int>& buttons);
 
 signals:
     void toolbarsChanged();

@@ -189,7 +189,7 @@ TEST_F(FormPages, ARowThatIsNoFieldOrLiesBeyondTheTableReachesAnInputField)
     EXPECT_EQ(editor().GetCurrentField(), 6);
 }
 
-TEST_F(FormPages, AClickOnAMarkAreaSetsTheDocumentsChoiceOnlyWhenItChangesAndTheViewDrawsIt)
+TEST_F(FormPages, AClickOnAMarkAreaSetsTheDocumentsChoiceAndChangesTheFormAndTheViewDrawsIt)
 {
     for (const FormDefinition* form : {&UZ_Form, &LZE848a_Form}) {
         SCOPED_TRACE(nameOf(*form));
@@ -205,10 +205,12 @@ TEST_F(FormPages, AClickOnAMarkAreaSetsTheDocumentsChoiceOnlyWhenItChangesAndThe
 
         EXPECT_EQ(hoverOver(firstBox), 3);
         EXPECT_EQ(view->viewport()->cursor().pixmap().cacheKey(), AppCursors::Get(341).pixmap().cacheKey());
-        // The set mark clicked again changes nothing.
+        // The set mark clicked again keeps the choice and changes the form, so that closing it asks.
         clickOn(secondBox);
         EXPECT_EQ(doc->m_nMarkChoice, 0);
-        EXPECT_FALSE(doc->isModified());
+        EXPECT_TRUE(doc->isModified());
+        EXPECT_TRUE(markedAt(second.field));
+        doc->setModifiedFlag(false);
 
         const std::uint16_t fieldBefore = editor().GetCurrentField();
         clickOn(firstBox);
@@ -220,20 +222,23 @@ TEST_F(FormPages, AClickOnAMarkAreaSetsTheDocumentsChoiceOnlyWhenItChangesAndThe
         EXPECT_FALSE(markedAt(second.field));
         doc->setModifiedFlag(false);
         clickOn(firstBox);
-        EXPECT_FALSE(doc->isModified());
+        EXPECT_EQ(doc->m_nMarkChoice, 1);
+        EXPECT_TRUE(doc->isModified());
+        EXPECT_TRUE(markedAt(first.field));
+        doc->setModifiedFlag(false);
         clickOn(secondBox);
         EXPECT_EQ(doc->m_nMarkChoice, 0);
         EXPECT_TRUE(doc->isModified());
 
-        // A choice that no area has shows as the last area's, where a click changes nothing either.
+        // A choice that no area has shows as the last area's, where a click sets that area's choice.
         doc->m_nMarkChoice = 7;
         doc->setModifiedFlag(false);
         EXPECT_EQ(view->ChosenMarkArea(), &second);
         EXPECT_FALSE(markedAt(first.field));
         EXPECT_TRUE(markedAt(second.field));
         clickOn(secondBox);
-        EXPECT_EQ(doc->m_nMarkChoice, 7);
-        EXPECT_FALSE(doc->isModified());
+        EXPECT_EQ(doc->m_nMarkChoice, 0);
+        EXPECT_TRUE(doc->isModified());
     }
     // The certificate of origin draws its cross in dark red on its orange, corner to corner along both
     // diagonals of its box.

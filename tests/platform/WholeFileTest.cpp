@@ -1,3 +1,4 @@
+#include "platform/file/SystemError.h"
 #include "platform/file/WholeFile.h"
 #include "platform/registry/Registry.h"
 
@@ -15,7 +16,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 using namespace platform;
 
@@ -135,4 +138,36 @@ TEST(WholeFile, AWriterKilledWhileWritingLeavesNoCopyAfterTheNextWrite)
     ASSERT_TRUE(wholefile::replace(file, "saved").ok());
     EXPECT_TRUE(hiddenEntries(dir.path()).isEmpty()) << hiddenEntries(dir.path()).join(' ').toStdString();
     EXPECT_EQ(TestEnvironment::contentsOf(file), "saved");
+}
+
+// A message of the program is German throughout: every cause a file or folder can give is told in German,
+// one the program has no words for by its number.
+TEST(WholeFile, AFileThatCannotBeWrittenOrReadIsToldWhyInGerman)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::link(dir.filePath("loop"), dir.filePath("loop")));
+    QFile settingsFolder(dir.filePath("config"));
+    ASSERT_TRUE(settingsFolder.open(QIODevice::WriteOnly));
+    settingsFolder.close();
+    const struct {
+        QString path;
+        const char* cause;
+    } writes[] = {
+        {dir.filePath("config/HKEY_CURRENT_USER.reg"), "Ein Teil des Pfads ist eine Datei, kein Ordner."},
+        {dir.filePath("loop/HKEY_CURRENT_USER.reg"), "Der Pfad führt über zu viele Verknüpfungen."},
+        {dir.filePath(QString(300, u'n')), "Der Name der Datei oder eines Ordners ist zu lang."},
+    };
+    for (const auto& c : writes) {
+        const std::string told = (c.path + ": " + QString::fromUtf8(c.cause)).toStdString();
+        EXPECT_EQ(wholefile::replace(c.path, "x").error.toStdString(), told);
+        EXPECT_EQ(wholefile::read(c.path, 100).error.toStdString(), told);
+    }
+
+    EXPECT_EQ(systemErrorText("/home/a/Kunde.fma", 4095).toStdString(),
+              "/home/a/Kunde.fma: Systemfehler 4095.");
+    // No cause falls back to the system's own, English words.
+    for (int error = 1; error < 134; ++error) {
+        const QString told = systemErrorText("/f", error);
+        EXPECT_FALSE(told.contains(QString::fromLocal8Bit(std::strerror(error)))) << told.toStdString();
+    }
 }

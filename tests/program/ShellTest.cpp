@@ -492,31 +492,69 @@ TEST_F(Shell, OnlyTheActiveTabHasACloseButtonAndNoTabAnIcon)
     for (const platform::ChildFrame* left : frame().childFrames()) EXPECT_NE(left->windowTitle(), closed);
 }
 
-TEST_F(Shell, TheToolbarEditorMakesAToolbarAndPutsACommandOnIt)
+TEST_F(Shell, TheToolbarEditorMakesAToolbarAndPutsACommandOnItOnce)
 {
     ASSERT_TRUE(start({}));
     frame().ExecuteCommand(platform::ID_VIEW_CUSTOMIZE);
     auto* editor = frame().findChild<platform::ToolbarCustomizeDialog*>();
     ASSERT_TRUE(editor);
     QListWidget* commands = editor->commandList();
-    bool offersUpdate = false;
-    for (int row = 0; row < commands->count(); ++row)
-        offersUpdate |= commands->item(row)->data(Qt::UserRole).toInt() == 32775;
-    EXPECT_TRUE(offersUpdate);
+    const auto commandRow = [commands](int command) {
+        for (int row = 0; row < commands->count(); ++row)
+            if (commands->item(row)->data(Qt::UserRole).toInt() == command) return row;
+        return -1;
+    };
+    EXPECT_GE(commandRow(32775), 0);
     editor->newToolbar();
     ASSERT_EQ(frame().toolbars().toolbars().size(), 2);
     QToolBar* made = frame().toolbars().toolbars().at(1);
     EXPECT_EQ(made->windowTitle(), "Benutzerdefiniert 1");
+    const int first = commands->item(0)->data(Qt::UserRole).toInt();
+    const int second = commands->item(1)->data(Qt::UserRole).toInt();
     commands->setCurrentRow(0);
     editor->addCommand();
+    // A separator stands only between two buttons.
     editor->addSeparator();
-    EXPECT_EQ(frame().toolbars().buttons(*made),
-              QList<int>({commands->item(0)->data(Qt::UserRole).toInt(), 0}));
+    EXPECT_EQ(frame().toolbars().buttons(*made), QList<int>({first}));
+    commands->setCurrentRow(1);
+    editor->addCommand();
+    editor->buttonList()->setCurrentRow(0);
+    editor->addSeparator();
+    EXPECT_EQ(frame().toolbars().buttons(*made), QList<int>({first, 0, second}));
     editor->removeButton();
-    EXPECT_EQ(frame().toolbars().buttons(*made).size(), 1);
+    EXPECT_EQ(frame().toolbars().buttons(*made), QList<int>({first, second}));
     editor->deleteToolbar();
     EXPECT_EQ(frame().toolbars().toolbars().size(), 1);
+
+    // "Beenden" taken off the front of "Standard", "Ausschneiden" added twice more: the bar keeps one
+    // "Ausschneiden" where it was and no separator in front, in the editor, on the bar and after a restart.
+    QToolBar* standard = frame().toolbars().toolbars().at(0);
+    editor->toolbarList()->setCurrentRow(0);
+    editor->buttonList()->setCurrentRow(0);
+    editor->removeButton();
+    commands->setCurrentRow(commandRow(57635));
+    editor->addCommand();
+    editor->addCommand();
+    const QList<int> expected = {57600, 57601, 57603, 0,     57635, 57634, 57637, 0,     32867,
+                                 32869, 0,     32810, 32811, 32812, 0,     32816, 32817, 32818,
+                                 0,     32791, 57607, 0,     32837, 32838, 0,     57664, 57670};
+    QList<int> listed, shown;
+    for (int row = 0; row < editor->buttonList()->count(); ++row)
+        listed.append(editor->buttonList()->item(row)->data(Qt::UserRole).toInt());
+    for (const QAction* button : standard->actions())
+        shown.append(button->isSeparator() ? 0 : platform::CommandActions::idOf(*button));
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(editor->buttonList()->currentRow(), expected.indexOf(57635));
     editor->close();
+    EXPECT_EQ(app->ExitInstance(), 0);
+    app.reset();
+    SettingsStore store(dir.filePath("registry"), "Software\\Brandel\\Kalvenport-Zuzaza");
+    EXPECT_EQ(store.GetProfileString(settings::kStandardToolbarButtons).toStdString(),
+              "57600,57601,57603,0,57635,57634,57637,0,32867,32869,0,32810,32811,32812,0,32816,32817,32818,0,"
+              "32791,57607,0,32837,32838,0,57664,57670");
+    ASSERT_TRUE(start({}));
+    EXPECT_EQ(frame().toolbars().buttons(*frame().toolbars().toolbars().at(0)), expected);
 }
 
 // The toolbar editor ticks the toolbars that show; a toolbar made there shows at once, also after a restart.
