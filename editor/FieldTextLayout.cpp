@@ -47,6 +47,45 @@ qsizetype LastLineEnd(QStringView text, qsizetype end)
     return end;
 }
 
+// A tab takes a blank's room, as where the field is drawn. The window shapes the text between tabs on its
+// own, and so is it measured.
+double WindowWidth(const QFontMetricsF& metrics, QStringView piece)
+{
+    const double blank = metrics.horizontalAdvance(u' ');
+    double width = -blank;
+    for (const QStringView part : piece.tokenize(u'\t'))
+        width += blank + metrics.horizontalAdvance(part.toString());
+    return width;
+}
+
+// Where the window puts each tab to: a blank's width after where it stands on its line. The stops are the
+// block's, so a stop of another line can come first where two tabs stand less than a blank apart across;
+// the tab is then narrower, never wider.
+QList<QTextOption::Tab> TabStops(QStringView text, const QList<platform::WrappedLine>& lines,
+                                 const QFontMetricsF& metrics)
+{
+    const double blank = metrics.horizontalAdvance(u' ');
+    QList<QTextOption::Tab> stops;
+    for (const platform::WrappedLine& line : lines) {
+        double across = 0;
+        for (const QStringView part : text.sliced(line.start, line.end - line.start).tokenize(u'\t')) {
+            if (part.end() == text.data() + line.end) break;  // after the line's last tab
+            across += metrics.horizontalAdvance(part.toString()) + blank;
+            stops.append(QTextOption::Tab(across, QTextOption::LeftTab));
+        }
+    }
+    std::sort(stops.begin(), stops.end(),
+              [](const auto& a, const auto& b) { return a.position < b.position; });
+    return stops;
+}
+
+// A line without the blanks it ends in: they hang past the edge and neither move nor widen it.
+QStringView WithoutTrailingBlanks(QStringView line)
+{
+    while (!line.isEmpty() && line.back() == u' ') line.chop(1);
+    return line;
+}
+
 }  // namespace
 
 FieldTextLayout::FieldTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
@@ -166,9 +205,7 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     const double width = std::max(0.0, m_width - m_left - m_right);
     const QFontMetricsF metrics(document()->defaultFont());
     const double lineAdvance = LineAdvance();
-    const auto widthOf = [&metrics](QStringView piece) {
-        return metrics.horizontalAdvance(piece.toString());
-    };
+    const auto widthOf = [&metrics](QStringView piece) { return WindowWidth(metrics, piece); };
     // Twice the lines the window can show, and more: the window's font may be drawn a little smaller than
     // its cell, and a text that needs a line more than the window has must show that it does. Before the
     // window has a height, all of them.
@@ -184,6 +221,7 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     QTextLayout* layout = block.layout();
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(OwnWrapping(text, lines));
+    option.setTabs(TabStops(text, lines, metrics));
     layout->setTextOption(option);
 
     layout->beginLayout();
@@ -194,8 +232,8 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         // A line takes the blanks at its break along, so that the next line starts with its first word; the
         // last line laid out ends with its text.
         const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : LastLineEnd(text, lines[i].end);
-        const double lineWidth =
-            widthOf(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start));
+        const double lineWidth = widthOf(
+            WithoutTrailingBlanks(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start)));
         // A line wider than the room (one character in a window narrower than it) is given room enough, so
         // that Qt takes it whole.
         const double room = std::max(width, lineWidth + 1);
