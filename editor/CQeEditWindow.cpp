@@ -655,7 +655,10 @@ int CQeEditWindow::PrintField(platform::Dc& dc, const platform::Rect& rect, std:
     dc.selectFont(PrinterFontOf(field, page));
     const unsigned format = FieldTextPlacement::DrawTextFormat(GetAlignment(field, page), singleLine, scaled);
     const std::optional<platform::LineBreaking> breaking = PaperBreaking(field, page, area.horizontal);
-    return dc.drawText(GetFieldText(field, page), scaled, format, breaking ? &*breaking : nullptr);
+    // Lines below the sheet's bottom edge print nowhere, and no line shows more than a box can hold: a
+    // hostile text prints no slower than one that fills its box.
+    return dc.drawText(GetFieldText(field, page), scaled, format | platform::DrawTextFormat::ShownPartOnly,
+                       breaking ? &*breaking : nullptr);
 }
 
 // Toward the printer's logical origin, by the print-area factors in per mille, truncated toward zero.

@@ -244,10 +244,11 @@ void Dc::drawLineAt(QPointF devicePoint, const QString& text, unsigned align, do
     }
     if (m_backgroundMode == BackgroundMode::Opaque) m_painter.fillRect(cell, Qt::white);
     const QColor color = toQColor(m_textColor);
-    if (mayUsePicture && TextImages::draw(m_painter, origin, text, font.font, color)) return;
+    const QString drawn = tabsAsBlanks(text);
+    if (mayUsePicture && TextImages::draw(m_painter, origin, drawn, font.font, color)) return;
     m_painter.setFont(font.font);
     m_painter.setPen(color);
-    m_painter.drawText(origin, text);
+    m_painter.drawText(origin, drawn);
 }
 
 bool Dc::showsInExposed(QRectF lineBox) const

@@ -59,10 +59,12 @@ public:
     // inside one of them is left as it is.
     void fillAround(std::span<const Rect> kept, ColorRef color);
 
-    // Draws one line of text with its reference point at `point`, placed by the text alignment.
+    // Draws one line of text with its reference point at `point`, placed by the text alignment. Here and in
+    // drawText a tab is drawn as a blank.
     void textOut(QPoint point, const QString& text);
     // Draws `text` into `rect` by the DrawTextFormat flags `format`, line by line from the rectangle's top,
-    // each line aligned left, centred or right within it (the text alignment is not used). Lines as
+    // each line aligned left, centred or right within it by what shows of it: the blanks after its last
+    // visible character hang past the edge (the text alignment is not used). Lines as
     // drawTextLines makes them in the current font, or as `breaking` breaks the text; a line is the font's
     // cell high, plus its external leading with ExternalLeading. Without NoClip nothing is drawn outside the
     // rectangle. With CalcRect nothing is drawn: the rectangle's right edge moves to the widest line and its

@@ -47,6 +47,15 @@ bool fits(QStringView paragraph, qsizetype start, qsizetype end, double width, c
     return end - start <= kLongestShownLine && widthOf(paragraph.sliced(start, end - start)) <= width;
 }
 
+// Whether the line from `start` fits into `width` when it ends with the word that ends at `wordEnd`: tabs
+// after the word's last visible character would hang past the edge.
+bool wordFits(QStringView paragraph, qsizetype start, qsizetype wordEnd, double width,
+              const TextWidth& widthOf)
+{
+    return fits(paragraph, start, start + visibleEnd(paragraph.sliced(start, wordEnd - start)), width,
+                widthOf);
+}
+
 // Where a line from `start` whose first word, up to `wordEnd`, is too wide ends when that word breaks: after
 // the last character that fits, but after one character at least, and never inside a character made of
 // several code units (a surrogate pair, a letter with its accents). The characters are looked for in a
@@ -88,7 +97,7 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
         const qsizetype wordStart = skipBlanks(paragraph, end);
         if (wordStart == paragraph.size()) return paragraph.size();
         const qsizetype wordEnd = skipWord(paragraph, wordStart, farthest);
-        if (fits(paragraph, start, wordEnd, width, widthOf)) {
+        if (wordFits(paragraph, start, wordEnd, width, widthOf)) {
             end = wordEnd;
             hasWord = true;
             continue;
@@ -102,6 +111,20 @@ qsizetype endOfLine(QStringView paragraph, qsizetype start, double width, const 
 }
 
 }  // namespace
+
+QString tabsAsBlanks(QStringView text)
+{
+    QString drawn = text.toString();
+    drawn.replace(u'\t', u' ');
+    return drawn;
+}
+
+qsizetype visibleEnd(QStringView line)
+{
+    qsizetype end = line.size();
+    while (end > 0 && (line[end - 1] == u' ' || line[end - 1] == u'\t')) --end;
+    return end;
+}
 
 QList<WrappedLine> wrapParagraph(QStringView paragraph, double width, const TextWidth& widthOf,
                                  qsizetype mostLines, LongWords longWords)

@@ -10,6 +10,13 @@ namespace platform {
 // The width of a piece of text in logical units.
 using TextWidth = std::function<double(QStringView)>;
 
+// A tab stands for one blank wherever it is: it is measured and drawn as a blank of its font, never expanded
+// to a tab stop, and the stored text keeps it. Unlike a blank, a line never breaks at it.
+QString tabsAsBlanks(QStringView text);
+// Where `line` ends without the blanks and tabs after its last visible character: those hang past the edge
+// of the line, as in a word processor, so that they neither move nor break it.
+qsizetype visibleEnd(QStringView line);
+
 // As many lines as the text breaks into.
 constexpr qsizetype kAllLines = std::numeric_limits<qsizetype>::max();
 // More characters than any line of a box can show, however small its font: a longer line (one word that
@@ -26,7 +33,8 @@ constexpr qsizetype kLongestShownLine = 4096;
 //   by blanks and only there can a line break; the blanks at a break are dropped, so the next line starts
 //   with the next word. A word longer than the width is never split: it stands alone on its line and runs
 //   past the edge, unless BreakLongWords breaks it after its last character that fits. Blanks at the start of
-//   a line after a line end, and blanks after the last word, stay.
+//   a line after a line end, and blanks after the last word, stay; blanks and tabs after a line's last
+//   visible character never break it.
 //
 // With `mostLines` the lines end after that many: a text far longer than its box is broken no further than
 // the box can show.

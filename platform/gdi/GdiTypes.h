@@ -66,9 +66,10 @@ constexpr unsigned CalcRect = 0x400;
 // "&" is always drawn as it stands: no form text carries a mnemonic, so there is no prefix processing to turn
 // off. The flag is here so that a format can be written as the forms state it.
 constexpr unsigned NoPrefix = 0x800;
-// The program's own, for drawing on screen: only the lines that start above the device's bottom edge are
-// broken and drawn, each with no more characters than a line can show, so that a text far longer than its
-// box takes no longer to draw than one that fills the window. Whatever can be seen draws just as without it.
+// The program's own, for drawing on screen and on paper: only the lines that start above the device's bottom
+// edge are broken and drawn, each with no more characters than a line can show, so that a text far longer
+// than its box takes no longer to draw than one that fills the window or the sheet. Whatever can be seen
+// draws just as without it.
 constexpr unsigned ShownPartOnly = 0x10000000;
 // The program's own: a word wider than the whole line breaks after its last character that fits, as an edit
 // control breaks it, instead of running past the edge.

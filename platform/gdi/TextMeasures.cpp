@@ -102,7 +102,7 @@ void TextMeasures::noteText()
 double TextMeasures::width(const QString& text)
 {
     if (const auto known = m_widths.constFind(text); known != m_widths.cend()) return *known;
-    const double measured = m_metrics.horizontalAdvance(text);
+    const double measured = m_metrics.horizontalAdvance(tabsAsBlanks(text));
     noteText();
     m_widths.insert(text, measured);
     return measured;
@@ -110,7 +110,7 @@ double TextMeasures::width(const QString& text)
 
 double TextMeasures::unitWidth(QStringView piece) const
 {
-    return m_metrics.horizontalAdvance(piece.toString()) / m_pixelsPerUnitX;
+    return m_metrics.horizontalAdvance(tabsAsBlanks(piece)) / m_pixelsPerUnitX;
 }
 
 TextMetrics TextMeasures::unitMetrics() const
@@ -143,10 +143,14 @@ const TextMeasures::Lines& TextMeasures::lines(const QString& text, unsigned for
     const unsigned breakFlags = lineFlags & ~DrawTextFormat::ShownPartOnly;
     found.lines = breaking ? breaking->measures->lines(text, breakFlags, breaking->width, mostLines).lines
                            : drawTextLines(text, lineFlags, width, widthOf, mostLines);
+    // A line is placed by what shows of it: blanks after its last visible character draw nothing and hang
+    // past its edge.
+    for (QString& line : found.lines) line.truncate(visibleEnd(line));
     if (lineFlags & DrawTextFormat::ShownPartOnly) {
         for (QString& line : found.lines) line = shownPartOf(line, cutFlags);
     }
-    for (const QString& line : found.lines) found.widths.append(m_metrics.horizontalAdvance(line));
+    for (const QString& line : found.lines)
+        found.widths.append(m_metrics.horizontalAdvance(tabsAsBlanks(line)));
     noteText();
     return *m_lines.insert(key, std::move(found));
 }

@@ -31,7 +31,8 @@ struct LineBreaking {
 // a bounded number of texts and start over when full.
 class TextMeasures {
 public:
-    // DrawText's lines of a text and the width of each in device pixels.
+    // DrawText's lines of a text, each without the blanks after its last visible character, and the width of
+    // each in device pixels.
     struct Lines {
         QStringList lines;
         QList<double> widths;

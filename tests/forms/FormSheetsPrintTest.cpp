@@ -378,6 +378,61 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
     }
 }
 
+// A tab prints as one blank, wherever it stands, and blanks or tabs after a line's last letter hang past its
+// edge (a saved text keeps them at the end of a line that another follows): each A.TR. text prints word for
+// word where the same text with blanks for its tabs and without what follows each line's last letter
+// prints, and its first line inside its box of the paper, aligned in it as its box is.
+TEST_F(FormSheetsPrint, ATabPrintsAsABlankAndBlanksAfterTheLastLetterHangPastTheEdge)
+{
+    struct Box {
+        int field;
+        double left, top, right;
+        std::uint16_t alignment;
+        QString text;
+    };
+    const std::uint16_t left = kFieldAlignLeft, centred = kFieldAlignCenter, right = kFieldAlignRight;
+    const QList<QList<Box>> prints{
+        {{0, 15, 12, 104.5, left, "Menge\tGewicht\tWert\tLand\tCode"},
+         {4, 108, 67.5, 150, centred, "12,5 kg" + QString(30, ' ') + "\r\nKiste"},
+         {10, 175.5, 120, 195, right, "1,5 kg" + QString(80, ' ') + "\r\n2"},
+         {19, 133, 256, 193, centred, "Kisten \t\t\t\r\nZoll"}},
+        {{10, 175.5, 120, 195, right, "12\t\t\t\t\t\t34"},
+         {0, 15, 12, 104.5, left, "Deutschland\t" + QString(120, ' ') + "\r\nBremen"}},
+    };
+    for (const QList<Box>& boxes : prints) {
+        QStringList texts(21), asBlanks(21);
+        for (const Box& box : boxes) {
+            texts[box.field] = box.text;
+            QStringList lines = QString(box.text).replace('\t', ' ').split("\r\n");
+            for (QString& line : lines)
+                while (line.endsWith(' ')) line.chop(1);
+            asBlanks[box.field] = lines.join("\r\n");
+        }
+        ASSERT_TRUE(print("lieferung.fma", 1, asBlanks)) << complaint.toStdString();
+        const QList<PdfWord> expected = pdfWords(pdf);
+        ASSERT_TRUE(print("lieferung.fma", 1, texts)) << complaint.toStdString();
+        const QList<PdfWord> printed = pdfWords(pdf);
+        ASSERT_EQ(printed.size(), expected.size());
+        for (qsizetype i = 0; i < printed.size(); ++i) {
+            SCOPED_TRACE(expected[i].text.toStdString());
+            EXPECT_EQ(printed[i].text, expected[i].text);
+            EXPECT_NEAR(printed[i].mm.left(), expected[i].mm.left(), 0.05);
+            EXPECT_NEAR(printed[i].mm.top(), expected[i].mm.top(), 0.05);
+        }
+        for (const Box& box : boxes) {
+            SCOPED_TRACE(box.text.toStdString());
+            QRectF firstLine;
+            for (const PdfWord& w : printed) {
+                if (std::abs(w.mm.top() - box.top) <= kPlaceTolerance && box.text.contains(w.text))
+                    firstLine |= w.mm;
+            }
+            ASSERT_FALSE(firstLine.isEmpty());
+            expectAlignedInBox(firstLine, box.left, box.top, box.right, box.alignment, kPlaceTolerance);
+            EXPECT_LE(firstLine.right(), box.right - 1.2 + kPlaceTolerance);
+        }
+    }
+}
+
 TEST_F(FormSheetsPrint, TheReferenceMarksOfEachSheetFollowItsMarginSetUnscaled)
 {
     // From the margins of the sheet's set: the corner's left edge and top, the tick's top, in tenths of a

@@ -278,6 +278,7 @@ TEST(DcDrawText, LinesFollowEachOtherDownTheRectangle)
 struct LineAlignCase {
     unsigned format;
     double expectedInkCentre;  // in the rectangle from x = 100 to 500
+    QString text = "H";
 };
 
 class DrawTextAlignment : public ::testing::TestWithParam<LineAlignCase> {};
@@ -288,16 +289,23 @@ TEST_P(DrawTextAlignment, EachLineSitsLeftCentredOrRightInTheRectangle)
     drawMetric(image, [](Dc& dc) {
         dc.selectFont(arial(-100));
         Rect rect{100, -50, 500, -250};
-        dc.drawText("H", rect, FieldFormat | GetParam().format);
+        dc.drawText(GetParam().text, rect, FieldFormat | GetParam().format);
     });
     const QRect ink = inkBox(image);
     EXPECT_NEAR((ink.left() + ink.right() + 1) / 2.0, GetParam().expectedInkCentre, 1.5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dc, DrawTextAlignment,
-                         ::testing::Values(LineAlignCase{DrawTextFormat::Left, 100 + 100 * 1479 / 4096.0},
-                                           LineAlignCase{DrawTextFormat::Center, 300},
-                                           LineAlignCase{DrawTextFormat::Right, 500 - 100 * 1479 / 4096.0}));
+// Blanks and tabs after the last letter hang past the edge; a tab takes a blank's width (569 of 2048).
+INSTANTIATE_TEST_SUITE_P(
+    Dc, DrawTextAlignment,
+    ::testing::Values(LineAlignCase{DrawTextFormat::Left, 100 + 100 * 1479 / 4096.0},
+                      LineAlignCase{DrawTextFormat::Center, 300},
+                      LineAlignCase{DrawTextFormat::Right, 500 - 100 * 1479 / 4096.0},
+                      LineAlignCase{DrawTextFormat::Left, 100 + 100 * (569 + 1479 / 2.0) / 2048, "\tH"},
+                      LineAlignCase{DrawTextFormat::Center, 300, "H" + QString(9, ' ') + "\t"},
+                      LineAlignCase{DrawTextFormat::Right, 500 - 100 * 1479 / 4096.0, "H \t "},
+                      LineAlignCase{DrawTextFormat::Right | DrawTextFormat::ShownPartOnly,
+                                    500 - 100 * 1479 / 4096.0, "H" + QString(5000, ' ')}));
 
 TEST(DcDrawText, ClipsToTheRectangleUnlessToldNotTo)
 {

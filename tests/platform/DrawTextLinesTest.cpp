@@ -47,6 +47,8 @@ const WrapCase wrapCases[] = {
     {"the blanks at a break are dropped", u"aa    bb", Wrap, 30, {"aa", "bb"}},
     {"blanks after a line end stay", u"aa\r\n  bb", Wrap, 100, {"aa", "  bb"}},
     {"blanks after the last word stay", u"aa  ", Wrap, 20, {"aa  "}},
+    {"a tab is no place where a line breaks", u"aa\tbb cc", Wrap, 40, {"aa\tbb", "cc"}},
+    {"tabs after the last word neither break nor move the line", u"aa bb\t\t\t", Wrap, 50, {"aa bb\t\t\t"}},
     {"a final line end after wrapped lines still counts", u"aa bb\r\n", Wrap, 30, {"aa", "bb", ""}},
     {"each line of a text wraps on its own", u"aa bb\r\ncc dd", Wrap, 30, {"aa", "bb", "cc", "dd"}},
     {"single line leaves out the line ends", u"ab\r\ncd\n", DrawTextFormat::SingleLine | Wrap, 10, {"abcd"}},

@@ -82,3 +82,19 @@ TEST(TextMeasures, StartingOverKeepsTheAnswersRight)
     EXPECT_EQ(held->lines("Kiste 7 Kiste 8", DrawTextFormat::WordBreak, 40).lines,
               freshLines(metrics, "Kiste 7 Kiste 8", DrawTextFormat::WordBreak, 40, 1.0));
 }
+
+// A tab is measured as a blank wherever it stands, and a line is measured by what shows of it: the blanks and
+// tabs after its last visible character are not part of it.
+TEST(TextMeasures, ATabIsABlankAndTrailingBlanksAreNoPartOfALine)
+{
+    const QImage device(10, 10, QImage::Format_RGB32);
+    const QFontMetricsF metrics(pixelFont(30), &device);
+    const std::shared_ptr<TextMeasures> table = TextMeasures::of(pixelFont(30), device, 1.0);
+    EXPECT_EQ(table->width("Menge\tGewicht"), metrics.horizontalAdvance("Menge Gewicht"));
+    EXPECT_EQ(table->unitWidth(u"12\t\t34"), metrics.horizontalAdvance("12  34"));
+    const TextMeasures::Lines& lines =
+        table->lines("Deutschland \t  \r\n\t12,5 kg  ", DrawTextFormat::WordBreak, 1000);
+    EXPECT_EQ(lines.lines, QStringList({"Deutschland", "\t12,5 kg"}));
+    EXPECT_EQ(lines.widths, QList<double>({metrics.horizontalAdvance("Deutschland"),
+                                           metrics.horizontalAdvance(" 12,5 kg")}));
+}

@@ -2,14 +2,16 @@
 // (a bare Qt window, an empty widget, the bare file read) measured in turns with it in the same run, so that
 // the ratios hold on a busy machine. A development aid; not installed, not a test.
 //
-//   kz-benchmark [--runs N] [--samples N] [--only start|paint|files]
+//   kz-benchmark [--runs N] [--samples N] [--only start|paint|files|hostile]
 //
 // --runs: pairs of starts per figure (default 11); --samples: pairs of repaints, opens, saves and prints per
-// figure (default 31). Everything runs offscreen in a temporary home; the user's settings are never touched.
+// figure (default 31). The hostile part times each step once with texts far longer than their boxes.
+// Everything runs offscreen in a temporary home; the user's settings are never touched.
 
 #include "app/CQELWinAppEx.h"
 #include "tools/benchmark/FileBench.h"
 #include "tools/benchmark/FilledForms.h"
+#include "tools/benchmark/HostileBench.h"
 #include "tools/benchmark/PaintBench.h"
 #include "tools/benchmark/PairedFigure.h"
 #include "tools/benchmark/StartBench.h"
@@ -61,7 +63,7 @@ int main(int argc, char** argv)
     const QCommandLineOption runsOption("runs", "Pairs of starts per figure.", "N", "11");
     const QCommandLineOption samplesOption("samples", "Pairs of repaints, opens, saves, prints per figure.",
                                            "N", "31");
-    const QCommandLineOption onlyOption("only", "Only one part: start, paint or files.", "part");
+    const QCommandLineOption onlyOption("only", "Only one part: start, paint, files or hostile.", "part");
     parser.addOptions({runsOption, samplesOption, onlyOption});
     parser.process(qtApp);
     const int runs = std::max(1, parser.value(runsOption).toInt());
@@ -88,6 +90,7 @@ int main(int argc, char** argv)
     }
     if (only.isEmpty() || only == "paint") ok = PaintBench(forms, samples).run(out) && ok;
     if (only.isEmpty() || only == "files") ok = FileBench(app, forms, scratch.path(), samples).run(out) && ok;
+    if (only.isEmpty() || only == "hostile") ok = HostileBench(app, scratch.path()).run(out) && ok;
     out << "load at the end " << loadAverage() << '\n';
     return ok ? 0 : kFailed;
 }
