@@ -280,7 +280,11 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
                 {4, nullptr, goods},
                 {10, nullptr, goods},
                 {10, &CQeEditWindow::SetFieldAlignCenter, goods},
-                {7, nullptr, longWord}};
+                {7, nullptr, longWord},
+                // Blanks after the last word neither move nor widen a line; a tab takes a blank's room.
+                {10, nullptr, "1,5 kg" + QString(80, u' ') + "\r\n2,5 kg" + QString(80, u' ')},
+                {10, &CQeEditWindow::SetFieldAlignCenter, "1,5 kg" + QString(60, u' ') + "\r\n2,5 kg"},
+                {9, nullptr, "Menge\tGewicht\tWert\tLand\tCode\r\nZeile\t2"}};
     for (const auto& [field, align, text] : rows) {
         if (align) (editor().*align)(field, 1);
         editor().SetFieldText(field, text, 1);
