@@ -339,6 +339,8 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
     const std::uint16_t centred = kFieldAlignCenter, right = kFieldAlignRight;
     const QString alphabet = "abcdefghijklmnopqrstuvwxyz";
     const QString longWord = "Langwort" + alphabet.repeated(6) + " ENDE weiter";
+    // Narrow letters, far more of them than a first stretch of a word looked at for its break.
+    const QString narrowWord = "Langwort" + QString("ijlt").repeated(80);
     const QString weights = "Gewicht" + QString("0123456789").repeated(4);
     const struct {
         const char* name;
@@ -351,7 +353,7 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         {"A.TR.", "lieferung.fma", 1, 1,
          {{0, 15, 12, 104.5}, {1, 15, 37, 104.5}, {2, 116, 26.5, 151}, {3, 159, 26.5, 192},
           {4, 108, 67.5, 150, centred}, {5, 153, 67.5, 194, kFieldAlignLeft, "t5" + QString(90, 'i')},
-          {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194, kFieldAlignLeft, longWord, 193.2}, {8, 15, 120, 27},
+          {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194, kFieldAlignLeft, narrowWord, 193.2}, {8, 15, 120, 27},
           {9, 29, 120, 173.5}, {10, 175.5, 120, 195, right, weights}, {11, 41, 240, 93},
           {12, 33, 244, 59}, {13, 64, 244, 113}, {14, 33, 248, 93}, {15, 48, 252, 93}, {16, 18, 256, 93},
           {17, 18, 260, 93}, {18, 41, 264, 93, centred}, {19, 133, 256, 193, centred},

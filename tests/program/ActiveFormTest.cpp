@@ -14,6 +14,7 @@
 #include "tests/support/SplashSetting.h"
 
 #include <gtest/gtest.h>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QTemporaryDir>
@@ -180,6 +181,37 @@ TEST_F(ActiveForm, TheFieldsContextMenuShowsTheStatesOfTheBearbeitenMenu)
     EXPECT_TRUE(find(32818).checked);
     EXPECT_FALSE(find(32816).checked);
     EXPECT_EQ(find(32802).text.toStdString(), "Einfügemodus ausschalten\tEinfg");
+}
+
+// A paste is taken where it fits into the box and refused where it would need a line more, from the menu
+// bar's "Einfügen" as from the context menu's, as Ctrl+V refuses it.
+TEST_F(ActiveForm, APasteFromEitherMenuIsRefusedWhereTheBoxHasNoRoomForIt)
+{
+    start(writeForm());
+    CATR_View& view = activeView();
+    view.ActivateField(14, 1);  // one line of box 13
+    QPlainTextEdit* field = view.FieldEditor().LiveWindow();
+    const std::function<void()> pastes[] = {
+        [&] { frame().commandActions().action(57637)->trigger(); },
+        [&] {
+            platform::ContextMenus::setTracker(
+                [](const QList<platform::MenuItem>&, QPoint) { return 57637; });
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {5, 5}, field->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(field->viewport(), &rightClick);
+            platform::ContextMenus::setTracker({});
+        },
+    };
+    for (const auto& paste : pastes) {
+        SCOPED_TRACE(&paste == pastes ? "menu bar" : "context menu");
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QGuiApplication::clipboard()->setText("Hamburg");
+        paste();
+        EXPECT_EQ(field->toPlainText().toStdString(), "Hamburg");
+        QGuiApplication::clipboard()->setText(QString(" und weiter").repeated(12));
+        paste();
+        EXPECT_EQ(field->toPlainText().toStdString(), "Hamburg");
+    }
 }
 
 TEST_F(ActiveForm, F1OpensTheTopicOfTheFieldOrOfTheDialogAndTheHelpWindowWorksBesideAModalDialog)
