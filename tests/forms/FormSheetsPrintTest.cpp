@@ -348,6 +348,7 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         int sheet;
         int page;
         QList<Box> boxes;
+        int areaHorizontal = 1000;  // "PrnFactorH", which scales the boxes toward the printable area's corner
     } sheets[] = {
         // clang-format off
         {"A.TR.", "lieferung.fma", 1, 1,
@@ -381,10 +382,13 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
          {{0, 20, 56, 185}, {1, 54, 64.5, 190}, {2, 93, 73, 190}, {3, 20, 94.5, 195}, {4, 20, 102.5, 165},
           {6, 81, 124, 152}, {7, 29, 157.5, 97}, {8, 106, 157.5, 190}, {9, 85, 170.5, 195},
           {10, 20, 195.5, 195, kFieldAlignLeft, longWord}}},
+        {"declaration 848a, print area 97 % across", kLZE.file, 1, 1,
+         {{10, 19.4, 195.5, 189.15, kFieldAlignLeft, longWord, 187.5}}, 970},
         // clang-format on
     };
     for (const auto& s : sheets) {
         SCOPED_TRACE(s.name);
+        app.WriteProfileInt(kPrnFactorH, s.areaHorizontal);
         QStringList texts;
         QMap<int, std::uint16_t> aligned;
         for (const Box& box : s.boxes) {

@@ -35,7 +35,7 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
     // one a little taller than a line of its font, one a little lower, and box 6; the EUR.1's centred line of
     // box 2 and its place and date on the back. Where the paper holds fewer lines than the window, the paper
     // decides: the 848a's two-line field 0 (7.9 mm on paper) holds one line of 6.3 mm in the printer font at
-    // 150 %, and one of 3.9 mm when the print area is 80 % high (6.2 mm).
+    // 150 %, and one of 3.9 mm when the print area is 97 % high (7.5 mm).
     const struct {
         const FormDefinition& form;
         bool twoLineOption;
@@ -56,7 +56,7 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
         {EUR1_Form, false, 3, 1},
         {EUR1_Form, false, 10, 1, 0, 2},
         {LZE848a_Form, true, 0, 1, 0, 1, 150},
-        {LZE848a_Form, true, 0, 1, 0, 1, 95, 800},
+        {LZE848a_Form, true, 0, 1, 0, 1, 95, 970},
     };
     // Narrow letters, so that the place where the word stops shows the slightest change of its measure.
     const QString kLongWord = "Lorem " + QString(230, u'i');
