@@ -341,6 +341,10 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
     const QString longWord = "Langwort" + alphabet.repeated(6) + " ENDE weiter";
     // Narrow letters, far more of them than a first stretch of a word looked at for its break.
     const QString narrowWord = "Langwort" + QString("ijlt").repeated(80);
+    // `count` times `letter` with a blank between each two.
+    const auto blanked = [](int count, QChar letter = u'i') {
+        return (QString(letter) + u' ').repeated(count - 1) + letter;
+    };
     const QString weights = "Gewicht" + QString("0123456789").repeated(4);
     const struct {
         const char* name;
@@ -359,7 +363,13 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
           {12, 33, 244, 59}, {13, 64, 244, 113}, {14, 33, 248, 93}, {15, 48, 252, 93}, {16, 18, 256, 93},
           {17, 18, 260, 93}, {18, 41, 264, 93, centred}, {19, 133, 256, 193, centred},
           {20, 133, 265, 193}}},
-        {"A.TR. box 9 right-aligned", "lieferung.fma", 1, 1, {{8, 15, 120, 27, right, "Kiste 8", 0, 1}}},
+        // Box 9 set right-aligned; box 5 centred and box 8 left-aligned, each with as many of a narrow letter
+        // as its line holds up to its edges.
+        {"A.TR. boxes filled to their edges", "lieferung.fma", 1, 1,
+         {{8, 15, 120, 27, right, "Kiste 8", 0, 1}, {4, 108, 67.5, 150, centred, blanked(24), 0, 1},
+          {7, 108, 79.5, 194, kFieldAlignLeft, blanked(49, u'l'), 0, 1}}},
+        {"A.TR. box 5 at print area 102 % across", "lieferung.fma", 1, 1,
+         {{4, 110.16, 67.5, 153, centred, blanked(24), 0, 1}}, 1020},
         {"EUR.1 certificate", kEUR1.file, 1, 1,
          {{0, 13, 11, 102.5}, {1, 13, 36, 102.5}, {2, 107, 33, 190, centred},
           {3, 107, 45, 190, centred, "Lorem " + QString(96, 'i')},
