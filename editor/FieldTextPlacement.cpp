@@ -14,8 +14,8 @@ FieldTextPlacement::Insets FieldTextPlacement::InsetsOf(std::uint16_t alignment)
 
 int FieldTextPlacement::LineWidth(std::uint16_t alignment, int boxWidth)
 {
-    if (alignment == Model::kAlignCenter) return boxWidth - 2 * kRightInset;
-    return boxWidth - kLeftInset - kRightInset;
+    const Insets insets = InsetsOf(alignment);
+    return boxWidth - insets.left - insets.right;
 }
 
 Qt::Alignment FieldTextPlacement::WindowAlignment(std::uint16_t alignment)

@@ -19,9 +19,9 @@ public:
     };
 
     static Insets InsetsOf(std::uint16_t alignment);
-    // How wide a line of a field's text may be in a box `boxWidth` wide: no line comes nearer to either edge
-    // than its inset, whatever the alignment, and a centred line, which stands in the middle of the box,
-    // keeps the larger inset on both sides.
+    // How wide a line of a field's text may be in a box `boxWidth` wide: the box less the inset of the
+    // alignment, so that a left-aligned line may reach the right edge, a right-aligned line the left edge and
+    // a centred line both, as the text is drawn into the box.
     static int LineWidth(std::uint16_t alignment, int boxWidth);
     static Qt::Alignment WindowAlignment(std::uint16_t alignment);
     // The DrawText format of a field's alignment, and its inset applied to `rect`.

@@ -125,6 +125,19 @@ int blueDepth(const QImage& image, const FormRect& box, int zoom)
     return qRound(deepest * 254 / 96.0 * 10 / zoom) - box.top;
 }
 
+// How far right of the left edge of a field's box the blue ink of its text reaches across the box's first
+// 3 cm down, in tenths of a millimetre.
+int blueReach(const QImage& image, const FormRect& box, int zoom)
+{
+    int farthest = 0;
+    for (int y = pixels(box.top, zoom); y < pixels(box.top + 300, zoom); ++y) {
+        for (int x = pixels(box.left, zoom); x < image.width(); ++x) {
+            if (blue(image.pixelColor(x, y))) farthest = std::max(farthest, x);
+        }
+    }
+    return qRound(farthest * 254 / 96.0 * 10 / zoom) - box.left;
+}
+
 bool red(QColor c)
 {
     return c.red() > 200 && c.green() < 80 && c.blue() < 80;
@@ -188,6 +201,8 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         std::optional<std::pair<std::uint16_t, QString>> longText = {};
         std::pair<int, int> depth = {};
         int lastZoom = 0;
+        // How far right of its box's left edge the long text reaches at the least.
+        int reach = 0;
     } cases[] = {
         {ATR_Form, 1, 10, green, 100},
         {ATR_Form, 1, 20, green, 100},
@@ -223,6 +238,11 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
         // clang-format off
         {EUR1_Form, 1, 10, green, 100, false, std::nullopt, std::nullopt, false, {},
          std::pair<std::uint16_t, QString>{3, "Lorem " + QString(96, u'i')}, {50, 90}, 25},
+        // A word of 328 narrow letters, two lines long on paper in the A.TR.'s box 8 (86 mm), breaks where a
+        // letter no longer fits on paper: its first line, drawn in the screen's font, fills more than 70 mm
+        // of the box at every zoom, not the width of its first 64 letters (under 62 mm).
+        {ATR_Form, 1, 10, green, 100, false, std::nullopt, std::nullopt, false, {},
+         std::pair<std::uint16_t, QString>{7, "Langwort" + QString("ijlt").repeated(80)}, {50, 200}, 25, 700},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -260,6 +280,7 @@ TEST_F(FormInspectRender, APageIsDrawnAsItsWindowDrawsItOverExactlyTheSheet)
                 const int depth = blueDepth(image, c.form.fields.page1[c.longText->first].screen, zoom);
                 EXPECT_GE(depth, c.depth.first);
                 EXPECT_LE(depth, c.depth.second);
+                EXPECT_GE(blueReach(image, c.form.fields.page1[c.longText->first].screen, zoom), c.reach);
             }
             for (const WritingLine& line : c.writingLines) {
                 SCOPED_TRACE("the writing line of field " + std::to_string(line.field));

@@ -15,6 +15,7 @@
 #include "tests/forms/PrintedFormProbe.h"
 
 #include <gtest/gtest.h>
+#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 #include <optional>
@@ -197,19 +198,26 @@ protected:
             app.WriteProfileInt(cross, 0);
     }
 
-    // A new form saved as `file` with `page1` and `page2` as its field texts and `choice` as its mark,
-    // printed by form-inspect onto sheet `sheet`; false with the tool's complaint.
+    // A new form saved as `file` with `page1` and `page2` as its field texts, `aligned` as the alignment of
+    // page-1 fields, and `choice` as its mark, printed by form-inspect onto sheet `sheet`; false with the
+    // tool's complaint.
     bool print(const QString& file, int sheet, const QStringList& page1 = {}, const QStringList& page2 = {},
-               int choice = 0)
+               int choice = 0, const QMap<int, std::uint16_t>& aligned = {})
     {
         const QString path = dir.filePath(file);
         const std::vector<platform::DocTemplate> templates = CreateFormTemplates(app);
         DetachedForm detached = DetachedForm::Create(*platform::DocTemplate::findForFile(templates, path));
         detached.doc->OnNewDocument();
+        CQeEditWindow& editor = detached.editor();
         for (int field = 0; field < page1.size(); ++field)
-            detached.editor().SetFieldText(std::uint16_t(field), page1[field], 1);
+            editor.SetFieldText(std::uint16_t(field), page1[field], 1);
         for (int field = 0; field < page2.size(); ++field)
-            detached.editor().SetFieldText(std::uint16_t(field), page2[field], 2);
+            editor.SetFieldText(std::uint16_t(field), page2[field], 2);
+        for (const auto [field, alignment] : aligned.asKeyValueRange()) {
+            if (alignment == kFieldAlignRight) editor.SetFieldAlignRight(std::uint16_t(field), 1);
+            if (alignment == kFieldAlignCenter) editor.SetFieldAlignCenter(std::uint16_t(field), 1);
+            if (alignment == kFieldAlignLeft) editor.SetFieldAlignLeft(std::uint16_t(field), 1);
+        }
         detached.doc->m_nMarkChoice = choice;
         EXPECT_TRUE(detached.doc->OnSaveDocument(path));
         return printWithFormInspect(path, sheet, pdf, dir.filePath("config"), complaint);
@@ -217,21 +225,33 @@ protected:
 
     std::optional<QRectF> word(const QString& text) { return pdfWord(pdf, text); }
 
-    // The words of `text`, printed from `top` down, are all of it in its order, broken into lines, and each
-    // stands between `left` + 1 mm and `right` - 1.2 mm.
-    void expectLinesInTextArea(const QString& text, double left, double top, double right)
+    // The words of `text`, printed from `top` down, are all of it in its order, broken into `lines` lines
+    // (0: more than one), and each stands in the box from `left` to `right` off the edge its alignment holds:
+    // 1 mm in from the left edge for a left-aligned text, 1.2 mm in from the right for a right-aligned one.
+    // The longest line reaches past `reach`.
+    void expectLinesInTextArea(const QString& text, double left, double top, double right,
+                               std::uint16_t alignment, int lines = 0, double reach = 0)
     {
+        const double start = left + (alignment == kFieldAlignLeft ? 1.0 : 0);
+        const double end = right - (alignment == kFieldAlignRight ? 1.2 : 0);
         QString read;
-        QSet<double> lines;
+        QSet<double> tops;
+        double farthest = 0;
         for (const PdfWord& w : pdfWords(pdf)) {
             if (w.mm.top() < top - kPlaceTolerance || !text.contains(w.text)) continue;
             read += w.text;
-            lines.insert(w.mm.top());
-            EXPECT_GE(w.mm.left(), left + 1.0 - kPlaceTolerance) << w.text.toStdString();
-            EXPECT_LE(w.mm.right(), right - 1.2 + kPlaceTolerance) << w.text.toStdString();
+            tops.insert(w.mm.top());
+            farthest = std::max(farthest, w.mm.right());
+            EXPECT_GE(w.mm.left(), start - kPlaceTolerance) << w.text.toStdString();
+            EXPECT_LE(w.mm.right(), end + kPlaceTolerance) << w.text.toStdString();
         }
         EXPECT_EQ(read.toStdString(), QString(text).remove(' ').toStdString());
-        EXPECT_GT(lines.size(), 1);
+        if (lines == 0) {
+            EXPECT_GT(tops.size(), 1);
+        } else {
+            EXPECT_EQ(tops.size(), lines);
+        }
+        EXPECT_GT(farthest, reach);
     }
     QImage rendered(QRect part) { return renderedPart(pdf, work(), part); }
     bool inkIn(QRect part) { return !inkBox(rendered(part)).isEmpty(); }
@@ -305,16 +325,26 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
     // forms' paper has them: the left and right edges of a field's box and the top its first line starts at,
     // below the box's caption and above its lines. A text that slips out of its box by a millimetre prints
     // over a caption or across an underline. A text longer than its box's line (`text`) breaks into lines
-    // that each stay inside the box's text area, 1 mm in from its left edge and 1.2 mm in from its right.
+    // that each stay inside the box, off the edge its alignment holds, and, where a word breaks at the
+    // character that no longer fits, reach close to the other edge (`reach`); a text that fits stays on
+    // `lines` lines. A box set to another alignment than its form's is printed with it.
     struct Box {
         int field;
         double left, top, right;
         std::uint16_t alignment = kFieldAlignLeft;
         QString text = {};
+        double reach = 0;
+        int lines = 0;
     };
     const std::uint16_t centred = kFieldAlignCenter, right = kFieldAlignRight;
     const QString alphabet = "abcdefghijklmnopqrstuvwxyz";
     const QString longWord = "Langwort" + alphabet.repeated(6) + " ENDE weiter";
+    // Narrow letters, far more of them than a first stretch of a word looked at for its break.
+    const QString narrowWord = "Langwort" + QString("ijlt").repeated(80);
+    // `count` times `letter` with a blank between each two.
+    const auto blanked = [](int count, QChar letter = u'i') {
+        return (QString(letter) + u' ').repeated(count - 1) + letter;
+    };
     const QString weights = "Gewicht" + QString("0123456789").repeated(4);
     const struct {
         const char* name;
@@ -322,16 +352,24 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
         int sheet;
         int page;
         QList<Box> boxes;
+        int areaHorizontal = 1000;  // "PrnFactorH", which scales the boxes toward the printable area's corner
     } sheets[] = {
         // clang-format off
         {"A.TR.", "lieferung.fma", 1, 1,
          {{0, 15, 12, 104.5}, {1, 15, 37, 104.5}, {2, 116, 26.5, 151}, {3, 159, 26.5, 192},
           {4, 108, 67.5, 150, centred}, {5, 153, 67.5, 194, kFieldAlignLeft, "t5" + QString(90, 'i')},
-          {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194, kFieldAlignLeft, longWord}, {8, 15, 120, 27},
+          {6, 15, 79.5, 104.5}, {7, 108, 79.5, 194, kFieldAlignLeft, narrowWord, 193.2}, {8, 15, 120, 27},
           {9, 29, 120, 173.5}, {10, 175.5, 120, 195, right, weights}, {11, 41, 240, 93},
           {12, 33, 244, 59}, {13, 64, 244, 113}, {14, 33, 248, 93}, {15, 48, 252, 93}, {16, 18, 256, 93},
           {17, 18, 260, 93}, {18, 41, 264, 93, centred}, {19, 133, 256, 193, centred},
           {20, 133, 265, 193}}},
+        // Box 9 set right-aligned; box 5 centred and box 8 left-aligned, each with as many of a narrow letter
+        // as its line holds up to its edges.
+        {"A.TR. boxes filled to their edges", "lieferung.fma", 1, 1,
+         {{8, 15, 120, 27, right, "Kiste 8", 0, 1}, {4, 108, 67.5, 150, centred, blanked(24), 0, 1},
+          {7, 108, 79.5, 194, kFieldAlignLeft, blanked(49, u'l'), 0, 1}}},
+        {"A.TR. box 5 at print area 102 % across", "lieferung.fma", 1, 1,
+         {{4, 110.16, 67.5, 153, centred, blanked(24), 0, 1}}, 1020},
         {"EUR.1 certificate", kEUR1.file, 1, 1,
          {{0, 13, 11, 102.5}, {1, 13, 36, 102.5}, {2, 107, 33, 190, centred},
           {3, 107, 45, 190, centred, "Lorem " + QString(96, 'i')},
@@ -354,21 +392,28 @@ TEST_F(FormSheetsPrint, AtZeroMarginsEveryFieldPrintsInItsBoxOfThePrePrintedPape
          {{0, 20, 56, 185}, {1, 54, 64.5, 190}, {2, 93, 73, 190}, {3, 20, 94.5, 195}, {4, 20, 102.5, 165},
           {6, 81, 124, 152}, {7, 29, 157.5, 97}, {8, 106, 157.5, 190}, {9, 85, 170.5, 195},
           {10, 20, 195.5, 195, kFieldAlignLeft, longWord}}},
+        {"declaration 848a, print area 97 % across", kLZE.file, 1, 1,
+         {{10, 19.4, 195.5, 189.15, kFieldAlignLeft, longWord, 187.5}}, 970},
         // clang-format on
     };
     for (const auto& s : sheets) {
         SCOPED_TRACE(s.name);
+        app.WriteProfileInt(kPrnFactorH, s.areaHorizontal);
         QStringList texts;
+        QMap<int, std::uint16_t> aligned;
         for (const Box& box : s.boxes) {
             while (texts.size() <= box.field) texts.append(QString());
             texts[box.field] = box.text.isEmpty() ? wordOf(box.field, s.page) : box.text;
+            aligned.insert(box.field, box.alignment);
         }
-        ASSERT_TRUE(s.page == 1 ? print(s.file, s.sheet, texts) : print(s.file, s.sheet, {}, texts))
+        ASSERT_TRUE(s.page == 1 ? print(s.file, s.sheet, texts, {}, 0, aligned)
+                                : print(s.file, s.sheet, {}, texts))
             << complaint.toStdString();
         for (const Box& box : s.boxes) {
             SCOPED_TRACE(wordOf(box.field, s.page).toStdString());
             if (!box.text.isEmpty()) {
-                expectLinesInTextArea(box.text, box.left, box.top, box.right);
+                expectLinesInTextArea(box.text, box.left, box.top, box.right, box.alignment, box.lines,
+                                      box.reach);
                 continue;
             }
             const std::optional<QRectF> at = word(wordOf(box.field, s.page));

@@ -33,15 +33,30 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
 {
     // Fields 0 and 1 of the declaration 848a with the two-line option, and single-line fields of the A.TR.:
     // one a little taller than a line of its font, one a little lower, and box 6; the EUR.1's centred line of
-    // box 2.
+    // box 2 and its place and date on the back. Where the paper holds fewer lines than the window, the paper
+    // decides: the 848a's two-line field 0 (7.9 mm on paper) holds one line of 6.3 mm in the printer font at
+    // 150 %, and one of 3.9 mm when the print area is 97 % high (7.5 mm).
     const struct {
         const FormDefinition& form;
         bool twoLineOption;
         std::uint16_t field;
         int lines;
+        // How many characters of the long word the box takes at the least, by its width on paper.
+        int leastTaken = 0;
+        std::uint16_t page = 1;
+        int printerFontFactor = 95;
+        int printAreaVertical = 1000;
     } rows[] = {
-        {LZE848a_Form, true, 0, 2}, {LZE848a_Form, true, 1, 2}, {ATR_Form, false, 2, 1},
-        {ATR_Form, false, 14, 1},   {ATR_Form, false, 5, 1},    {EUR1_Form, false, 3, 1},
+        {LZE848a_Form, true, 0, 2},
+        {LZE848a_Form, true, 1, 2},
+        {ATR_Form, false, 2, 1},
+        // 60 mm less the inset of 1 mm and "Lorem " (9.5 mm in the printer font) hold 73 "i" of 0.68 mm.
+        {ATR_Form, false, 14, 1, 6 + 72},
+        {ATR_Form, false, 5, 1},
+        {EUR1_Form, false, 3, 1},
+        {EUR1_Form, false, 10, 1, 0, 2},
+        {LZE848a_Form, true, 0, 1, 0, 1, 150},
+        {LZE848a_Form, true, 0, 1, 0, 1, 95, 970},
     };
     // Narrow letters, so that the place where the word stops shows the slightest change of its measure.
     const QString kLongWord = "Lorem " + QString(230, u'i');
@@ -49,7 +64,12 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
     constexpr int kLastZoom = 25;
     for (const auto& row : rows) {
         app.WriteProfileInt(settings::kLZEF1F2, row.twoLineOption ? 1 : 0);
+        app.WriteProfileInt(settings::kPrinterFontFactor.in(row.form.fields.section), row.printerFontFactor);
+        app.WriteProfileInt(settings::kPrnFactorV, row.printAreaVertical);
         open(row.form);
+        if (row.page == 2) {
+            ASSERT_TRUE(frame->ExecuteCommand(formcmd::kPage2));
+        }
         const std::uint16_t elsewhere = row.field == 0 ? 1 : 0;
         QString takenAtFirstZoom;
         for (int zoom = kFirstZoom; zoom <= kLastZoom; ++zoom) {
@@ -58,25 +78,26 @@ TEST_F(TypedTextFit, TheLinesABoxHoldsAreTakenAtEveryZoomAndALineMoreIsRefused)
             }
             SCOPED_TRACE(testing::Message() << "row " << &row - rows << " zoom " << zoom);
             ASSERT_EQ(view->zoom(), zoom);
-            view->ActivateField(row.field, 1);
+            view->ActivateField(row.field, row.page);
             typeLines(row.lines + 1);
             EXPECT_TRUE(firstLineInSight());
-            view->ActivateField(elsewhere, 1);
+            view->ActivateField(elsewhere, row.page);
             // The Return of the line more changed nothing; its text went onto the last line.
             QStringList taken;
             for (int line = 1; line <= row.lines; ++line) taken.append(QStringLiteral("Zeile%1").arg(line));
             taken.last() += QStringLiteral("Zeile%1").arg(row.lines + 1);
-            EXPECT_EQ(editor().GetFieldText(row.field, 1), taken.join("\r\n"));
+            EXPECT_EQ(editor().GetFieldText(row.field, row.page), taken.join("\r\n"));
 
             // A word longer than the box is taken up to the character that no longer fits, as the lines
             // of the box hold it when it breaks there.
-            view->ActivateField(row.field, 1);
+            view->ActivateField(row.field, row.page);
             typeLines(0);
             QTest::keyClicks(&window(), kLongWord);
-            view->ActivateField(elsewhere, 1);
-            const QString word = editor().GetFieldText(row.field, 1);
+            view->ActivateField(elsewhere, row.page);
+            const QString word = editor().GetFieldText(row.field, row.page);
             EXPECT_TRUE(kLongWord.startsWith(word) && !word.isEmpty()) << word.toStdString();
             EXPECT_LT(word.size(), kLongWord.size());
+            EXPECT_GE(word.size(), row.leastTaken);
             if (zoom == kFirstZoom) takenAtFirstZoom = word;
             EXPECT_EQ(word.size(), takenAtFirstZoom.size());
         }

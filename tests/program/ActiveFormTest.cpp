@@ -1,11 +1,13 @@
 // The form being worked on owns the status panes, the form kind the Open dialog starts on and the help
 // topic, from the moment its window shows, however it was opened; with no form left, nothing of it stays.
 
+#include "app/AppCommandIds.h"
 #include "forms/FormTemplates.h"
 #include "forms/atr/CATR_View.h"
 #include "forms/common/DetachedForm.h"
 #include "platform/command/CommandActions.h"
 #include "platform/command/StandardCommands.h"
+#include "platform/dialog/Dialog.h"
 #include "platform/docview/ChildFrame.h"
 #include "platform/menu/ContextMenus.h"
 #include "platform/shell/HtmlHelp.h"
@@ -14,6 +16,7 @@
 #include "tests/support/SplashSetting.h"
 
 #include <gtest/gtest.h>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QTemporaryDir>
@@ -180,6 +183,98 @@ TEST_F(ActiveForm, TheFieldsContextMenuShowsTheStatesOfTheBearbeitenMenu)
     EXPECT_TRUE(find(32818).checked);
     EXPECT_FALSE(find(32816).checked);
     EXPECT_EQ(find(32802).text.toStdString(), "Einfügemodus ausschalten\tEinfg");
+}
+
+// A paste is taken where it fits into the box and refused where it would need a line more, from the menu
+// bar's "Einfügen" as from the context menu's, as Ctrl+V refuses it.
+TEST_F(ActiveForm, APasteFromEitherMenuIsRefusedWhereTheBoxHasNoRoomForIt)
+{
+    start(writeForm());
+    CATR_View& view = activeView();
+    view.ActivateField(14, 1);  // one line of box 13
+    QPlainTextEdit* field = view.FieldEditor().LiveWindow();
+    const std::function<void()> pastes[] = {
+        [&] { frame().commandActions().action(57637)->trigger(); },
+        [&] {
+            platform::ContextMenus::setTracker(
+                [](const QList<platform::MenuItem>&, QPoint) { return 57637; });
+            QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {5, 5}, field->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(field->viewport(), &rightClick);
+            platform::ContextMenus::setTracker({});
+        },
+    };
+    for (const auto& paste : pastes) {
+        SCOPED_TRACE(&paste == pastes ? "menu bar" : "context menu");
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QGuiApplication::clipboard()->setText("Hamburg");
+        paste();
+        EXPECT_EQ(field->toPlainText().toStdString(), "Hamburg");
+        QGuiApplication::clipboard()->setText(QString(" und weiter").repeated(12));
+        paste();
+        EXPECT_EQ(field->toPlainText().toStdString(), "Hamburg");
+    }
+}
+
+// A change in the print-area dialog or the printer font size dialog reaches the open form at once: box 8's
+// long word is drawn in other lines, and the line of box 12's "Zollstelle" takes less of a long word.
+TEST_F(ActiveForm, APrintSettingChangedInItsDialogBreaksTheOpenFormsTextsAnew)
+{
+    start(writeForm());
+    CATR_View& view = activeView();
+    QPlainTextEdit* window = view.FieldEditor().LiveWindow();
+    view.ActivateField(7, 1);
+    QTest::keyClicks(window, "Langwort" + QString("ijlt").repeated(80));
+    // Box 8 as the view draws it, the window on box 1.
+    const auto drawnBox8 = [&] {
+        view.ActivateField(0, 1);
+        return view.viewport()->grab(QRect(QPoint(431, 317), QPoint(756, 440))).toImage();
+    };
+    const auto takenInBox12 = [&] {
+        view.ActivateField(14, 1);
+        window->selectAll();
+        QTest::keyClick(window, Qt::Key_Delete);
+        QTest::keyClicks(window, "Lorem " + QString(230, u'i'));
+        return window->toPlainText().size();
+    };
+    // The dialog, when it takes the keyboard, gives it back to the form's window when it closes.
+    const auto inDialog = [&](int command, int field, const std::function<void(QWidget*)>& change,
+                              bool takesKeyboard) {
+        ui.dialogScript = [&](QDialog& dialog) {
+            if (takesKeyboard) QApplication::setActiveWindow(&dialog);
+            change(dialog.findChild<QWidget*>(QString::number(field)));
+            QTest::mouseClick(dialog.findChild<QWidget*>(QString::number(platform::control::kOk)),
+                              Qt::LeftButton);
+        };
+        frame().commandActions().action(command)->trigger();
+        if (takesKeyboard) QApplication::setActiveWindow(&frame());
+    };
+    const QImage drawn = drawnBox8();
+    const qsizetype taken = takenInBox12();
+
+    // The print area 97 % across, the form's window active again: typing first, drawing after.
+    inDialog(
+        AppCommandIds::kPrintSizeCorrection, 21148,
+        [](QWidget* across) {
+            QTest::keyClick(across, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(across, "97");
+        },
+        true);
+    const qsizetype takenNarrower = takenInBox12();
+    EXPECT_LT(takenNarrower, taken);
+    const QImage drawnNarrower = drawnBox8();
+    EXPECT_NE(drawnNarrower, drawn);
+
+    // The A.TR.'s printer font at 105 %, the form drawn before its window is active again: drawing first,
+    // typing after.
+    inDialog(
+        AppCommandIds::kPrinterFontSize, 1033,
+        [](QWidget* atr) {
+            for (int step = 0; step < 10; ++step) QTest::keyClick(atr, Qt::Key_Up);
+        },
+        false);
+    EXPECT_NE(drawnBox8(), drawnNarrower);
+    EXPECT_LT(takenInBox12(), takenNarrower);
 }
 
 TEST_F(ActiveForm, F1OpensTheTopicOfTheFieldOrOfTheDialogAndTheHelpWindowWorksBesideAModalDialog)
