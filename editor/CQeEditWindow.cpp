@@ -338,11 +338,13 @@ int CQeEditWindow::Activate(std::uint16_t field, std::uint16_t page)
     page = ResolvePage(page);
     if (!m_model.SlotOf(field, page)) return -1;
     CommitTypedText();
+    // A field activated again keeps its text, caret and undo steps in the window.
+    const bool textShown = m_bHoldsField && IsCurrent(field, page);
     // The field left is drawn by the view from here on, its text as it was left.
     RepaintDrawnText(m_nCurrentField, m_nCurrentPage);
     m_nCurrentField = field;
     m_nCurrentPage = page;
-    if (m_window) ShowCurrentField();
+    if (m_window) ShowCurrentField(textShown);
     return 0;
 }
 
@@ -415,12 +417,13 @@ void CQeEditWindow::BreakWindowAsOnPaper()
                           PaperLinesHeld(m_nCurrentField, m_nCurrentPage));
 }
 
-void CQeEditWindow::ShowCurrentField()
+void CQeEditWindow::ShowCurrentField(bool textShown)
 {
     const auto slot = SlotOf(m_nCurrentField, m_nCurrentPage);
     const Rect* rect = RectOf(m_nCurrentField, m_nCurrentPage);
     if (!slot || !rect) return;
     LiveEditWidget& window = *m_window;
+    const LiveEditWidget::FitOnce fitOnce(window);
     const QPoint scrolled = m_pParentView ? m_pParentView->GetDeviceScrollPosition() : QPoint();
     const QPoint topLeft(std::uint16_t(rect->left), std::uint16_t(rect->top));
     const QPoint bottomRight(std::uint16_t(rect->right), std::uint16_t(rect->bottom));
@@ -432,7 +435,7 @@ void CQeEditWindow::ShowCurrentField()
     const FieldTextPlacement::Insets insets = FieldTextPlacement::InsetsOf(alignment);
     window.SetTextInsets(insets.left * m_dPixelsPerUnit, insets.right * m_dPixelsPerUnit);
     BreakWindowAsOnPaper();
-    window.SetFieldText(m_model.TextAt(*slot));
+    if (!textShown) window.SetFieldText(m_model.TextAt(*slot));
     const EditorFontTable::WindowFont font =
         m_fonts.ForWindow(GetFontSize(m_nCurrentField, m_nCurrentPage),
                           IsFieldBold(m_nCurrentField, m_nCurrentPage), window.logicalDpiY());

@@ -285,7 +285,8 @@ private:
     void ReactivateCurrent() { Activate(m_nCurrentField, m_nCurrentPage); }
     void LeaveRemovedPage(std::uint16_t page);
     void LeaveDeletedLine(std::uint16_t field);
-    void ShowCurrentField();
+    // Puts the live window onto the current field; with `textShown` it holds that field's text already.
+    void ShowCurrentField(bool textShown = false);
     const Rect* RectOf(std::uint16_t field, std::uint16_t page) const;
     void RepaintDrawnText(std::uint16_t field, std::uint16_t page);
     const platform::Font& PrinterFontOf(std::uint16_t field, std::uint16_t page) const;

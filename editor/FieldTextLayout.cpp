@@ -219,6 +219,9 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
                                              platform::LongWords::Break)
                    : platform::wrapParagraph(text, width, widthOf, mostLines, platform::LongWords::Break);
     QTextLayout* layout = block.layout();
+    // The window asks a block's lines for its caret's place at every paint and key: what the lines were made
+    // of is kept with them, or each question goes through all of the block's text again.
+    layout->setCacheEnabled(true);
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(OwnWrapping(text, lines));
     option.setTabs(TabStops(text, lines, metrics));

@@ -149,7 +149,17 @@ void LiveEditWidget::DefaultKeyDown(QKeyEvent* event)
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
+    // A text laid out only in part cannot grow; typing a character into it and taking it back would lay the
+    // whole of it out twice.
+    if (OnlyAddsACharacter(event) && m_layout->LeavesTextOut()) return;
     EditOrRefuse([&] { QPlainTextEdit::keyPressEvent(event); });
+}
+
+bool LiveEditWidget::OnlyAddsACharacter(const QKeyEvent* event) const
+{
+    const QString typed = event->text();
+    return !overwriteMode() && !textCursor().hasSelection() && !typed.isEmpty() &&
+           std::all_of(typed.cbegin(), typed.cend(), [](QChar c) { return c.isPrint(); });
 }
 
 bool LiveEditWidget::IsCaretKey(const QKeyEvent* event)
@@ -269,9 +279,19 @@ QRect LiveEditWidget::Box() const
     return geometry().adjusted(m_widenedLeft, 0, -m_widenedRight, 0);
 }
 
+LiveEditWidget::FitOnce::FitOnce(LiveEditWidget& window) : m_window(window)
+{
+    ++m_window.m_fitsHeld;
+}
+
+LiveEditWidget::FitOnce::~FitOnce()
+{
+    if (--m_window.m_fitsHeld == 0) m_window.FitToText();
+}
+
 void LiveEditWidget::FitToText()
 {
-    if (!m_hasBox) return;
+    if (!m_hasBox || m_fitsHeld > 0) return;
     const FieldTextLayout::Overflow overflow = m_layout->LinesOverflow();
     const int left = int(std::ceil(overflow.left));
     const int right = int(std::ceil(overflow.right));

@@ -58,6 +58,19 @@ public:
     // whole pixels, a little larger or smaller than asked, and whether a text fits must not hang on that.
     void SetFieldFont(const QFont& font, double cellPixels);
     void SetColors(const QColor& text, const QColor& background);
+    // Holds the window's fitting to its lines while a field is shown anew, box, breaking, text and font one
+    // after the other, so that its text is laid out once, when the last of them ends.
+    class FitOnce {
+    public:
+        explicit FitOnce(LiveEditWidget& window);
+        ~FitOnce();
+        FitOnce(const FitOnce&) = delete;
+        FitOnce& operator=(const FitOnce&) = delete;
+
+    private:
+        LiveEditWidget& m_window;
+    };
+
     // Scrolls `view`, which the window lies in, until the window is in sight.
     void ScrollIntoView(platform::ScrollView& view);
 
@@ -82,6 +95,8 @@ private:
     void EditOrRefuse(const std::function<void()>& edit);
     void Refuse(const QTextCursor& caretBefore);
     static bool IsCaretKey(const QKeyEvent* event);
+    // Whether a key only puts a character in before the caret.
+    bool OnlyAddsACharacter(const QKeyEvent* event) const;
     qsizetype LineCount() const;
     // The height `lines` lines take at the size the window's font stands for, margins included.
     double HeightOf(qsizetype lines) const;
@@ -111,6 +126,7 @@ private:
     double m_cellPixels = 0;
     bool m_programChange = false;
     bool m_inEdit = false;
+    int m_fitsHeld = 0;
     StoredFieldText m_fieldText;
     ShownLineCaret m_caret{*this};
     // The first position of the window's text changed since the field's text was last brought up to it.

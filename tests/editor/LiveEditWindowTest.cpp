@@ -119,6 +119,10 @@ TEST_F(LiveEdit, TypedTextGoesIntoTheFieldLeftAndOnlyTypingMarksTheDocumentModif
     EXPECT_EQ(editor().GetFieldText(0, 1), "Nord\r\nSud");
     EXPECT_EQ(editor().GetCurrentField(), 0);
     EXPECT_EQ(window()->textCursor().position(), 7);
+    // Activating the field again (a zoom, a font size) keeps its caret and what can be taken back.
+    EXPECT_EQ(editor().Activate(0, 1), 0);
+    EXPECT_EQ(window()->textCursor().position(), 7);
+    EXPECT_TRUE(editor().CanUndo());
     EXPECT_EQ(editor().Activate(1, 1), 0);
     EXPECT_EQ(editor().GetFieldText(0, 1), "Nord\r\nSud");
     EXPECT_EQ(window()->toPlainText(), "");  // field 1 is empty

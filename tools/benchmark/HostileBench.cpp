@@ -65,10 +65,10 @@ QString row(const QString& name, double ms)
         .arg(ms > kStepLimitMs ? QStringLiteral("  OVER") : QString());
 }
 
-void typeKey(QWidget& widget)
+void typeKey(QWidget& widget, Qt::Key key = Qt::Key_X, const QString& text = QStringLiteral("x"))
 {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(&widget, &press);
     QApplication::sendEvent(&widget, &release);
 }
@@ -143,6 +143,9 @@ bool HostileBench::runCase(const Case& hostile, QTextStream& out)
         if (!window) return false;
         out << row(name + "first key", timedMs([&] { typeKey(*window); })) << '\n';
         out << row(name + "second key", timedMs([&] { typeKey(*window); })) << '\n';
+        out << row(name + "Backspace",
+                   timedMs([&] { typeKey(*window, Qt::Key_Backspace, QStringLiteral("\b")); }))
+            << '\n';
         out << row(name + "zoom in", timedMs([&] { view->OnZoomIn(); })) << '\n';
         out << row(name + "zoom out", timedMs([&] { view->OnZoomOut(); })) << '\n';
     }
