@@ -143,8 +143,8 @@ bool HostileBench::runCase(const Case& hostile, QTextStream& out)
         if (!window) return false;
         out << row(name + "first key", timedMs([&] { typeKey(*window); })) << '\n';
         out << row(name + "second key", timedMs([&] { typeKey(*window); })) << '\n';
-        out << row(name + "Backspace",
-                   timedMs([&] { typeKey(*window, Qt::Key_Backspace, QStringLiteral("\b")); }))
+        out << row(name + "Delete",
+                   timedMs([&] { typeKey(*window, Qt::Key_Delete, QStringLiteral("\x7f")); }))
             << '\n';
         out << row(name + "zoom in", timedMs([&] { view->OnZoomIn(); })) << '\n';
         out << row(name + "zoom out", timedMs([&] { view->OnZoomOut(); })) << '\n';
