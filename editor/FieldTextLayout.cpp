@@ -121,20 +121,23 @@ void FieldTextLayout::LayOutAfresh()
     requestUpdate();
 }
 
+// A line's blanks at its end hang past the edge: they reach past no edge.
 FieldTextLayout::Overflow FieldTextLayout::LinesOverflow() const
 {
-    const double share = LeftShare(document()->defaultTextOption().alignment());
     Overflow overflow;
     double top = 0;
     for (QTextBlock block = document()->firstBlock(); block.isValid() && top < m_height;
          block = block.next()) {
         top += blockBoundingRect(block).height();
+        const QString text = block.text();
         const QTextLayout* layout = block.layout();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            const double left = line.x() + share * (line.width() - line.naturalTextWidth());
-            overflow.left = std::max(overflow.left, m_boxLeft - left);
-            overflow.right = std::max(overflow.right, left + line.naturalTextWidth() - (m_boxLeft + m_width));
+            const QStringView shown =
+                WithoutTrailingBlanks(QStringView(text).sliced(line.textStart(), line.textLength()));
+            overflow.left = std::max(overflow.left, m_boxLeft - line.x());
+            overflow.right = std::max(
+                overflow.right, line.cursorToX(line.textStart() + int(shown.size())) - (m_boxLeft + m_width));
         }
     }
     return overflow;
@@ -222,7 +225,11 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
     // The window asks a block's lines for its caret's place at every paint and key: what the lines were made
     // of is kept with them, or each question goes through all of the block's text again.
     layout->setCacheEnabled(true);
+    // Each line is placed here by its alignment, by the characters it shows without the blanks it ends in;
+    // the window lays its characters out from there.
+    const double share = LeftShare(document()->defaultTextOption().alignment());
     QTextOption option = document()->defaultTextOption();
+    option.setAlignment(Qt::AlignLeft);
     option.setWrapMode(OwnWrapping(text, lines));
     option.setTabs(TabStops(text, lines, metrics));
     layout->setTextOption(option);
@@ -235,14 +242,13 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         // A line takes the blanks at its break along, so that the next line starts with its first word; the
         // last line laid out ends with its text.
         const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : LastLineEnd(text, lines[i].end);
-        const double lineWidth = widthOf(
+        const double shownWidth = widthOf(
             WithoutTrailingBlanks(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start)));
         // A line wider than the room (one character in a window narrower than it) is given room enough, so
         // that Qt takes it whole.
-        const double room = std::max(width, lineWidth + 1);
         line.setLeadingIncluded(true);
-        line.setNumColumns(int(next - lines[i].start), room);
-        line.setPosition(QPointF(m_boxLeft + m_left + LeftShare(option.alignment()) * (width - room), top));
+        line.setNumColumns(int(next - lines[i].start), std::max(width, shownWidth + 1));
+        line.setPosition(QPointF(m_boxLeft + m_left + share * (width - shownWidth), top));
         top += lineAdvance;
     }
     layout->endLayout();

@@ -284,6 +284,7 @@ TEST_F(ATRView, TheEditWindowShowsItsTextWhereTheDrawnFieldShowsIt)
                 // Blanks after the last word neither move nor widen a line; a tab takes a blank's room.
                 {10, nullptr, "1,5 kg" + QString(80, u' ') + "\r\n2,5 kg" + QString(80, u' ')},
                 {10, &CQeEditWindow::SetFieldAlignCenter, "1,5 kg" + QString(60, u' ') + "\r\n2,5 kg"},
+                {9, &CQeEditWindow::SetFieldAlignRight, "Deutschland" + QString(30, u' ') + "\r\nZeile 2  "},
                 {9, nullptr, "Menge\tGewicht\tWert\tLand\tCode\r\nZeile\t2"}};
     for (const auto& [field, align, text] : rows) {
         if (align) (editor().*align)(field, 1);
