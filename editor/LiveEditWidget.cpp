@@ -144,7 +144,7 @@ void LiveEditWidget::DefaultKeyDown(QKeyEvent* event)
         DefaultKeyDown(&enter);
         return;
     }
-    // Taking back an edit is an edit of its own; it only ever gives back room.
+    // A caret key changes no text, and taking back an edit only ever gives back room: neither can be refused.
     if (IsCaretKey(event) || event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         QPlainTextEdit::keyPressEvent(event);
         return;
