@@ -8,7 +8,11 @@
 #include "tests/support/AnsweringUi.h"
 #include "tests/support/TestFiles.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -163,6 +167,60 @@ TEST_F(Documents, SavingAnUntitledDocumentAsksForANameWithItsTemplatesTypeAndExt
     EXPECT_TRUE(frame.ExecuteCommand(ID_FILE_SAVE_AS));
     EXPECT_EQ(documentUi.fileRequests.size(), 2);
     EXPECT_EQ(documentUi.fileRequests[1].fileName, path("Gespeichert.NOT"));
+}
+
+namespace {
+
+// A file its user cannot write: without write permission, and for the superuser, whom no permission stops,
+// unchangeable as well. It goes with this, as Qt cannot remove a name that is not UTF-8 with its folder.
+class UnwritableFile {
+public:
+    explicit UnwritableFile(const QString& path) : m_native(filename::toNative(path))
+    {
+        ::chmod(m_native.constData(), 0444);
+        if (::geteuid() == 0) m_unchangeable = SetFlags(FS_IMMUTABLE_FL);
+    }
+    ~UnwritableFile()
+    {
+        if (m_unchangeable) SetFlags(0);
+        ::unlink(m_native.constData());
+    }
+    bool unwritable() const { return ::geteuid() != 0 || m_unchangeable; }
+
+private:
+    bool SetFlags(int flags) const
+    {
+        const int file = ::open(m_native.constData(), O_RDONLY | O_CLOEXEC);
+        const bool set = file >= 0 && ::ioctl(file, FS_IOC_SETFLAGS, &flags) == 0;
+        if (file >= 0) ::close(file);
+        return set;
+    }
+
+    QByteArray m_native;
+    bool m_unchangeable = false;
+};
+
+}  // namespace
+
+TEST_F(Documents, SavingAFileThatCannotBeWrittenAsksForAName)
+{
+    // A name from a system whose names are Latin-1 as well: its "ä" is no UTF-8.
+    for (const QString& name : {QString("gesperrt.not"), filename::fromNative("\xE4rger.not")}) {
+        SCOPED_TRACE(filename::toNative(name).toHex().constData());
+        const QString file = writeNote(name, "alt");
+        const UnwritableFile unwritable(file);
+        if (!unwritable.unwritable()) GTEST_SKIP() << "no file can be made unchangeable here";
+        Document* document = manager.OpenDocumentFile(file);
+        ASSERT_NE(document, nullptr);
+        document->setModifiedFlag();
+        documentUi.fileRequests.clear();
+        frame.ExecuteCommand(ID_FILE_SAVE);
+        ASSERT_EQ(documentUi.fileRequests.size(), 1);
+        EXPECT_EQ(documentUi.fileRequests[0].mode, FileDialogRequest::Mode::Save);
+        EXPECT_EQ(documentUi.fileRequests[0].fileName, file);
+        document->setModifiedFlag(false);
+        frame.MDIGetActive()->close();
+    }
 }
 
 TEST_F(Documents, ClosingAModifiedDocumentAsksWhetherToSaveIt)
