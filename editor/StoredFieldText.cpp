@@ -56,6 +56,7 @@ QString StoredFieldText::Stored(QStringView shown)
 qsizetype StoredFieldText::StoredPosition(qsizetype shownPosition) const
 {
     qsizetype at = 0;
-    for (qsizetype shownAt = 0; shownAt < shownPosition; ++shownAt) at += IsStoredCrLf(m_stored, at) ? 2 : 1;
-    return at;
+    for (qsizetype shownAt = 0; shownAt < shownPosition && at < m_stored.size(); ++shownAt)
+        at += IsStoredCrLf(m_stored, at) ? 2 : 1;
+    return std::min(at, m_stored.size());
 }
