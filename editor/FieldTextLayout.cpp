@@ -79,11 +79,10 @@ QList<QTextOption::Tab> TabStops(QStringView text, const QList<platform::Wrapped
     return stops;
 }
 
-// A line without the blanks it ends in: they hang past the edge and neither move nor widen it.
-QStringView WithoutTrailingBlanks(QStringView line)
+// A line without the blanks and tabs it ends in: they hang past the edge and neither move nor widen it.
+QStringView Shown(QStringView line)
 {
-    while (!line.isEmpty() && line.back() == u' ') line.chop(1);
-    return line;
+    return line.first(platform::visibleEnd(line));
 }
 
 }  // namespace
@@ -133,8 +132,7 @@ FieldTextLayout::Overflow FieldTextLayout::LinesOverflow() const
         const QTextLayout* layout = block.layout();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            const QStringView shown =
-                WithoutTrailingBlanks(QStringView(text).sliced(line.textStart(), line.textLength()));
+            const QStringView shown = Shown(QStringView(text).sliced(line.textStart(), line.textLength()));
             overflow.left = std::max(overflow.left, m_boxLeft - line.x());
             overflow.right = std::max(
                 overflow.right, line.cursorToX(line.textStart() + int(shown.size())) - (m_boxLeft + m_width));
@@ -242,8 +240,8 @@ void FieldTextLayout::LayOut(const QTextBlock& block) const
         // A line takes the blanks at its break along, so that the next line starts with its first word; the
         // last line laid out ends with its text.
         const qsizetype next = i + 1 < lines.size() ? lines[i + 1].start : LastLineEnd(text, lines[i].end);
-        const double shownWidth = widthOf(
-            WithoutTrailingBlanks(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start)));
+        const double shownWidth =
+            widthOf(Shown(QStringView(text).sliced(lines[i].start, lines[i].end - lines[i].start)));
         // A line wider than the room (one character in a window narrower than it) is given room enough, so
         // that Qt takes it whole.
         line.setLeadingIncluded(true);

@@ -1,5 +1,7 @@
 #include "editor/ShownLineCaret.h"
 
+#include "platform/gdi/DrawTextLines.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -57,11 +59,10 @@ int EndOf(const QTextLine& line)
 // Where the characters a line shows end: before the blanks at its break.
 int ShownEndOf(const QTextLine& line, const QTextBlock& block)
 {
-    int end = EndOf(line);
-    if (IsLastOfBlock(line, block)) return end;
+    if (IsLastOfBlock(line, block)) return EndOf(line);
     const QString text = block.text();
-    while (end > line.textStart() && text[end - 1] == u' ') --end;
-    return end;
+    return line.textStart() +
+           int(platform::visibleEnd(QStringView(text).sliced(line.textStart(), line.textLength())));
 }
 
 }  // namespace
