@@ -11,6 +11,21 @@ bool IsStoredCrLf(QStringView stored, qsizetype at)
     return stored[at] == u'\r' && at + 1 < stored.size() && stored[at + 1] == u'\n';
 }
 
+// What a piece of the window's raw text is in a field: every break is CR LF.
+QString Stored(QStringView shown)
+{
+    QString stored;
+    stored.reserve(shown.size());
+    for (const QChar c : shown) {
+        if (c == QChar::ParagraphSeparator) {
+            stored += u"\r\n";
+        } else {
+            stored += c;
+        }
+    }
+    return stored;
+}
+
 }  // namespace
 
 void StoredFieldText::Reset(const QString& stored, const QString& shown)
@@ -37,20 +52,6 @@ void StoredFieldText::Follow(const QString& shown, qsizetype changedFrom)
     m_stored.replace(storedStart, storedEnd - storedStart,
                      Stored(QStringView(shown).sliced(prefix, shown.size() - suffix - prefix)));
     m_shown = shown;
-}
-
-QString StoredFieldText::Stored(QStringView shown)
-{
-    QString stored;
-    stored.reserve(shown.size());
-    for (const QChar c : shown) {
-        if (c == QChar::ParagraphSeparator) {
-            stored += u"\r\n";
-        } else {
-            stored += c;
-        }
-    }
-    return stored;
 }
 
 qsizetype StoredFieldText::StoredPosition(qsizetype shownPosition) const

@@ -16,9 +16,6 @@ public:
     void Follow(const QString& shown, qsizetype changedFrom);
     const QString& Text() const { return m_stored; }
 
-    // What a piece of the window's raw text is in a field: every break is CR LF.
-    static QString Stored(QStringView shown);
-
 private:
     // Where the character at `shownPosition` of the window's text stands in the stored text.
     qsizetype StoredPosition(qsizetype shownPosition) const;
